@@ -1,0 +1,27 @@
+#include "common/appcontext.h"
+#include "menu/ommenu.h"
+#include "platform/systemplatform.h"
+#include "widgets/fonts.h"
+#include "widgets/qtmessageboxes.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    lc::registerFontSubstitutions();
+
+    lc::SystemPlatform platform;
+    lc::QtMessageBoxes messages;
+    lc::QtDialogs dialogs;
+
+    lc::AppContext context;
+    context.installDir = lc::InstallDir(QCoreApplication::applicationDirPath());
+    context.platform = &platform;
+    context.messages = &messages;
+    context.dialogs = &dialogs;
+
+    lc::OmMenu menu(context);
+    menu.show();
+    return app.exec();
+}

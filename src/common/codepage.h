@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace lc {
+
+// The Windows Japanese code page (CP932 with the Microsoft table), in which every
+// text of the launcher's files is stored. A character the code page cannot hold
+// becomes "?"; bytes that do not decode become U+FFFD.
+QByteArray toCodePage(QStringView text);
+QString fromCodePage(QByteArrayView bytes);
+
+enum class CodePageDirection { ToBytes, FromBytes };
+
+// The classic two-way form: text to its byte form (each byte kept in one QChar
+// as Latin-1) or back.
+QString CodePageConv(const QString& text, CodePageDirection direction);
+
+} // namespace lc

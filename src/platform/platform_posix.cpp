@@ -1,0 +1,302 @@
+#include "systemplatform.h"
+
+#include "common/fileerror.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace lc {
+namespace {
+
+// ---- X11: finding and activating top-level windows -------------------------
+
+xcb_connection_t* x11Connection()
+{
+    auto* app = qGuiApp;
+    if (!app)
+        return nullptr;
+    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name)
+{
+    auto cookie = xcb_intern_atom(c, 0, uint16_t(strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
+    xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return a;
+}
+
+std::vector<uint8_t> property(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t type)
+{
+    std::vector<uint8_t> out;
+    auto cookie = xcb_get_property(c, 0, w, prop, type, 0, 1 << 16);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    if (reply) {
+        const int len = xcb_get_property_value_length(reply);
+        const auto* data = static_cast<const uint8_t*>(xcb_get_property_value(reply));
+        out.assign(data, data + len);
+        free(reply);
+    }
+    return out;
+}
+
+xcb_window_t rootWindow(xcb_connection_t* c)
+{
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
+    return it.data ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+std::vector<xcb_window_t> clientWindows(xcb_connection_t* c, xcb_window_t root)
+{
+    std::vector<xcb_window_t> out;
+    const auto list = property(c, root, atom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
+    if (!list.empty()) {
+        const auto* ids = reinterpret_cast<const xcb_window_t*>(list.data());
+        out.assign(ids, ids + list.size() / sizeof(xcb_window_t));
+        return out;
+    }
+    // No window manager keeps the list: walk the root's children.
+    auto cookie = xcb_query_tree(c, root);
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, cookie, nullptr);
+    if (tree) {
+        const xcb_window_t* kids = xcb_query_tree_children(tree);
+        out.assign(kids, kids + xcb_query_tree_children_length(tree));
+        free(tree);
+    }
+    return out;
+}
+
+bool activate(xcb_connection_t* c, xcb_window_t root, xcb_window_t w)
+{
+    xcb_client_message_event_t ev{};
+    ev.response_type = XCB_CLIENT_MESSAGE;
+    ev.format = 32;
+    ev.window = w;
+    ev.type = atom(c, "_NET_ACTIVE_WINDOW");
+    ev.data.data32[0] = 2; // as a pager
+    ev.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&ev));
+    // Without a window manager nobody handles the message: raise it ourselves.
+    const uint32_t stack = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(c, w, XCB_CONFIG_WINDOW_STACK_MODE, &stack);
+    xcb_flush(c);
+    return true;
+}
+
+template <typename Match>
+bool activateMatching(Match match)
+{
+    xcb_connection_t* c = x11Connection();
+    if (!c)
+        return false;
+    const xcb_window_t root = rootWindow(c);
+    for (xcb_window_t w : clientWindows(c, root)) {
+        if (match(c, w))
+            return activate(c, root, w);
+    }
+    return false;
+}
+
+// ---- Volumes ----------------------------------------------------------------
+
+bool isNetworkFs(const QByteArray& fs)
+{
+    return fs.startsWith("nfs") || fs == "cifs" || fs == "smb3" || fs == "smbfs" || fs == "fuse.sshfs" ||
+           fs == "9p" || fs == "afs" || fs.startsWith("fuse.rclone");
+}
+
+bool isRemovableDevice(const QByteArray& device)
+{
+    struct stat st{};
+    if (::stat(device.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
+        return false;
+    // The partition's own entry or its disk's entry tells whether it is removable.
+    const QString base = QStringLiteral("/sys/dev/block/%1:%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    for (const QString& path : {base + QStringLiteral("/removable"), base + QStringLiteral("/../removable")}) {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly) && f.read(1) == "1")
+            return true;
+    }
+    return false;
+}
+
+// A mount a person would call a drive: the root file system, home, removable
+// media and network mounts, not the system's own internals.
+bool isUserVolume(const QStorageInfo& v)
+{
+    const QString root = v.rootPath();
+    if (root == QStringLiteral("/"))
+        return true;
+    static const QStringList hidden = {QStringLiteral("/proc"), QStringLiteral("/sys"), QStringLiteral("/dev"),
+                                       QStringLiteral("/run"),  QStringLiteral("/boot"), QStringLiteral("/snap"),
+                                       QStringLiteral("/var"),  QStringLiteral("/tmp"), QStringLiteral("/etc"),
+                                       QStringLiteral("/usr"),  QStringLiteral("/opt")};
+    const bool underMedia = root.startsWith(QStringLiteral("/run/media/")) || root.startsWith(QStringLiteral("/media/")) ||
+                            root.startsWith(QStringLiteral("/mnt/"));
+    if (!underMedia) {
+        for (const QString& h : hidden) {
+            if (root == h || root.startsWith(h + u'/'))
+                return false;
+        }
+    }
+    const QByteArray fs = v.fileSystemType();
+    if (fs == "overlay" || fs == "squashfs" || fs == "autofs" || fs == "tracefs" || fs == "cgroup2" ||
+        fs == "devpts" || fs == "mqueue" || fs == "binfmt_misc" || fs == "fusectl" || fs == "efivarfs")
+        return false;
+    return true;
+}
+
+} // namespace
+
+SystemPlatform::SystemPlatform() = default;
+SystemPlatform::~SystemPlatform() = default;
+
+StartResult SystemPlatform::startProgram(const QString& program, const QString& workingDir)
+{
+    StartResult result;
+    const QFileInfo info(program);
+    if (!info.isFile()) {
+        result.error = FileError::FileNotFound;
+        return result;
+    }
+    if (!info.isExecutable()) {
+        result.error = FileError::PathFileAccess;
+        return result;
+    }
+    qint64 pid = 0;
+    if (!QProcess::startDetached(program, {}, workingDir, &pid) || pid == 0) {
+        result.error = FileError::PathFileAccess;
+        return result;
+    }
+    result.taskId = pid;
+    return result;
+}
+
+bool SystemPlatform::bringTaskToFront(qint64 taskId)
+{
+    if (taskId <= 0)
+        return false;
+    return activateMatching([taskId](xcb_connection_t* c, xcb_window_t w) {
+        const auto pid = property(c, w, atom(c, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
+        return pid.size() >= 4 && *reinterpret_cast<const uint32_t*>(pid.data()) == uint32_t(taskId);
+    });
+}
+
+bool SystemPlatform::bringWindowToFront(const QString& title)
+{
+    if (title.isEmpty())
+        return false;
+    const QByteArray wanted = title.toUtf8();
+    return activateMatching([&wanted](xcb_connection_t* c, xcb_window_t w) {
+        auto name = property(c, w, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
+        if (name.empty())
+            name = property(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING);
+        return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size())) == wanted;
+    });
+}
+
+QStringList SystemPlatform::driveRoots()
+{
+    QStringList roots;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        if (v.isValid() && isUserVolume(v) && !roots.contains(v.rootPath()))
+            roots.append(v.rootPath());
+    }
+    const QString home = QDir::homePath();
+    if (!roots.contains(home) && QFileInfo(home).isDir())
+        roots.append(home);
+    std::sort(roots.begin(), roots.end());
+    return roots;
+}
+
+DriveType SystemPlatform::driveType(const QString& root)
+{
+    if (root.isEmpty() || !QFileInfo(root).isDir())
+        return DriveType::NoRootDir;
+    const QStorageInfo v(root);
+    if (!v.isValid())
+        return DriveType::Unknown;
+    const QByteArray fs = v.fileSystemType();
+    if (isNetworkFs(fs))
+        return DriveType::Remote;
+    if (fs == "iso9660" || fs == "udf")
+        return DriveType::CdRom;
+    if (fs == "tmpfs" || fs == "ramfs")
+        return DriveType::RamDisk;
+    if (isRemovableDevice(v.device()))
+        return DriveType::Removable;
+    return DriveType::Fixed;
+}
+
+QString SystemPlatform::volumeLabel(const QString& root)
+{
+    const QStorageInfo v(root);
+    return v.isValid() ? v.name() : QString();
+}
+
+QString SystemPlatform::driveOf(const QString& path)
+{
+    QString p = QDir::cleanPath(QDir(path).absolutePath());
+    while (!p.isEmpty() && !QFileInfo::exists(p)) {
+        const QString parent = QFileInfo(p).path();
+        if (parent == p)
+            break;
+        p = parent;
+    }
+    const QStorageInfo v(p);
+    return v.isValid() ? v.rootPath() : QStringLiteral("/");
+}
+
+int SystemPlatform::checkDirectory(const QString& path)
+{
+    if (path.isEmpty())
+        return FileError::PathNotFound;
+    struct stat st{};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return FileError::fromSystemCode(errno, FileError::Target::Path);
+    return S_ISDIR(st.st_mode) ? FileError::None : FileError::PathNotFound;
+}
+
+int SystemPlatform::moveToRecycleBin(const QString& path)
+{
+    QString p = QDir::cleanPath(path);
+    if (!QFileInfo::exists(p))
+        return FileError::PathNotFound;
+    // Qt 6.4 writes files/ and info/ into the current directory when the user's
+    // data directory is missing, and still reports success: create it first.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!dataHome.isEmpty())
+        QDir().mkpath(dataHome);
+    QString trashed;
+    FileError::clearSystemCode();
+    if (!QFile::moveToTrash(p, &trashed)) {
+        const int code = errno;
+        return code ? FileError::fromSystemCode(code, FileError::Target::Path) : FileError::PathFileAccess;
+    }
+    if (trashed.isEmpty() || !QFileInfo::exists(trashed) || QFileInfo::exists(p))
+        return FileError::PathFileAccess;
+    return FileError::None;
+}
+
+void SystemPlatform::playSound(const QString& wavePath)
+{
+    m_sound.play(wavePath);
+}
+
+} // namespace lc

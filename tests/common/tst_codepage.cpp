@@ -1,0 +1,194 @@
+#include "common/bytetext.h"
+#include "common/codepage.h"
+#include "common/quotedfields.h"
+#include "common/recordfile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lc;
+
+class TestCodePage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void bytes_data();
+    void bytes();
+    void roundTrip_data();
+    void roundTrip();
+    void byteHelpers();
+    void byteMidSet_data();
+    void byteMidSet();
+    void fixedFieldCutsWholeCharacters_data();
+    void fixedFieldCutsWholeCharacters();
+    void recordFile();
+    void recordFileSaveKeepsOldOnFailure();
+    void quotedFields_data();
+    void quotedFields();
+    void quotedRecordWriting();
+};
+
+void TestCodePage::bytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("square metre") << QStringLiteral("㎡") << QByteArray("\x87\x75");
+    QTest::newRow("full-width hyphen-minus") << QStringLiteral("－") << QByteArray("\x81\x7C");
+    QTest::newRow("wave dash") << QStringLiteral("～") << QByteArray("\x81\x60");
+    QTest::newRow("half-width katakana") << QStringLiteral("ﾇ") << QByteArray("\xC7");
+    QTest::newRow("IBM extension") << QStringLiteral("髙") << QByteArray("\xFB\xFC");
+    QTest::newRow("ascii") << QStringLiteral("om") << QByteArray("om");
+    QTest::newRow("unrepresentable") << QStringLiteral("a😀b") << QByteArray("a?b");
+}
+
+void TestCodePage::bytes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(toCodePage(text), expected);
+}
+
+void TestCodePage::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char* t : {"Mabora for Windows MAIN MENU", "    ＭＡＩＮ ＭＥＮＵ", " ＫＯＲＶＡＮSystem ", "その他のSystem ",
+                          "ディスクエラ－", "ファイルはすでにォ－プンされています。", "内部ディスク　エラ－が発生しました。",
+                          "ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ", "㎡～－", "　ＲＣ TEXT変換　", "新しいフォルダ(2)"})
+        QTest::newRow(t) << QString::fromUtf8(t);
+}
+
+void TestCodePage::roundTrip()
+{
+    QFETCH(QString, text);
+    QCOMPARE(fromCodePage(toCodePage(text)), text);
+    QCOMPARE(CodePageConv(CodePageConv(text, CodePageDirection::ToBytes), CodePageDirection::FromBytes), text);
+}
+
+void TestCodePage::byteHelpers()
+{
+    QCOMPARE(ByteLen(QStringLiteral("ABC")), 3);
+    QCOMPARE(ByteLen(QStringLiteral("建物")), 4);
+    const QString ab = QStringLiteral("AB建");
+    QCOMPARE(ByteLeft(ab, 4), ab);
+    QCOMPARE(ByteMid(ab, 3), QStringLiteral("建"));
+    QCOMPARE(ByteMid(ab, 9), QString());
+    QCOMPARE(ByteRight(ab, 2), QStringLiteral("建"));
+    QCOMPARE(ByteLeft(ab, 10), ab);
+}
+
+void TestCodePage::byteMidSet_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("number into item") << "00 X" << 1 << 2 << "07" << "07 X";
+    QTest::newRow("source longer than count") << "00 X" << 1 << 2 << "123" << "12 X";
+    QTest::newRow("target shorter") << "ab" << 2 << 5 << "xyz" << "ax";
+    QTest::newRow("source shorter") << "abcd" << 1 << 3 << "z" << "zbcd";
+}
+
+void TestCodePage::byteMidSet()
+{
+    QFETCH(QString, target);
+    QFETCH(int, start);
+    QFETCH(int, count);
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    ByteMidSet(target, start, count, source);
+    QCOMPARE(target, expected);
+}
+
+void TestCodePage::fixedFieldCutsWholeCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("padded") << "ab" << 4 << QByteArray("ab  ");
+    QTest::newRow("cut ascii") << "abcdef" << 4 << QByteArray("abcd");
+    // The third byte would be the first half of a double-byte character: it
+    // becomes a blank instead.
+    QTest::newRow("double-byte boundary") << "a建物" << 4 << (toCodePage(u"a建") + ' ');
+    QTest::newRow("exact") << "建物" << 4 << toCodePage(u"建物");
+}
+
+void TestCodePage::fixedFieldCutsWholeCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(fixedField(text, width), expected);
+}
+
+void TestCodePage::recordFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rec"));
+    RecordFile f(path, 8);
+    QCOMPARE(f.load(RecordFile::Open::CreateIfMissing), 0);
+    QVERIFY(QFile::exists(path));
+    QVERIFY(f.isEmpty());
+    f.setText(2, 0, 8, QStringLiteral("建物abc"));
+    QCOMPARE(f.size(), 16);
+    QCOMPARE(f.record(1), QByteArray(8, '\0'));
+    QCOMPARE(f.save(), 0);
+    RecordFile g(path, 8);
+    QCOMPARE(g.load(), 0);
+    QCOMPARE(g.recordCount(), 2);
+    QCOMPARE(g.text(2), QStringLiteral("建物abc"));
+    QCOMPARE(g.record(3), QByteArray(8, '\0'));
+}
+
+void TestCodePage::recordFileSaveKeepsOldOnFailure()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rec"));
+    RecordFile f(path, 4);
+    f.setText(1, 0, 4, QStringLiteral("old"));
+    QCOMPARE(f.save(), 0);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    f.setText(1, 0, 4, QStringLiteral("new"));
+    const int err = f.save();
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (err == 0)
+        QSKIP("the directory stays writable (running as root)");
+    QCOMPARE(err, 75);
+    RecordFile g(path, 4);
+    g.load();
+    QCOMPARE(g.text(1), QStringLiteral("old"));
+}
+
+void TestCodePage::quotedFields_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("number and text") << QByteArray("12,\"OM\"\r\n") << QStringList{"12", "OM"};
+    QTest::newRow("comma in quotes") << QByteArray("\"a,b\",c\r\n") << QStringList{"a,b", "c"};
+    QTest::newRow("line ends separate") << QByteArray("1201view\r\n0101abc\r\n999\r\n")
+                                        << QStringList{"1201view", "0101abc", "999"};
+    QTest::newRow("blanks around plain") << QByteArray("  42 , x \r\n") << QStringList{"42", "x"};
+    QTest::newRow("no final line end") << QByteArray("7") << QStringList{"7"};
+    QTest::newRow("code page") << (QByteArray("\"") + toCodePage(u"㎡～") + "\"") << QStringList{"㎡～"};
+}
+
+void TestCodePage::quotedFields()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, fields);
+    QuotedFieldReader reader(bytes);
+    QStringList read;
+    while (!reader.atEnd())
+        read.append(reader.next());
+    QCOMPARE(read, fields);
+}
+
+void TestCodePage::quotedRecordWriting()
+{
+    QCOMPARE(writeQuotedRecord({QStringLiteral("om")}), QByteArray("\"om\"\r\n"));
+    QCOMPARE(writeQuotedRecord({qint64(5), QStringLiteral("OM")}), QByteArray("5,\"OM\"\r\n"));
+    QCOMPARE(writeQuotedRecord({qint64(4242)}), QByteArray("4242\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCodePage)
+#include "tst_codepage.moc"
