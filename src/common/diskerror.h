@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pathrules.h"
+
 #include <QString>
 
 namespace lc {
@@ -10,6 +12,14 @@ struct AppContext;
 // Returns 0 when no message was shown (error 0, or a drive type without
 // messages), 3 for an unknown error number, else the button pressed (4 = Retry:
 // the caller repeats the failing step).
+//
+// drive is a drive letter or a whole path. On Windows its first character names
+// the drive; on POSIX the mount point of the path (Platform::driveOf) takes the
+// drive's place, in the drive-type lookup and in the messages.
 int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive);
+int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive, PathStyle style);
+
+// The title of the disk messages.
+inline const QString DiskErrorTitle = QStringLiteral("ディスクエラ－");
 
 } // namespace lc

@@ -32,6 +32,14 @@ int fromSystemCode(int code, Target target)
         return DeviceIO;
     case ENXIO:
     case ENODEV:
+    // A network or user-space mount whose server has gone away.
+    case ENOTCONN:
+    case ESTALE:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ETIMEDOUT:
         return DeviceUnavailable;
 #ifdef ENOMEDIUM
     case ENOMEDIUM:

@@ -34,6 +34,8 @@ int fromSystemCode(int code, Target target)
         return DeviceIO;
     case ERROR_NOT_READY:
     case ERROR_NO_MEDIA_IN_DRIVE:
+    case ERROR_WRONG_DISK:
+    case ERROR_UNRECOGNIZED_MEDIA:
         return DiskNotReady;
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_UNIT:
@@ -41,6 +43,10 @@ int fromSystemCode(int code, Target target)
     case ERROR_BAD_NETPATH:
     case ERROR_NETNAME_DELETED:
     case ERROR_BAD_NET_NAME:
+    case ERROR_DEVICE_NOT_CONNECTED:
+    case ERROR_NETWORK_UNREACHABLE:
+    case ERROR_REM_NOT_LIST:
+    case ERROR_UNEXP_NET_ERR:
         return DeviceUnavailable;
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:

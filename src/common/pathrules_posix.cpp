@@ -1,0 +1,10 @@
+#include "pathrules.h"
+
+namespace lc {
+
+PathStyle nativePathStyle()
+{
+    return PathStyle::Posix;
+}
+
+} // namespace lc
