@@ -22,6 +22,7 @@ int main(int argc, char* argv[])
     context.dialogs = &dialogs;
 
     lc::OmMenu menu(context);
-    menu.show();
+    QObject::connect(&menu, &lc::OmMenu::endRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    menu.Form_Load();
     return app.exec();
 }

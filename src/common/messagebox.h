@@ -7,10 +7,15 @@ namespace lc {
 // Message boxes of the launcher. Buttons, symbols and results carry the values of
 // the classic message-box style: style = buttons + symbol + default button.
 namespace Msg {
-enum Buttons : int { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
-enum Symbol : int { NoSymbol = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
-enum DefaultButton : int { Default1 = 0, Default2 = 256, Default3 = 512 };
-enum Result : int { ResultOk = 1, ResultCancel = 2, ResultAbort = 3, ResultRetry = 4, ResultIgnore = 5, ResultYes = 6, ResultNo = 7 };
+// Buttons.
+inline constexpr int Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5;
+// Symbols.
+inline constexpr int NoSymbol = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64;
+// Default button.
+inline constexpr int Default1 = 0, Default2 = 256, Default3 = 512;
+// Results: the button pressed.
+inline constexpr int ResultOk = 1, ResultCancel = 2, ResultAbort = 3, ResultRetry = 4, ResultIgnore = 5,
+                     ResultYes = 6, ResultNo = 7;
 } // namespace Msg
 
 struct MessageRequest

@@ -1,13 +1,807 @@
 #include "ommenu.h"
 
+#include "clock/omclock.h"
 #include "common/appcontext.h"
+#include "common/markers.h"
+#include "common/messagebox.h"
+#include "common/omsub.h"
+#include "common/quotedfields.h"
+#include "common/recordfile.h"
+#include "common/twips.h"
+#include "menupictures.h"
+#include "overview/omgaiyou.h"
+#include "platform/platform.h"
+#include "prefs/clockprefsio.h"
+#include "prefs/praset.h"
+#include "project/frmkankyo.h"
+#include "sonotamenu.h"
+#include "widgets/builtinimages.h"
+#include "widgets/commandbutton.h"
+#include "widgets/fonts.h"
+#include "widgets/panel3d.h"
+#include "widgets/picturebox.h"
+#include "widgets/windoworder.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QThread>
 
 namespace lc {
+
+namespace {
+
+const QString Title = QStringLiteral("Mabora for Windows MAIN MENU");
+const QString TitleCaption = QStringLiteral("    ＭＡＩＮ ＭＥＮＵ");
+const QString ExitCaption = QStringLiteral("                終了");
+const QString OtherSystemsCaption = QStringLiteral("その他のSystem ");
+// Panel 6 opens the environment settings; it carries a caption so that it can be
+// chosen at all (its icon stays hidden).
+const QString SettingsCaption = QStringLiteral("環境設定 ");
+const QString MessageTitle = QStringLiteral("メインメニュー");
+
+const QStringList ToolFiles = {QStringLiteral("trevik21.exe"), QStringLiteral("halvex21.exe"),
+                               QStringLiteral("saldun21.exe"), QStringLiteral("brisko21.exe")};
+
+constexpr quint32 NormalCaptionColor = 0x800000;      // navy
+constexpr quint32 HighlightedCaptionColor = 0x800080; // purple
+constexpr quint32 PanelFaceColor = 0xC0C0C0;
+
+constexpr double PanelLeft = 330;
+constexpr double PanelTop = 1500;
+constexpr double PanelPitch = 690;
+constexpr double PanelWidth = 4185;
+constexpr double PanelHeight = 555;
+constexpr double BarLeft = 840;
+constexpr double BarRestWidth = 3660;
+constexpr double BarHeight = 105;
+constexpr double BarStart = 780;
+constexpr double BarFull = 4500;
+constexpr double BarStep = 46.5;
+
+double panelTop(int k)
+{
+    return PanelTop + PanelPitch * k;
+}
+
+void setLeft(QWidget* w, double leftTwips)
+{
+    w->move(twips::toPx(leftTwips), w->y());
+}
+
+void setWidthTwips(QWidget* w, double widthTwips)
+{
+    w->resize(twips::toPx(widthTwips), w->height());
+}
+
+// Reads the first field of app_hnd; false when the file cannot be read now.
+bool readAppHnd(const QString& path, QString& field)
+{
+    QByteArray bytes;
+    if (readFileContents(path, bytes, 4096) != 0)
+        return false;
+    QuotedFieldReader reader(bytes);
+    field = reader.next();
+    return true;
+}
+
+} // namespace
+
+const std::array<OmMenu::Slot, 5> OmMenu::ProgramSlots = {{
+    {QStringLiteral("korvan21.exe"), QStringLiteral("korvan21.exe"), QStringLiteral(" ＫＯＲＶＡＮSystem ")},
+    {QStringLiteral("Mirelda.exe"), QStringLiteral("Mirelda.exe"), QStringLiteral("ＭＩＲＥＬＤＡSystem ")},
+    {QStringLiteral("Tasparin.exe"), QStringLiteral("Tasparin.exe"), QStringLiteral("ＴＡＳＰＡＲＩＮSystem ")},
+    // Slot 3 is looked for as pevrin21.exe and started as Pevrin21.exe.
+    {QStringLiteral("pevrin21.exe"), QStringLiteral("Pevrin21.exe"), QStringLiteral("ＰＥＶＲＩＮSystem ")},
+    {QStringLiteral("zandor21.exe"), QStringLiteral("zandor21.exe"), QStringLiteral("ＺＡＮＤＯＲSystem ")},
+}};
 
 OmMenu::OmMenu(AppContext& context, QWidget* parent) : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("om_menu"));
-    setWindowTitle(QStringLiteral("Mabora for Windows MAIN MENU"));
+    setWindowTitle(Title);
+    setMouseTracking(true);
+    setFixedSize(twips::size(11880, 8070));
+    createControls();
+    connect(&m_timer1, &QTimer::timeout, this, &OmMenu::Timer1_Timer);
+    connect(&m_timer2, &QTimer::timeout, this, &OmMenu::Timer2_Timer);
+}
+
+OmMenu::~OmMenu() = default;
+
+void OmMenu::createControls()
+{
+    const QFont gothic = designFont(Fonts::Gothic, 12);
+    const QFont pgothic = designFont(Fonts::PGothic, 12);
+
+    // Pictures lie below every other control: the background first.
+    m_image3 = new PictureBox(this);
+    m_image3->setObjectName(QStringLiteral("Image3"));
+    m_image3->setGeometry(twips::rect(-30, 0, 11895, 8205));
+    m_image3->hide();
+
+    m_image4 = new PictureBox(this);
+    m_image4->setObjectName(QStringLiteral("Image4"));
+    m_image4->setGeometry(twips::rect(9600, 1200, 1335, 1650));
+    m_image4->setPicture(builtinImage(BuiltinImage::Overlay));
+    m_image4->hide();
+
+    m_image2 = new PictureBox(this);
+    m_image2->setObjectName(QStringLiteral("Image2"));
+    m_image2->setGeometry(twips::rect(9840, 7320, 1980, 690));
+    m_image2->setPicture(builtinImage(BuiltinImage::CornerPicture));
+    m_image2->setToolTip(QStringLiteral("右クリックで背景画を選択"));
+
+    const double seasonal[3][4] = {{4000, 1100, 2565, 495}, {4500, 1600, 2565, 525}, {5000, 2100, 2520, 495}};
+    for (int n = 0; n < 3; ++n) {
+        auto* box = new PictureBox(this);
+        box->setObjectName(QStringLiteral("Picture1_%1").arg(n + 1));
+        box->setGeometry(twips::rect(seasonal[n][0], seasonal[n][1], seasonal[n][2], seasonal[n][3]));
+        box->setBackColor(Qt::black);
+        box->hide();
+        m_picture1[n] = box;
+    }
+
+    m_mainTitle = new Panel3D(this);
+    m_mainTitle->setObjectName(QStringLiteral("main_title"));
+    m_mainTitle->setGeometry(twips::rect(360, 480, 4170, 555));
+    m_mainTitle->setFont(designFont(Fonts::PGothic, 16, true));
+    m_mainTitle->setForeColor(colorFromBgr(0x800000));
+    m_mainTitle->setBackColor(colorFromBgr(PanelFaceColor));
+    m_mainTitle->setBevelWidth(2);
+
+    m_image1 = new PictureBox(m_mainTitle);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(twips::rect(30, 30, 495, 495));
+    m_image1->setPicture(builtinImage(BuiltinImage::TitleIcon));
+    m_image1->hide();
+
+    m_label3 = new QLabel(this);
+    m_label3->setObjectName(QStringLiteral("Label3"));
+    m_label3->setFont(gothic);
+    m_label3->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    m_label3->move(twips::point(2880, 1305));
+    m_label3->setMouseTracking(true);
+    m_label3->installEventFilter(this);
+
+    for (int k = 0; k < SlotCount; ++k) {
+        auto* panel = new Panel3D(this);
+        panel->setObjectName(QStringLiteral("app_menu_%1").arg(k));
+        panel->setGeometry(twips::rect(PanelLeft, panelTop(k), PanelWidth, PanelHeight));
+        panel->setFont(k == 6 ? pgothic : gothic);
+        panel->setBackColor(colorFromBgr(PanelFaceColor));
+        panel->setForeColor(colorFromBgr(NormalCaptionColor));
+        panel->setBevelWidth(2);
+        panel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        m_appMenu[k] = panel;
+
+        auto* icon = new PictureBox(panel);
+        icon->setObjectName(QStringLiteral("app_img_%1").arg(k));
+        icon->setGeometry(twips::rect(30, 30, 495, 495));
+        icon->setPicture(builtinImage(BuiltinImage::SlotIcon, k));
+        icon->setCursor(Qt::PointingHandCursor);
+        icon->hide();
+        m_appImg[k] = icon;
+
+        auto* bar = new Panel3D(this);
+        bar->setObjectName(QStringLiteral("slide_bar1_%1").arg(k));
+        bar->setGeometry(twips::rect(BarLeft, panelTop(k) + PanelHeight, BarRestWidth, BarHeight));
+        bar->setBackColor(colorFromBgr(0x804000));
+        bar->setBevelOuter(Panel3D::Inset);
+        m_slideBar[k] = bar;
+
+        connect(panel, &Panel3D::clicked, this, [this, k] { app_menu_Click(k); });
+        connect(panel, &Panel3D::mouseMoved, this, [this, k] { app_menu_MouseMove(k); });
+        connect(icon, &PictureBox::clicked, this, [this, k] { app_img_Click(k); });
+        connect(icon, &PictureBox::mouseMoved, this, [this, k] { app_img_MouseMove(k); });
+        connect(bar, &Panel3D::mouseMoved, this, &OmMenu::RestoreMenu);
+    }
+
+    m_ssPanel1 = new Panel3D(this);
+    m_ssPanel1->setObjectName(QStringLiteral("SSPanel1"));
+    m_ssPanel1->setGeometry(twips::rect(30, 1500, 285, 5650));
+    m_ssPanel1->setBackColor(colorFromBgr(0x804000));
+    m_ssPanel1->setGradient(true);
+    m_ssPanel1->hide();
+
+    m_ssCommand1 = new CommandButton(this);
+    m_ssCommand1->setObjectName(QStringLiteral("SSCommand1"));
+    m_ssCommand1->setGeometry(twips::rect(840, 6315, 3675, 405));
+    m_ssCommand1->setToolTip(QStringLiteral("建物概要"));
+    m_ssCommand1->setEnabled(false);
+
+    m_ssCommand3 = new CommandButton(this);
+    m_ssCommand3->setObjectName(QStringLiteral("SSCommand3"));
+    m_ssCommand3->setGeometry(twips::rect(840, 6750, 3675, 405));
+    m_ssCommand3->setFont(gothic);
+
+    m_clock = new OmClock(m_context.platform, this);
+
+    m_ssPanel2 = new Panel3D(this);
+    m_ssPanel2->setObjectName(QStringLiteral("SSPanel2"));
+    m_ssPanel2->setGeometry(twips::rect(4440, 1680, 5295, 5025));
+    m_ssPanel2->setBackColor(colorFromBgr(PanelFaceColor));
+    m_ssPanel2->setBevelWidth(2);
+    m_ssPanel2->hide();
+
+    MenuPictureControls controls;
+    controls.window = this;
+    controls.Image2 = m_image2;
+    controls.Image3 = m_image3;
+    controls.Image4 = m_image4;
+    controls.Picture1 = m_picture1;
+    controls.SSPanel2 = m_ssPanel2;
+    m_pictures = new MenuPictures(m_context, m_shared, controls, this);
+
+    // Pointer movement and clicks on the window's surfaces.
+    connect(m_image3, &PictureBox::mouseMoved, this, &OmMenu::Background_MouseMove);
+    for (PictureBox* box : m_picture1)
+        connect(box, &PictureBox::mouseMoved, this, &OmMenu::Background_MouseMove);
+    connect(m_image2, &PictureBox::mouseMoved, this, &OmMenu::Image2_MouseMove);
+    connect(m_image4, &PictureBox::mouseMoved, this, &OmMenu::Image2_MouseMove);
+    connect(m_image1, &PictureBox::mouseMoved, this, &OmMenu::FrontSubMenu);
+    connect(m_mainTitle, &Panel3D::mouseMoved, this, &OmMenu::RestoreMenu);
+    connect(m_clock, &OmClock::mouseMoved, this, &OmMenu::RestoreMenu);
+    connect(m_ssPanel1, &Panel3D::mouseMoved, this, &OmMenu::ActivateOnMove);
+    connect(m_ssCommand1, &CommandButton::mouseMoved, this, &OmMenu::ActivateOnMove);
+    connect(m_ssCommand3, &CommandButton::mouseMoved, this, &OmMenu::ActivateOnMove);
+
+    connect(m_image2, &PictureBox::clicked, this, &OmMenu::ActivateOnClick);
+    connect(m_image3, &PictureBox::clicked, this, &OmMenu::ActivateOnClick);
+    connect(m_image4, &PictureBox::clicked, this, &OmMenu::ActivateOnClick);
+    connect(m_mainTitle, &Panel3D::clicked, this, &OmMenu::ActivateOnClick);
+    connect(m_image2, &PictureBox::pressed, this, &OmMenu::Image2_MouseDown);
+
+    connect(m_ssCommand1, &CommandButton::clicked, this, &OmMenu::SSCommand1_Click);
+    connect(m_ssCommand3, &CommandButton::clicked, this, &OmMenu::SSCommand3_Click);
+    connect(m_clock, &OmClock::clicked, this, &OmMenu::OmClock1_Click);
+}
+
+// ---- Start-up and exit ------------------------------------------------------
+
+void OmMenu::Form_Load()
+{
+    // 1. Placement and the start values of the window and the shared state.
+    move(0, 0);
+    m_launchBusy = 0;
+    m_shared.AppTask[0] = TaskRef();
+    m_shared.BackImageText = QStringLiteral("om");
+    m_shared.SavedImageText = QStringLiteral("om");
+    m_shared.BackImageNo = 12;
+    m_shared.SavedImageNo = 12;
+    m_highlightedSlot = NoSlot;
+    setBackgroundColor(this, 0);
+
+    // 2. The date of the day; not updated while the program runs.
+    m_label3->setText(m_context.today().toString(QStringLiteral("yyyy/MM/dd")));
+    m_label3->adjustSize();
+
+    // 3. Whether any tool of the other-systems menu is installed.
+    m_toolsFound = false;
+    for (const QString& tool : ToolFiles)
+        m_toolsFound = m_toolsFound || m_context.installDir.exists(tool);
+
+    // 4. Park the moving controls off the left edge.
+    parkControls();
+
+    // 5. The working paths.
+    LoadDrivePaths(m_context);
+
+    // 6. The markers of the launch protocol.
+    Markers(m_context.installDir).resetAtStartUp();
+
+    // 7. The clock: defaults, then the stored preferences.
+    ReadClockPrefsAtStartUp(m_context, *m_clock, m_clockPrefs);
+
+    // 8. The seasonal pictures of the day.
+    m_pictures->seasonalStep();
+
+    // 9, 10. Show the window and slide the controls in.
+    show();
+    repaint();
+    for (double x = -3470; x <= 330; x += 380) {
+        slideControls(x);
+        pace(16);
+    }
+
+    // 11. Emphasis of the title, the left strip, the background control.
+    m_mainTitle->setEmphasized(true);
+    m_mainTitle->setGradient(true);
+    m_ssPanel1->show();
+    m_image3->repaint();
+
+    // 12. The stored background.
+    m_pictures->backgroundStep();
+
+    // 13-16. Captions of the installed programs.
+    m_mainTitle->setCaption(TitleCaption);
+    m_mainTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int k = 0; k < int(ProgramSlots.size()); ++k) {
+        if (m_context.installDir.exists(ProgramSlots[k].lookFor)) {
+            m_appMenu[k]->setCaption(ProgramSlots[k].caption);
+            m_appImg[k]->show();
+        }
+    }
+    m_appImg[6]->hide();
+    m_appImg[6]->setEnabled(false);
+    m_appMenu[6]->setCaption(SettingsCaption);
+    m_ssCommand1->setEnabled(false);
+    m_ssCommand3->setText(ExitCaption);
+    m_image1->show();
+    if (m_toolsFound) {
+        m_appMenu[5]->setCaption(OtherSystemsCaption);
+        m_appImg[5]->show();
+    }
+
+    // Idle: Timer2 at its load-time interval, Timer1 stopped.
+    setTimerInterval(m_timer1, 0);
+    setTimerInterval(m_timer2, 420);
+}
+
+void OmMenu::parkControls()
+{
+    setLeft(m_ssCommand1, -2960);
+    setLeft(m_ssCommand3, -2960);
+    setLeft(m_mainTitle, -3440);
+    for (int k = 0; k < SlotCount; ++k) {
+        setLeft(m_appMenu[k], -3470);
+        setLeft(m_slideBar[k], -2960);
+    }
+    repaint();
+}
+
+void OmMenu::slideControls(double x)
+{
+    for (int k = 0; k < SlotCount; ++k) {
+        setLeft(m_appMenu[k], x);
+        setLeft(m_slideBar[k], x + 510);
+    }
+    setLeft(m_ssCommand1, x + 510);
+    setLeft(m_ssCommand3, x + 510);
+    setLeft(m_mainTitle, x + 30);
+    // One repaint of the window shows the frame at once.
+    repaint();
+}
+
+void OmMenu::pace(int milliseconds)
+{
+    if (m_pacing && milliseconds > 0)
+        QThread::usleep(static_cast<unsigned long>(milliseconds) * 1000);
+}
+
+void OmMenu::SSCommand3_Click()
+{
+    if (m_launchBusy != 0)
+        return;
+    runExit();
+}
+
+void OmMenu::runExit()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    setTimerInterval(m_timer1, 0);
+    setTimerInterval(m_timer2, 0);
+
+    m_mainTitle->setCaption(QString());
+    m_ssCommand1->setText(QString());
+    m_ssCommand3->setText(QString());
+    for (int k = 0; k < SlotCount; ++k) {
+        m_appImg[k]->hide();
+        m_appMenu[k]->setCaption(QString());
+    }
+    for (PictureBox* box : m_picture1) {
+        if (box->isVisible())
+            box->hide();
+    }
+    m_image1->hide();
+    m_ssPanel1->hide();
+    m_image3->hide();
+    m_image4->hide();
+    m_clock->hide();
+    m_ssPanel2->hide();
+    setBackgroundColor(this, 0);
+    repaint();
+
+    for (double x = 330; x >= -3470; x -= 380) {
+        slideControls(x);
+        pace(16);
+    }
+
+    Markers(m_context.installDir).remove(Marker::AppHndDat);
+
+    repaint();
+    m_ended = true;
+    close();
+    Q_EMIT endRequested();
+}
+
+void OmMenu::closeEvent(QCloseEvent* event)
+{
+    if (m_ended) {
+        event->accept();
+        return;
+    }
+    // Closing through the frame ends the launcher as the exit button does; while
+    // a program started from the menu runs, the exit is not available.
+    if (m_launchBusy != 0) {
+        event->ignore();
+        ActivateOnClick();
+        return;
+    }
+    event->ignore();
+    runExit();
+}
+
+// ---- Launching ----------------------------------------------------------------
+
+void OmMenu::app_menu_Click(int k)
+{
+    if (m_appMenu[k]->caption().isEmpty() || m_launchBusy != 0)
+        return;
+    launch(k, LaunchKind::Panel);
+}
+
+void OmMenu::app_img_Click(int k)
+{
+    if (m_launchBusy != 0 || !m_appImg[k]->isVisible() || !m_appImg[k]->isEnabled())
+        return;
+    launch(k, LaunchKind::Icon);
+}
+
+void OmMenu::launch(int k, LaunchKind kind)
+{
+    const bool panel = kind == LaunchKind::Panel;
+    const Markers markers(m_context.installDir);
+    if (panel)
+        markers.remove(Marker::AppHndDat);
+    m_launchBusy = 1;
+    m_launchedSlot = k;
+    GrowBar(k, !panel);
+    m_ssCommand1->setEnabled(false);
+    m_ssCommand3->setEnabled(false);
+
+    const QString marker = k == 5 ? Marker::Sub : Marker::App;
+    if (!renameMarker(Marker::Menu, marker)) {
+        abandonLaunch(k, QString());
+        return;
+    }
+
+    if (k <= 4) {
+        const bool armsTimer = k == 0 || k == 4 || (panel && (k == 1 || k == 2));
+        if (!startProgram(k, ProgramSlots[k].startAs)) {
+            abandonLaunch(k, marker);
+            return;
+        }
+        if (armsTimer)
+            armTimer1();
+        if (panel && (k == 1 || k == 2)) {
+            // The started program takes the launcher's place.
+            m_ended = true;
+            setTimerInterval(m_timer1, 0);
+            setTimerInterval(m_timer2, 0);
+            close();
+            Q_EMIT endRequested();
+            return;
+        }
+    } else if (k == 5) {
+        if (panel)
+            m_shared.AppTask[0] = TaskRef();
+        openSonotaMenu(panel);
+    } else {
+        if (panel)
+            m_shared.AppTask[0] = TaskRef();
+        openFrmKankyo(panel);
+    }
+
+    if (panel && !m_shared.AppTask[0].isZero() && m_shared.AppTask[0].id != 0) {
+        const int err = markers.write(Marker::AppHndDat, writeQuotedRecord({m_shared.AppTask[0].id}));
+        if (err != 0) {
+            m_context.messages->show(QStringLiteral("ファイル「app_hnd.dat」を書き込めません。（エラー %1）").arg(err),
+                                     MessageTitle, Msg::Ok | Msg::Exclamation);
+        }
+    }
+}
+
+bool OmMenu::renameMarker(const QString& from, const QString& to)
+{
+    const int err = Markers(m_context.installDir).rename(from, to);
+    if (err == 0)
+        return true;
+    m_context.messages->show(describeRenameFailure(from, to, err), MessageTitle, Msg::Ok | Msg::Exclamation);
+    return false;
+}
+
+bool OmMenu::startProgram(int k, const QString& file)
+{
+    const QString program = m_context.installDir.file(file);
+    const StartResult result = m_context.platform->startProgram(program, m_context.installDir.path());
+    if (result.taskId == 0) {
+        m_context.messages->show(
+            QStringLiteral("プログラム「%1」を起動できません。\nファイルが削除されたか、実行できません。").arg(file),
+            MessageTitle, Msg::Ok | Msg::Exclamation);
+        return false;
+    }
+    Q_UNUSED(k);
+    m_shared.AppTask[0] = TaskRef{result.taskId, QString()};
+    return true;
+}
+
+// A launch that could not be completed: the marker goes back to "menu" and the
+// menu returns to idle, so it never stays busy.
+void OmMenu::abandonLaunch(int k, const QString& marker)
+{
+    if (!marker.isEmpty())
+        Markers(m_context.installDir).rename(marker, Marker::Menu);
+    ShrinkBar(k);
+    m_launchBusy = 0;
+    m_ssCommand1->setEnabled(true);
+    m_ssCommand3->setEnabled(true);
+}
+
+void OmMenu::armTimer1()
+{
+    m_subTaskSeen = 0;
+    setTimerInterval(m_timer1, 10);
+}
+
+void OmMenu::openSonotaMenu(bool owned)
+{
+    if (m_sonotaMenu)
+        m_sonotaMenu->close();
+    m_sonotaMenu = new SonotaMenu(m_context, m_shared, owned ? this : nullptr);
+    m_sonotaMenu->show();
+}
+
+void OmMenu::openFrmKankyo(bool modal)
+{
+    if (m_frmKankyo)
+        m_frmKankyo->close();
+    auto* window = new FrmKankyo(m_context, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_frmKankyo = window;
+    if (modal) {
+        window->exec();
+    } else {
+        window->show();
+    }
+}
+
+void OmMenu::GrowBar(int k, bool repaintEachStep)
+{
+    Panel3D* bar = m_slideBar[k];
+    setWidthTwips(bar, BarStart);
+    for (int i = 0; i <= 80; ++i) {
+        setWidthTwips(bar, BarStart + BarStep * i);
+        if (repaintEachStep) {
+            bar->repaint();
+            pace(1);
+        }
+    }
+}
+
+void OmMenu::ShrinkBar(int k)
+{
+    Panel3D* bar = m_slideBar[k];
+    for (int i = 80; i >= 0; --i) {
+        setWidthTwips(bar, BarStart + BarStep * i);
+        bar->repaint();
+        pace(1);
+    }
+    setWidthTwips(bar, BarRestWidth);
+}
+
+// ---- Watching app_hnd -------------------------------------------------------------
+
+void OmMenu::setTimerInterval(QTimer& timer, int ms)
+{
+    if (ms <= 0) {
+        timer.stop();
+        return;
+    }
+    if (!timer.isActive() || timer.interval() != ms)
+        timer.start(ms);
+}
+
+void OmMenu::Timer1_Timer()
+{
+    const QString path = m_context.installDir.file(Marker::AppHnd);
+    if (!QFileInfo::exists(path))
+        return;
+    QString field;
+    if (!readAppHnd(path, field))
+        return; // try again at the next tick
+    m_shared.AppTask[1] = TaskRef::fromField(field);
+    m_subTaskSeen = 1;
+    setTimerInterval(m_timer1, 0);
+    setTimerInterval(m_timer2, 10);
+}
+
+void OmMenu::Timer2_Timer()
+{
+    if (!m_context.installDir.exists(Marker::AppHnd)) {
+        setTimerInterval(m_timer2, 0);
+        setTimerInterval(m_timer1, 10);
+    }
+}
+
+// ---- Return to the menu and bringing programs to the front -----------------------
+
+void OmMenu::RestoreMenu()
+{
+    if (m_launchBusy != 1 || !m_context.installDir.exists(Marker::Menu))
+        return;
+    bringToFront(this);
+    int k = m_highlightedSlot;
+    if (k < 0 || k >= SlotCount)
+        k = m_launchedSlot >= 0 ? m_launchedSlot : 0;
+    ShrinkBar(k);
+    m_launchBusy = 0;
+    m_ssCommand1->setEnabled(true);
+    m_ssCommand3->setEnabled(true);
+}
+
+void OmMenu::bringTask(const TaskRef& task)
+{
+    if (task.id != 0)
+        m_context.platform->bringTaskToFront(task.id);
+    else if (!task.title.isEmpty())
+        m_context.platform->bringWindowToFront(task.title);
+}
+
+void OmMenu::ActivateOnMove()
+{
+    const Markers markers(m_context.installDir);
+    if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !markers.exists(Marker::App))
+        return;
+    if (!markers.exists(Marker::AppHnd))
+        bringTask(m_shared.AppTask[0]);
+    else if (m_subTaskSeen == 1)
+        bringTask(m_shared.AppTask[1]);
+}
+
+void OmMenu::ActivateOnClick()
+{
+    const Markers markers(m_context.installDir);
+    if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !markers.exists(Marker::App))
+        return;
+    bringTask(m_shared.AppTask[0]);
+    if (m_subTaskSeen == 1 && markers.exists(Marker::AppHnd))
+        bringTask(m_shared.AppTask[1]);
+}
+
+void OmMenu::FrontSubMenu()
+{
+    if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !m_context.installDir.exists(Marker::Sub))
+        return;
+    if (m_sonotaMenu)
+        bringToFront(m_sonotaMenu);
+    m_shared.AppTask[0] = TaskRef();
+}
+
+// ---- Pointer handling -------------------------------------------------------------
+
+void OmMenu::app_menu_MouseMove(int k)
+{
+    if (m_appMenu[k]->caption().isEmpty())
+        return;
+    slotMovementRule(k);
+}
+
+void OmMenu::app_img_MouseMove(int k)
+{
+    slotMovementRule(k);
+}
+
+void OmMenu::slotMovementRule(int k)
+{
+    if (m_highlightedSlot == k || m_launchBusy != 0) {
+        if (m_launchBusy == 1 && m_context.installDir.exists(Marker::Menu))
+            RestoreMenu();
+        else
+            ActivateOnMove();
+        return;
+    }
+    HighlightSlot(k);
+}
+
+void OmMenu::Background_MouseMove()
+{
+    if (m_launchBusy != 0) {
+        if (m_launchBusy == 1 && m_context.installDir.exists(Marker::Menu))
+            RestoreMenu();
+        else
+            FrontSubMenu();
+        return;
+    }
+    ClearHighlight();
+}
+
+void OmMenu::Image2_MouseMove()
+{
+    const bool subMenuCondition = m_launchBusy == 1 && !m_shared.AppTask[0].isZero() &&
+                                  m_context.installDir.exists(Marker::Sub);
+    if (subMenuCondition)
+        FrontSubMenu();
+    else
+        RestoreMenu();
+}
+
+void OmMenu::Image2_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton && m_launchBusy == 0)
+        m_pictures->openPicker();
+}
+
+void OmMenu::HighlightSlot(int k)
+{
+    if (m_highlightedSlot != NoSlot)
+        setSlotLook(m_highlightedSlot, false);
+    setSlotLook(k, true);
+    m_highlightedSlot = qint16(k);
+}
+
+void OmMenu::ClearHighlight()
+{
+    if (m_highlightedSlot == NoSlot)
+        return;
+    setSlotLook(m_highlightedSlot, false);
+    m_highlightedSlot = NoSlot;
+}
+
+void OmMenu::setSlotLook(int k, bool highlighted)
+{
+    if (k < 0 || k >= SlotCount)
+        return;
+    m_appMenu[k]->setEmphasized(highlighted);
+    m_appMenu[k]->setForeColor(colorFromBgr(highlighted ? HighlightedCaptionColor : NormalCaptionColor));
+}
+
+void OmMenu::mouseMoveEvent(QMouseEvent*)
+{
+    Background_MouseMove();
+}
+
+void OmMenu::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void OmMenu::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        ActivateOnClick();
+}
+
+bool OmMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    // The date label has no pointer handling of its own.
+    if (watched == m_label3 && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress ||
+                                event->type() == QEvent::MouseButtonRelease))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Buttons and the clock ----------------------------------------------------------
+
+void OmMenu::SSCommand1_Click()
+{
+    if (!m_omgaiyou)
+        m_omgaiyou = new OmGaiyou(m_context, this);
+    m_omgaiyou->show();
+    bringToFront(m_omgaiyou);
+}
+
+void OmMenu::OmClock1_Click()
+{
+    if (m_launchBusy != 0)
+        return;
+    if (!m_praSet)
+        m_praSet = new PraSet(m_context, *m_clock, m_clockPrefs, this);
+    m_praSet->show();
+    bringToFront(m_praSet);
 }
 
 } // namespace lc

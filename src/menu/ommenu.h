@@ -1,20 +1,160 @@
 #pragma once
 
+#include "menushared.h"
+#include "prefs/clockprefs.h"
+
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
+
+#include <array>
+
+class QLabel;
 
 namespace lc {
 
 struct AppContext;
+class CommandButton;
+class FrmKankyo;
+class MenuPictures;
+class OmClock;
+class OmGaiyou;
+class Panel3D;
+class PictureBox;
+class PraSet;
+class SonotaMenu;
 
-// The main window "Mabora for Windows MAIN MENU".
+// The main window "Mabora for Windows MAIN MENU": seven slot panels that start the
+// sibling programs of the suite, the date, the clock and the background. It never
+// waits for a program it starts; it follows the programs through the marker files
+// of the installation directory.
 class OmMenu : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr int SlotCount = 7;
+    static constexpr qint16 NoSlot = 99;
+
     explicit OmMenu(AppContext& context, QWidget* parent = nullptr);
+    ~OmMenu() override;
+
+    // The start-up: places the window, loads the working paths, resets the
+    // markers, applies the preferences and pictures, shows the window and slides
+    // the panels in.
+    void Form_Load();
+
+    // Animations run inside their handler; paced for the eye unless switched off.
+    void setAnimationPacing(bool on) { m_pacing = on; }
+
+    qint16 HighlightedSlot() const { return m_highlightedSlot; }
+    qint16 LaunchBusy() const { return m_launchBusy; }
+    qint16 SubTaskSeen() const { return m_subTaskSeen; }
+    MenuShared& shared() { return m_shared; }
+    ClockPrefs& clockPrefs() { return m_clockPrefs; }
+    OmClock* clock() const { return m_clock; }
+
+    // Pointer rules and actions of the menu (public for the windows it opens).
+    void RestoreMenu();
+    void ActivateOnMove();
+    void ActivateOnClick();
+    void FrontSubMenu();
+
+Q_SIGNALS:
+    // The launcher is to end (exit button, or a program that replaces it).
+    void endRequested();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Slot
+    {
+        QString lookFor;  // file whose presence shows the slot
+        QString startAs;  // file started
+        QString caption;
+    };
+    static const std::array<Slot, 5> ProgramSlots;
+
+    void createControls();
+    void parkControls();
+    void slideControls(double x);
+    void pace(int milliseconds);
+
+    // Handlers.
+    void app_menu_Click(int k);
+    void app_img_Click(int k);
+    void app_menu_MouseMove(int k);
+    void app_img_MouseMove(int k);
+    void Background_MouseMove();
+    void Image2_MouseMove();
+    void Image2_MouseDown(Qt::MouseButton button);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void SSCommand1_Click();
+    void SSCommand3_Click();
+    void OmClock1_Click();
+
+    // Launch steps.
+    enum class LaunchKind { Panel, Icon };
+    void launch(int k, LaunchKind kind);
+    void GrowBar(int k, bool repaintEachStep);
+    void ShrinkBar(int k);
+    bool renameMarker(const QString& from, const QString& to);
+    bool startProgram(int k, const QString& file);
+    void abandonLaunch(int k, const QString& marker);
+    void armTimer1();
+    void openSonotaMenu(bool owned);
+    void openFrmKankyo(bool modal);
+
+    void slotMovementRule(int k);
+    void HighlightSlot(int k);
+    void ClearHighlight();
+    void setSlotLook(int k, bool highlighted);
+    void bringTask(const TaskRef& task);
+    void runExit();
+
+    static void setTimerInterval(QTimer& timer, int ms);
+
     AppContext& m_context;
+    MenuShared m_shared;
+    ClockPrefs m_clockPrefs;
+
+    qint16 m_highlightedSlot = NoSlot;
+    qint16 m_launchBusy = 0;
+    qint16 m_subTaskSeen = 0;
+    int m_launchedSlot = -1;
+    bool m_toolsFound = false;
+    bool m_pacing = true;
+    bool m_exiting = false;
+    bool m_ended = false;
+
+    Panel3D* m_mainTitle = nullptr;
+    PictureBox* m_image1 = nullptr;
+    QLabel* m_label3 = nullptr;
+    std::array<Panel3D*, SlotCount> m_appMenu{};
+    std::array<PictureBox*, SlotCount> m_appImg{};
+    std::array<Panel3D*, SlotCount> m_slideBar{};
+    Panel3D* m_ssPanel1 = nullptr;
+    CommandButton* m_ssCommand1 = nullptr;
+    CommandButton* m_ssCommand3 = nullptr;
+    OmClock* m_clock = nullptr;
+    PictureBox* m_image3 = nullptr;
+    PictureBox* m_image4 = nullptr;
+    PictureBox* m_image2 = nullptr;
+    std::array<PictureBox*, 3> m_picture1{};
+    Panel3D* m_ssPanel2 = nullptr;
+    QTimer m_timer1;
+    QTimer m_timer2;
+    MenuPictures* m_pictures = nullptr;
+
+    QPointer<SonotaMenu> m_sonotaMenu;
+    QPointer<FrmKankyo> m_frmKankyo;
+    QPointer<OmGaiyou> m_omgaiyou;
+    QPointer<PraSet> m_praSet;
 };
 
 } // namespace lc

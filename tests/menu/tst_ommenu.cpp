@@ -1,0 +1,511 @@
+#include "clock/omclock.h"
+#include "common/twips.h"
+#include "menu/ommenu.h"
+#include "testcontext.h"
+#include "widgets/commandbutton.h"
+#include "widgets/panel3d.h"
+#include "widgets/picturebox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace lc;
+using lc::test::TestContext;
+
+namespace {
+
+const QStringList AllPrograms = {"korvan21.exe", "Mirelda.exe",  "Tasparin.exe", "Pevrin21.exe", "zandor21.exe",
+                                 "trevik21.exe", "halvex21.exe", "saldun21.exe", "brisko21.exe"};
+
+struct Menu
+{
+    explicit Menu(const QStringList& programs = AllPrograms, const std::function<void(TestContext&)>& prepare = {})
+    {
+        for (const QString& p : programs)
+            t.installProgram(p);
+        if (prepare)
+            prepare(t);
+        window = std::make_unique<OmMenu>(t.context);
+        window->setAnimationPacing(false);
+        window->Form_Load();
+    }
+
+    template <typename T = QWidget>
+    T* child(const QString& name) const
+    {
+        T* w = window->findChild<T*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    Panel3D* panel(int k) const { return child<Panel3D>(QStringLiteral("app_menu_%1").arg(k)); }
+    PictureBox* icon(int k) const { return child<PictureBox>(QStringLiteral("app_img_%1").arg(k)); }
+    Panel3D* bar(int k) const { return child<Panel3D>(QStringLiteral("slide_bar1_%1").arg(k)); }
+
+    void clickPanel(int k) const { QTest::mouseClick(panel(k), Qt::LeftButton, {}, QPoint(200, 18)); }
+    static void clickWithoutMove(QWidget* w)
+    {
+        const QPointF at(20, 20);
+        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+    void moveOver(QWidget* w, QPoint at = QPoint(5, 5)) const { QTest::mouseMove(w, at); }
+    void moveOverBackground() const { QTest::mouseMove(window.get(), twips::point(7000, 7600)); }
+
+    // The started program ends and gives the marker back.
+    void programEnds() const { QVERIFY(QFile::rename(t.path("app"), t.path("menu"))); }
+
+    TestContext t;
+    std::unique_ptr<OmMenu> window;
+};
+
+} // namespace
+
+class TestOmMenu : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartCreatesMenu();
+    void existingMenuIsUntouched();
+    void leftoverMarkersAreReset();
+    void captionsOfInstalledPrograms_data();
+    void captionsOfInstalledPrograms();
+    void slideEndsInPlace();
+    void dateLabelShowsInjectedDate();
+    void panelLaunchOfSlot0();
+    void panelLaunchWritesOnlyNonZeroTask();
+    void iconLaunchLeavesAppHndDatAlone();
+    void slot5PanelLaunchRenamesToSub();
+    void clicksWhileBusyDoNothing();
+    void slots1And2EndTheLauncher_data();
+    void slots1And2EndTheLauncher();
+    void timerHandOver();
+    void restoreOnlyOnceMenuIsBack_data();
+    void restoreOnlyOnceMenuIsBack();
+    void restoreEnablesOverviewButton();
+    void restoreWithoutHighlightShrinksLaunchedBar();
+    void highlightRules();
+    void emptyPanelNeitherHighlightsNorClears();
+    void activateOnMoveWhileBusy();
+    void missingProgramReturnsToIdle();
+    void missingMenuMarkerReturnsToIdle();
+    void clockClickOpensPreferencesOnlyWhenIdle();
+    void exitSequence();
+    void frameCloseRunsExit();
+};
+
+void TestOmMenu::firstStartCreatesMenu()
+{
+    Menu m;
+    QCOMPARE(m.t.readFile("menu"), QByteArray("\"om\"\r\n"));
+    QCOMPARE(m.window->windowTitle(), QStringLiteral("Mabora for Windows MAIN MENU"));
+    QCOMPARE(m.window->size(), QSize(792, 538));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(99));
+    QCOMPARE(m.window->LaunchBusy(), qint16(0));
+}
+
+void TestOmMenu::existingMenuIsUntouched()
+{
+    Menu m(AllPrograms, [](TestContext& t) { t.writeFile("menu", "something else entirely"); });
+    QCOMPARE(m.t.readFile("menu"), QByteArray("something else entirely"));
+}
+
+void TestOmMenu::leftoverMarkersAreReset()
+{
+    Menu m(AllPrograms, [](TestContext& t) {
+        t.writeFile("app", "\"om\"\r\n");
+        t.writeFile("sub", "x");
+        t.writeFile("app_hnd", "123\r\n");
+        t.writeFile("app_hnd.dat", "4711\r\n");
+    });
+    QVERIFY(!m.t.exists("app"));
+    QVERIFY(!m.t.exists("sub"));
+    QVERIFY(!m.t.exists("app_hnd"));
+    QVERIFY(m.t.exists("menu"));
+    QCOMPARE(m.t.readFile("app_hnd.dat"), QByteArray("4711\r\n"));
+}
+
+void TestOmMenu::captionsOfInstalledPrograms_data()
+{
+    QTest::addColumn<QStringList>("programs");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QList<bool>>("icons");
+    const QStringList all = {" ＫＯＲＶＡＮSystem ", "ＭＩＲＥＬＤＡSystem ", "ＴＡＳＰＡＲＩＮSystem ",
+                             "ＰＥＶＲＩＮSystem ", "ＺＡＮＤＯＲSystem ", "その他のSystem ", "環境設定 "};
+    QTest::newRow("everything") << AllPrograms << all << QList<bool>{true, true, true, true, true, true, false};
+    QTest::newRow("nothing") << QStringList{} << QStringList{"", "", "", "", "", "", "環境設定 "}
+                             << QList<bool>{false, false, false, false, false, false, false};
+    QTest::newRow("one tool, letter case differs")
+        << QStringList{"BRISKO21.EXE", "PEVRIN21.exe"}
+        << QStringList{"", "", "", "ＰＥＶＲＩＮSystem ", "", "その他のSystem ", "環境設定 "}
+        << QList<bool>{false, false, false, true, false, true, false};
+}
+
+void TestOmMenu::captionsOfInstalledPrograms()
+{
+    QFETCH(QStringList, programs);
+    QFETCH(QStringList, captions);
+    QFETCH(QList<bool>, icons);
+    Menu m(programs);
+    for (int k = 0; k < 7; ++k) {
+        QCOMPARE(m.panel(k)->caption(), captions[k]);
+        QCOMPARE(m.icon(k)->isVisible(), icons[k]);
+    }
+    QCOMPARE(m.child<Panel3D>("main_title")->caption(), QStringLiteral("    ＭＡＩＮ ＭＥＮＵ"));
+    QCOMPARE(m.child<CommandButton>("SSCommand3")->text(), QStringLiteral("                終了"));
+    QVERIFY(!m.child<CommandButton>("SSCommand1")->isEnabled());
+    QVERIFY(!m.icon(6)->isEnabled());
+}
+
+void TestOmMenu::slideEndsInPlace()
+{
+    Menu m;
+    for (int k = 0; k < 7; ++k) {
+        QCOMPARE(m.panel(k)->geometry(), twips::rect(330, 1500 + 690 * k, 4185, 555));
+        QCOMPARE(m.bar(k)->geometry(), twips::rect(840, 2055 + 690 * k, 3660, 105));
+    }
+    QCOMPARE(m.child("SSCommand1")->x(), twips::toPx(840));
+    QCOMPARE(m.child("SSCommand3")->x(), twips::toPx(840));
+    QCOMPARE(m.child("main_title")->x(), twips::toPx(360));
+    QVERIFY(m.child("SSPanel1")->isVisible());
+    QVERIFY(m.child("Image1")->isVisible());
+}
+
+void TestOmMenu::dateLabelShowsInjectedDate()
+{
+    Menu m;
+    QCOMPARE(m.child<QLabel>("Label3")->text(), QStringLiteral("2026/12/08"));
+    m.t.date = QDate(2026, 12, 9); // past midnight: the label keeps the start-up date
+    QCOMPARE(m.child<QLabel>("Label3")->text(), QStringLiteral("2026/12/08"));
+}
+
+void TestOmMenu::panelLaunchOfSlot0()
+{
+    Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "1\r\n"); });
+    m.moveOver(m.panel(0));
+    m.clickPanel(0);
+    QVERIFY(m.t.exists("app"));
+    QVERIFY(!m.t.exists("menu"));
+    QCOMPARE(m.t.readFile("app_hnd.dat"), QByteArray("1001\r\n"));
+    QCOMPARE(m.t.platform.starts.size(), 1);
+    QCOMPARE(m.t.platform.starts[0].program, m.t.path("korvan21.exe"));
+    QCOMPARE(m.t.platform.starts[0].workingDir, m.t.dir());
+    QCOMPARE(m.window->LaunchBusy(), qint16(1));
+    QCOMPARE(m.bar(0)->width(), twips::toPx(4500));
+    QVERIFY(!m.child("SSCommand3")->isEnabled());
+}
+
+void TestOmMenu::panelLaunchWritesOnlyNonZeroTask()
+{
+    // Slot 3 is started as Pevrin21.exe; an installed "pevrin21.exe" serves.
+    Menu m({"pevrin21.exe"});
+    m.clickPanel(3);
+    QCOMPARE(m.t.platform.starts.size(), 1);
+    QCOMPARE(QFileInfo(m.t.platform.starts[0].program).fileName(), QStringLiteral("pevrin21.exe"));
+    QCOMPARE(m.t.readFile("app_hnd.dat"), QByteArray("1001\r\n"));
+}
+
+void TestOmMenu::iconLaunchLeavesAppHndDatAlone()
+{
+    Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "77\r\n"); });
+    QTest::mouseClick(m.icon(0), Qt::LeftButton);
+    QVERIFY(m.t.exists("app"));
+    QCOMPARE(m.t.readFile("app_hnd.dat"), QByteArray("77\r\n"));
+    QCOMPARE(m.window->shared().AppTask[0].id, qint64(1001));
+    QCOMPARE(m.bar(0)->width(), twips::toPx(4500));
+}
+
+void TestOmMenu::slot5PanelLaunchRenamesToSub()
+{
+    Menu m;
+    m.clickPanel(5);
+    QVERIFY(m.t.exists("sub"));
+    QVERIFY(!m.t.exists("menu"));
+    QVERIFY(!m.t.exists("app_hnd.dat"));
+    QVERIFY(m.t.platform.starts.isEmpty());
+    QWidget* sonota = m.window->findChild<QWidget*>("sonotaMenu");
+    QVERIFY(sonota);
+    QCOMPARE(sonota->parentWidget(), m.window.get());
+    sonota->close();
+}
+
+void TestOmMenu::clicksWhileBusyDoNothing()
+{
+    Menu m;
+    m.clickPanel(0);
+    m.clickPanel(4);
+    QTest::mouseClick(m.icon(4), Qt::LeftButton);
+    QTest::mouseClick(m.window->clock(), Qt::LeftButton);
+    QTest::mouseClick(m.child("Image2"), Qt::RightButton);
+    QCOMPARE(m.t.platform.starts.size(), 1);
+    QVERIFY(!m.window->findChild<QWidget*>("pra_set"));
+    QVERIFY(!m.child("SSPanel2")->isVisible());
+    QCOMPARE(m.bar(4)->width(), twips::toPx(3660));
+}
+
+void TestOmMenu::slots1And2EndTheLauncher_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::newRow("Mirelda") << 1;
+    QTest::newRow("Tasparin") << 2;
+}
+
+void TestOmMenu::slots1And2EndTheLauncher()
+{
+    QFETCH(int, slot);
+    Menu m;
+    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    m.clickPanel(slot);
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(m.t.platform.starts.size(), 1);
+    QVERIFY(m.t.exists("app"));
+    QVERIFY(!m.t.exists("app_hnd.dat")); // the steps after the start do not run
+    QVERIFY(!m.window->isVisible());
+}
+
+void TestOmMenu::timerHandOver()
+{
+    Menu m;
+    m.clickPanel(0);
+    QCOMPARE(m.window->SubTaskSeen(), qint16(0));
+    m.t.writeFile("app_hnd", "\"Korvan - 見積\",3\r\n");
+    QTRY_COMPARE(m.window->SubTaskSeen(), qint16(1));
+    QCOMPARE(m.window->shared().AppTask[1].title, QStringLiteral("Korvan - 見積"));
+
+    // While the file stays, it is not read again.
+    m.t.writeFile("app_hnd", "4242\r\n");
+    QTest::qWait(80);
+    QCOMPARE(m.window->shared().AppTask[1].title, QStringLiteral("Korvan - 見積"));
+
+    // Gone, then back: read again.
+    QFile::remove(m.t.path("app_hnd"));
+    QTest::qWait(80);
+    m.t.writeFile("app_hnd", "4242\r\n");
+    QTRY_COMPARE(m.window->shared().AppTask[1].id, qint64(4242));
+}
+
+void TestOmMenu::restoreOnlyOnceMenuIsBack_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<bool>("restores");
+    QTest::newRow("slot panel") << "app_menu_2" << true;
+    QTest::newRow("slot icon") << "app_img_3" << true;
+    QTest::newRow("title") << "main_title" << true;
+    QTest::newRow("bar") << "slide_bar1_6" << true;
+    QTest::newRow("clock") << "OmClock1" << true;
+    QTest::newRow("background") << "om_menu" << true;
+    QTest::newRow("Image2") << "Image2" << true;
+    QTest::newRow("Image1") << "Image1" << false;
+    QTest::newRow("SSPanel1") << "SSPanel1" << false;
+    QTest::newRow("exit button") << "SSCommand3" << false;
+    QTest::newRow("overview button") << "SSCommand1" << false;
+}
+
+void TestOmMenu::restoreOnlyOnceMenuIsBack()
+{
+    QFETCH(QString, surface);
+    QFETCH(bool, restores);
+    Menu m;
+    m.moveOver(m.panel(0));
+    m.clickPanel(0);
+    QWidget* w = surface == "om_menu" ? m.window.get() : m.child(surface);
+
+    // Still running: nothing is restored anywhere.
+    if (surface == "om_menu")
+        m.moveOverBackground();
+    else
+        m.moveOver(w, QPoint(3, 3));
+    QCOMPARE(m.window->LaunchBusy(), qint16(1));
+
+    m.programEnds();
+    if (surface == "om_menu")
+        m.moveOverBackground();
+    else
+        m.moveOver(w, QPoint(2, 2));
+    QCOMPARE(m.window->LaunchBusy(), qint16(restores ? 0 : 1));
+    QCOMPARE(m.bar(0)->width(), twips::toPx(restores ? 3660 : 4500));
+    QCOMPARE(m.child("SSCommand3")->isEnabled(), restores);
+}
+
+void TestOmMenu::restoreEnablesOverviewButton()
+{
+    Menu m;
+    QVERIFY(!m.child("SSCommand1")->isEnabled());
+    m.moveOver(m.panel(4));
+    m.clickPanel(4);
+    m.programEnds();
+    m.moveOver(m.panel(4), QPoint(20, 20));
+    QVERIFY(m.child("SSCommand1")->isEnabled());
+    QVERIFY(m.child("SSCommand3")->isEnabled());
+}
+
+void TestOmMenu::restoreWithoutHighlightShrinksLaunchedBar()
+{
+    Menu m;
+    // A click that arrives without a movement first: no slot is highlighted.
+    m.clickWithoutMove(m.panel(4));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(99));
+    m.programEnds();
+    m.moveOver(m.child("main_title"));
+    QCOMPARE(m.window->LaunchBusy(), qint16(0));
+    QCOMPARE(m.bar(4)->width(), twips::toPx(3660));
+}
+
+void TestOmMenu::highlightRules()
+{
+    Menu m;
+    const QColor navy = colorFromBgr(0x800000);
+    const QColor purple = colorFromBgr(0x800080);
+    m.moveOver(m.panel(2));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(2));
+    QCOMPARE(m.panel(2)->foreColor(), purple);
+    QVERIFY(m.panel(2)->emphasized());
+
+    // Over its bar, the title or the clock the highlight stays.
+    m.moveOver(m.bar(2));
+    m.moveOver(m.window->clock());
+    QCOMPARE(m.window->HighlightedSlot(), qint16(2));
+
+    // Over the background it goes; the next panel highlights on entry.
+    m.moveOverBackground();
+    QCOMPARE(m.window->HighlightedSlot(), qint16(99));
+    QCOMPARE(m.panel(2)->foreColor(), navy);
+    QVERIFY(!m.panel(2)->emphasized());
+    m.moveOver(m.panel(3));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(3));
+
+    // Direct from one panel to the next.
+    m.moveOver(m.panel(1));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(1));
+    QCOMPARE(m.panel(3)->foreColor(), navy);
+
+    // Never while busy.
+    m.moveOver(m.panel(3));
+    m.clickPanel(3);
+    m.moveOver(m.panel(4));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(3));
+    QCOMPARE(m.panel(4)->foreColor(), navy);
+}
+
+void TestOmMenu::emptyPanelNeitherHighlightsNorClears()
+{
+    Menu m({"korvan21.exe"});
+    m.moveOver(m.panel(0));
+    m.moveOver(m.panel(3)); // no program: empty caption
+    QCOMPARE(m.window->HighlightedSlot(), qint16(0));
+    QCOMPARE(m.panel(0)->foreColor(), colorFromBgr(0x800080));
+}
+
+void TestOmMenu::activateOnMoveWhileBusy()
+{
+    Menu m;
+    m.moveOver(m.panel(0));
+    m.clickPanel(0);
+    m.moveOver(m.panel(0), QPoint(30, 10));
+    QCOMPARE(m.t.platform.tasksBroughtToFront, QList<qint64>{1001});
+
+    // Over the background only the other-systems window would be raised.
+    m.moveOverBackground();
+    QCOMPARE(m.t.platform.tasksBroughtToFront.size(), 1);
+
+    // Once app_hnd was read, the task it names comes to the front.
+    m.t.writeFile("app_hnd", "\"Korvan Sub\"\r\n");
+    QTRY_COMPARE(m.window->SubTaskSeen(), qint16(1));
+    m.moveOver(m.panel(0), QPoint(40, 10));
+    QCOMPARE(m.t.platform.windowsBroughtToFront, QStringList{"Korvan Sub"});
+
+    // A click brings both.
+    QTest::mouseClick(m.child("Image2"), Qt::LeftButton);
+    QCOMPARE(m.t.platform.tasksBroughtToFront.last(), qint64(1001));
+    QCOMPARE(m.t.platform.windowsBroughtToFront.size(), 2);
+}
+
+void TestOmMenu::missingProgramReturnsToIdle()
+{
+    Menu m;
+    QFile::remove(m.t.path("zandor21.exe")); // removed after start-up
+    m.clickPanel(4);
+    QCOMPARE(m.t.messages.shown.size(), 1);
+    QVERIFY(m.t.messages.shown[0].text.contains("zandor21.exe"));
+    QCOMPARE(m.window->LaunchBusy(), qint16(0));
+    QVERIFY(m.t.exists("menu"));
+    QVERIFY(!m.t.exists("app"));
+    QVERIFY(!m.t.exists("app_hnd.dat"));
+    QCOMPARE(m.bar(4)->width(), twips::toPx(3660));
+    QVERIFY(m.child("SSCommand3")->isEnabled());
+    // And the menu works on.
+    m.clickPanel(0);
+    QCOMPARE(m.window->LaunchBusy(), qint16(1));
+}
+
+void TestOmMenu::missingMenuMarkerReturnsToIdle()
+{
+    Menu m;
+    QFile::remove(m.t.path("menu"));
+    m.clickPanel(0);
+    QCOMPARE(m.t.messages.shown.size(), 1);
+    QVERIFY(m.t.platform.starts.isEmpty());
+    QCOMPARE(m.window->LaunchBusy(), qint16(0));
+
+    // The target exists already.
+    m.t.writeFile("menu", "\"om\"\r\n");
+    m.t.writeFile("app", "\"om\"\r\n");
+    m.clickPanel(0);
+    QCOMPARE(m.t.messages.shown.size(), 2);
+    QVERIFY(m.t.platform.starts.isEmpty());
+    QCOMPARE(m.window->LaunchBusy(), qint16(0));
+    QVERIFY(m.t.exists("menu"));
+}
+
+void TestOmMenu::clockClickOpensPreferencesOnlyWhenIdle()
+{
+    Menu m;
+    QTest::mouseClick(m.window->clock(), Qt::LeftButton);
+    QWidget* prefs = m.window->findChild<QWidget*>("pra_set");
+    QVERIFY(prefs);
+    QVERIFY(prefs->isVisible());
+    prefs->hide();
+}
+
+void TestOmMenu::exitSequence()
+{
+    Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "9\r\n"); });
+    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    QTest::mouseClick(m.child("SSCommand3"), Qt::LeftButton);
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!m.t.exists("app_hnd.dat"));
+    QVERIFY(m.t.exists("menu")); // markers stay as they are
+    for (int k = 0; k < 7; ++k) {
+        QCOMPARE(m.panel(k)->x(), twips::toPx(-3470));
+        QCOMPARE(m.panel(k)->caption(), QString());
+        QVERIFY(!m.icon(k)->isVisible());
+    }
+    QVERIFY(!m.window->clock()->isVisible());
+    QVERIFY(!m.window->isVisible());
+}
+
+void TestOmMenu::frameCloseRunsExit()
+{
+    Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "9\r\n"); });
+    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    // While busy the frame cannot close the menu.
+    m.clickPanel(0);
+    QVERIFY(!m.window->close());
+    QVERIFY(m.t.exists("app_hnd.dat"));
+    m.programEnds();
+    m.moveOver(m.panel(0), QPoint(9, 9));
+    m.window->close();
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!m.t.exists("app_hnd.dat"));
+}
+
+QTEST_MAIN(TestOmMenu)
+#include "tst_ommenu.moc"
