@@ -78,6 +78,8 @@ double parseNumber(QStringView text)
 
 QString overviewFilePath(const QString& dir, const QString& fileName)
 {
+    if (dir.isEmpty())
+        return {};
     QString base = dir;
     if (base.endsWith(u'\\') || base.endsWith(u'/'))
         base.chop(1);
@@ -119,6 +121,19 @@ QString formatArea(const QString& text, AreaFormat format)
     return out;
 }
 
+QString dateWithWeekday(QDate date)
+{
+    static constexpr char16_t Weekdays[] = u"月火水木金土日"; // Monday = 1
+    const int day = date.dayOfWeek();
+    if (day < 1 || day > 7)
+        return {};
+    return QStringLiteral("%1/%2/%3 (%4)")
+        .arg(date.year(), 4, 10, QChar(u'0'))
+        .arg(date.month(), 2, 10, QChar(u'0'))
+        .arg(date.day(), 2, 10, QChar(u'0'))
+        .arg(QChar(Weekdays[day - 1]));
+}
+
 std::optional<QString> overviewDisplayText(int record, QByteArrayView bytes)
 {
     if (record < 1 || record > Overview::FieldCount || bytes.isEmpty() || bytes.front() == '\0')
@@ -148,6 +163,10 @@ std::optional<QString> overviewDisplayText(int record, QByteArrayView bytes)
 OverviewReadResult readOverview(const QString& path)
 {
     OverviewReadResult result;
+    if (path.isEmpty()) {
+        result.error = FileError::PathNotFound;
+        return result;
+    }
     RecordFile file(path, Overview::RecordLength);
     result.error = file.load();
     if (result.error != FileError::None)
@@ -165,6 +184,8 @@ OverviewReadResult readOverview(const QString& path)
 
 int writeOverview(const QString& path, const OverviewTexts& texts)
 {
+    if (path.isEmpty())
+        return FileError::PathNotFound;
     RecordFile file(path, Overview::RecordLength);
     if (const int error = file.load(); error != FileError::None)
         return error;
@@ -179,6 +200,10 @@ int writeOverview(const QString& path, const OverviewTexts& texts)
 OverviewNameResult readOverviewName(const QString& path)
 {
     OverviewNameResult result;
+    if (path.isEmpty()) {
+        result.fileEmpty = true;
+        return result;
+    }
     RecordFile file(path, Overview::RecordLength);
     result.error = file.load();
     if (result.error != FileError::None)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QDate>
 #include <QString>
 #include <QStringView>
 
@@ -42,6 +43,8 @@ using OverviewValues = std::array<std::optional<QString>, Overview::FieldCount +
 
 // The path of an overview file in dir (one trailing separator of either kind
 // removed); an existing file is found whatever the letter case of its name.
+// An empty dir (no data directory) gives an empty path, which the readers and the
+// writer below treat as a path that does not exist.
 QString overviewFilePath(const QString& dir, const QString& fileName = Overview::FileName);
 
 // The text of a record as decoded from the code page, ending at its first NUL.
@@ -68,6 +71,9 @@ enum class AreaFormat {
 // gives empty text; a text that is not a number as a whole is returned trimmed
 // and unchanged.
 QString formatArea(const QString& text, AreaFormat format);
+
+// A date as "yyyy/mm/dd (aaa)" with the short Japanese weekday name: "2026/12/08 (火)".
+QString dateWithWeekday(QDate date);
 
 struct OverviewReadResult
 {
