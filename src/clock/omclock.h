@@ -1,5 +1,8 @@
 #pragma once
 
+#include "timesignal.h"
+
+#include <QPixmap>
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
@@ -11,8 +14,11 @@ namespace lc {
 class Platform;
 
 // The analog clock of the main window, with an hourly time signal. Every property
-// reads back the last value written. Colours are 0x00BBGGRR values; position and
-// size are in twips within the parent window.
+// reads back the last value written; values outside their range are kept as
+// written and only drawn clamped (widths 1..10, mascot size 0..20, at most 7
+// characters of dial text). Colours are 0x00BBGGRR values; position and size are
+// in twips within the parent window. The clock wakes once a second, on the second,
+// and repaints only when the shown second changes.
 class OmClock : public QWidget
 {
     Q_OBJECT
@@ -89,12 +95,20 @@ protected:
 private:
     void applyGeometry();
     void tick();
+    void scheduleTick();
+    void invalidateFace();
+    void paintFace(qreal devicePixelRatio);
 
     Platform* m_platform;
     std::function<QTime()> m_now;
     QTimer m_timer;
-    int m_lastSignalHour = -1;
+    TimeSignal m_signal;
     bool m_pressed = false;
+    // The dial, frame, ticks, text and mascot, drawn once per change; the hands are
+    // drawn over it at every paint.
+    QPixmap m_face;
+    bool m_faceValid = false;
+    QTime m_paintedTime;
 
     QString m_dialText;
     quint32 m_minuteHandColor = 0xFFFFFF;
