@@ -2,15 +2,767 @@
 
 #include "clock/omclock.h"
 #include "clockprefs.h"
+#include "clockprefsio.h"
+#include "clockrules.h"
 #include "common/appcontext.h"
+#include "common/bytetext.h"
+#include "common/dialogs.h"
+#include "common/messagebox.h"
+#include "common/twips.h"
+#include "widgets/fonts.h"
+#include "widgets/panel3d.h"
+#include "widgets/picturebox.h"
+#include "widgets/windoworder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRubberBand>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <cmath>
 
 namespace lc {
 
+namespace {
+
+// Placement of the window on the screen and its client area.
+constexpr double WindowLeft = 3510;
+constexpr double WindowTop = 2235;
+constexpr double ClientWidth = 7530;
+constexpr double ClientHeight = 4200;
+
+// Where the clock goes back to on the model.
+constexpr double HomeLeft = 10950;
+constexpr double HomeTop = 120;
+
+constexpr int NoSwatch = 99;
+constexpr int InitialSizeStep = 4;
+constexpr int InitialMascotSize = 7;
+
+constexpr std::array<quint32, 27> SwatchColors = {
+    0x0000FF, 0x0000C0, 0x000080, 0x0080FF, 0x0040C0, 0x004080, //
+    0x00FFFF, 0x00C0C0, 0x008080, 0x00FF00, 0x00C000, 0x008000, //
+    0xFFFF00, 0xC0C000, 0x808000, 0xFF0000, 0xC00000, 0x800000, //
+    0xFF00FF, 0xC000C0, 0x800080, 0xE0E0E0, 0x808080, 0x404040, //
+    0xFFFFFF, 0xC0C0C0, 0x000000,
+};
+
+QRect swatchRect(int index)
+{
+    if (index < 24) {
+        const int row = index / 6;
+        const int col = index % 6;
+        return twips::rect(240 + 360 * col, 360 + 360 * row, 372, 372);
+    }
+    return twips::rect(240 + 720 * (index - 24), 1800, 732, 372);
+}
+
+// A part of the clock named in the drop-downs, with its colour and width.
+struct ClockPart
+{
+    const char16_t* name;
+    void (OmClock::*setColor)(quint32);
+    qint16 (OmClock::*width)() const;
+    void (OmClock::*setWidth)(qint16);
+};
+
+const std::array<ClockPart, 6>& clockParts()
+{
+    static const std::array<ClockPart, 6> parts = {{
+        {u"長針", &OmClock::setMinuteHandColor, &OmClock::MinuteHandWidth, &OmClock::setMinuteHandWidth},
+        {u"短針", &OmClock::setHourHandColor, &OmClock::HourHandWidth, &OmClock::setHourHandWidth},
+        {u"秒針", &OmClock::setSecondHandColor, &OmClock::SecondHandWidth, &OmClock::setSecondHandWidth},
+        {u"文字盤", &OmClock::setDialColor, nullptr, nullptr},
+        {u"時計の枠", &OmClock::setFrameColor, &OmClock::FrameWidth, &OmClock::setFrameWidth},
+        {u"マスコット", &OmClock::setMascotColor, nullptr, nullptr},
+    }};
+    return parts;
+}
+
+const ClockPart* partNamed(const QString& name)
+{
+    for (const ClockPart& part : clockParts())
+        if (name == QStringView(part.name))
+            return &part;
+    return nullptr;
+}
+
+QStringList colorPartNames()
+{
+    QStringList names;
+    for (const ClockPart& part : clockParts())
+        names << QString::fromUtf16(part.name);
+    return names;
+}
+
+QStringList widthPartNames()
+{
+    QStringList names;
+    for (const ClockPart& part : clockParts())
+        if (part.width)
+            names << QString::fromUtf16(part.name);
+    return names;
+}
+
+// The small picture of a clock that stands for the clock on the model.
+QPixmap miniatureClockPicture()
+{
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 4));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(3, 3, 58, 58));
+    p.translate(32, 32);
+    p.setPen(QPen(Qt::black, 2));
+    for (int h = 0; h < 12; ++h) {
+        p.drawLine(QPointF(0, -24), QPointF(0, -20));
+        p.rotate(30);
+    }
+    p.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, 0), QPointF(-12, -7)); // ten past ten
+    p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, 0), QPointF(16, -11));
+    p.setPen(QPen(Qt::red, 1.5));
+    p.drawLine(QPointF(0, 4), QPointF(0, -22));
+    return pm;
+}
+
+QLabel* valueLabel(QWidget* parent, const QString& name, const QRect& rect)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setBackgroundColor(label, 0xFFFFFF);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    return label;
+}
+
+QSlider* slider(QWidget* parent, const QString& name, const QRect& rect, int min, int max)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(name);
+    s->setGeometry(rect);
+    s->setRange(min, max);
+    s->setSingleStep(1);
+    s->setPageStep(5);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(max - min > 10 ? 5 : 1);
+    return s;
+}
+
+QComboBox* dropDown(QWidget* parent, const QString& name, const QRect& rect)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setGeometry(rect);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    return combo;
+}
+
+} // namespace
+
 PraSet::PraSet(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), m_context(context), m_clock(clock), m_prefs(prefs)
+    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_context(context), m_clock(clock), m_prefs(prefs), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("pra_set"));
     setWindowTitle(QStringLiteral("パラメータ設定"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFont(designFont(Fonts::PGothic, 9));
+    setFixedSize(twips::size(ClientWidth, ClientHeight));
+
+    static const char16_t* const captions[4] = {u"設定登録", u"ｷｬﾝｾﾙ", u"初期値", u"次へ ＞"};
+    static const int lefts[4] = {120, 1800, 3480, 5880};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QPushButton(QString::fromUtf16(captions[i]), this);
+        button->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        button->setGeometry(twips::rect(lefts[i], 3585, 1575, 465));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        m_command1[i] = button;
+    }
+
+    buildFirstPage();
+    buildSecondPage();
+    showPage(0);
+}
+
+PraSet::~PraSet() = default;
+
+void PraSet::buildFirstPage()
+{
+    m_colorFrame = new QGroupBox(QStringLiteral("色の設定"), this);
+    m_colorFrame->setObjectName(QStringLiteral("colorFrame"));
+    m_colorFrame->setGeometry(twips::rect(50, 50, 4350, 2532));
+    for (int i = 0; i < int(m_color.size()); ++i) {
+        auto* swatch = new QLabel(m_colorFrame);
+        swatch->setObjectName(QStringLiteral("color_%1").arg(i));
+        swatch->setGeometry(swatchRect(i));
+        setBackgroundColor(swatch, SwatchColors[i]);
+        // The selection border contrasts with the swatch.
+        const QColor c = colorFromBgr(SwatchColors[i]);
+        QPalette pal = swatch->palette();
+        pal.setColor(QPalette::WindowText, c.lightness() < 96 ? Qt::white : Qt::black);
+        swatch->setPalette(pal);
+        swatch->setProperty("lcIndex", i);
+        swatch->installEventFilter(this);
+        m_color[i] = swatch;
+    }
+    m_colorCombo = dropDown(m_colorFrame, QStringLiteral("color_Combo"), twips::rect(2520, 360, 1695, 330));
+
+    m_widthFrame = new QGroupBox(QStringLiteral("表示幅の設定"), this);
+    m_widthFrame->setObjectName(QStringLiteral("widthFrame"));
+    m_widthFrame->setGeometry(twips::rect(50, 2650, 4350, 852));
+    m_widthCombo = dropDown(m_widthFrame, QStringLiteral("width_Combo"), twips::rect(240, 360, 1650, 330));
+    connect(m_widthCombo, &QComboBox::currentTextChanged, this, &PraSet::width_Combo_Change);
+    m_slider1 = slider(m_widthFrame, QStringLiteral("Slider1"), twips::rect(2040, 300, 1440, 450), 1, 10);
+    connect(m_slider1, &QSlider::valueChanged, this, &PraSet::Slider1_Change);
+    m_slideV = valueLabel(m_widthFrame, QStringLiteral("slide_v"), twips::rect(3600, 360, 555, 330));
+    m_slideV->setText(QString::number(m_slider1->value()));
+
+    m_jihouFrame = new QGroupBox(QStringLiteral("時報の設定"), this);
+    m_jihouFrame->setObjectName(QStringLiteral("jihouFrame"));
+    m_jihouFrame->setGeometry(twips::rect(4560, 45, 2895, 3460));
+    m_jihouChk = new QCheckBox(QStringLiteral("時報を鳴らさない"), m_jihouFrame);
+    m_jihouChk->setObjectName(QStringLiteral("jihou_chk"));
+    m_jihouChk->setGeometry(twips::rect(450, 420, 2300, 330));
+    connect(m_jihouChk, &QCheckBox::toggled, this, &PraSet::jihou_chk_Click);
+    m_jihoufileSet = new QPushButton(QStringLiteral("時報ファイルの設定"), m_jihouFrame);
+    m_jihoufileSet->setObjectName(QStringLiteral("jihoufile_set"));
+    m_jihoufileSet->setGeometry(twips::rect(450, 960, 2055, 615));
+    m_jihoufileSet->setAutoDefault(false);
+    connect(m_jihoufileSet, &QPushButton::clicked, this, &PraSet::jihoufile_set_Click);
+    m_jihoufileTest = new QPushButton(QStringLiteral("時報ファイルのテスト"), m_jihouFrame);
+    m_jihoufileTest->setObjectName(QStringLiteral("jihoufile_test"));
+    m_jihoufileTest->setGeometry(twips::rect(450, 1920, 2055, 615));
+    m_jihoufileTest->setAutoDefault(false);
+    connect(m_jihoufileTest, &QPushButton::clicked, this, &PraSet::jihoufile_test_Click);
+    // "毎時 [minute] 分に、時報を鳴らす" reads as one sentence.
+    m_label5 = new QLabel(QStringLiteral("毎時"), m_jihouFrame);
+    m_label5->setObjectName(QStringLiteral("Label5"));
+    m_label5->setGeometry(twips::rect(180, 2940, 480, 300));
+    m_text2 = new QLineEdit(QStringLiteral("0"), m_jihouFrame);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_text2->setGeometry(twips::rect(660, 2895, 480, 360));
+    m_text2->setAlignment(Qt::AlignRight);
+    connect(m_text2, &QLineEdit::textChanged, this, &PraSet::Text2_Change);
+    m_label6 = new QLabel(QStringLiteral("分に、時報を鳴らす"), m_jihouFrame);
+    m_label6->setObjectName(QStringLiteral("Label6"));
+    m_label6->setGeometry(twips::rect(1200, 2940, 1650, 300));
+}
+
+void PraSet::buildSecondPage()
+{
+    m_positionFrame = new QGroupBox(QStringLiteral("表示位置の設定"), this);
+    m_positionFrame->setObjectName(QStringLiteral("positionFrame"));
+    m_positionFrame->setGeometry(twips::rect(60, 50, 7410, 3470));
+
+    m_menuModel = new Panel3D(m_positionFrame);
+    m_menuModel->setObjectName(QStringLiteral("menu_model"));
+    m_menuModel->setBevelOuter(Panel3D::Inset);
+    m_modelWidth = ClockRules::ClientWidth / 4;
+    m_modelHeight = ClockRules::ClientHeight / 4;
+    m_menuModel->setGeometry(twips::rect(240, 360, m_modelWidth, m_modelHeight));
+    m_image1 = new PictureBox(m_menuModel);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setStretch(true);
+    m_image1->setGeometry(m_menuModel->rect());
+    connect(m_image1, &PictureBox::clicked, this, &PraSet::Image1_Click);
+    connect(m_image1, &PictureBox::doubleClicked, this, &PraSet::Image1_DblClick);
+    m_miniClock = new PictureBox(m_menuModel);
+    m_miniClock->setObjectName(QStringLiteral("clock"));
+    m_miniClock->setStretch(true);
+    m_miniClock->setPicture(miniatureClockPicture());
+    m_miniClock->setCursor(Qt::OpenHandCursor);
+    m_miniClock->installEventFilter(this);
+    m_miniClock->raise();
+    m_dragOutline = new QRubberBand(QRubberBand::Rectangle, m_menuModel);
+    m_dragOutline->hide();
+
+    static const char16_t* const captions[4] = {u"時計の縦幅", u"時計の横幅", u"マスコットのサイズ", u"文字盤の文字"};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(QString::fromUtf16(captions[i]), m_positionFrame);
+        label->setObjectName(QStringLiteral("Label7_%1").arg(i));
+        label->setProperty("lcIndex", i);
+        label->installEventFilter(this);
+        m_label7[i] = label;
+    }
+    QSlider** sliders[3] = {&m_slider2, &m_slider3, &m_slider4};
+    QLabel** values[3] = {&m_label2, &m_label3, &m_label4};
+    const int maxima[3] = {ClockRules::MaxSizeStep, ClockRules::MaxSizeStep, ClockRules::MaxMascotSize};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 330 + 780 * i;
+        m_label7[i]->setGeometry(twips::rect(3480, top, 2400, 270));
+        *values[i] = valueLabel(m_positionFrame, QStringLiteral("Label%1").arg(i + 2),
+                                twips::rect(3480, top + 345, 555, 330));
+        *sliders[i] = slider(m_positionFrame, QStringLiteral("Slider%1").arg(i + 2),
+                             twips::rect(4080, top + 285, 3150, 450), 0, maxima[i]);
+    }
+    connect(m_slider2, &QSlider::valueChanged, this, &PraSet::Slider2_Change);
+    connect(m_slider3, &QSlider::valueChanged, this, &PraSet::Slider3_Change);
+    connect(m_slider4, &QSlider::valueChanged, this, &PraSet::Slider4_Change);
+
+    m_label7[3]->setGeometry(twips::rect(3480, 2790, 1275, 270));
+    m_text1 = new QLineEdit(m_positionFrame);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(twips::rect(4800, 2730, 1620, 360));
+    connect(m_text1, &QLineEdit::textChanged, this, &PraSet::Text1_Change);
+}
+
+// ---- Showing the window -----------------------------------------------------
+
+void PraSet::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Every opening from the menu runs the load steps; a window restored by the
+    // window system keeps its state.
+    if (!event->spontaneous())
+        Load();
+}
+
+bool PraSet::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        refreshModelPicture();
+    return QWidget::event(event);
+}
+
+void PraSet::Load()
+{
+    placeWindow();
+
+    m_modelWidth = mainWidth() / 4;
+    m_modelHeight = mainHeight() / 4;
+    m_menuModel->setGeometry(twips::rect(240, 360, m_modelWidth, m_modelHeight));
+    m_menuModel->setCaption(QString());
+    m_image1->setGeometry(m_menuModel->rect());
+    refreshModelPicture();
+
+    placeMiniatureFromClock();
+
+    setSlider(m_slider2, ClockRules::stepForSize(m_clock.Height()));
+    setSlider(m_slider3, ClockRules::stepForSize(m_clock.Width()));
+    setSlider(m_slider4, m_clock.MascotSize());
+    m_label2->setText(QString::number(m_slider2->value()));
+    m_label3->setText(QString::number(m_slider3->value()));
+    m_label4->setText(QString::number(m_slider4->value()));
+
+    setBoxText(m_text1, m_clock.DialText());
+
+    // The stored switch decides the box at the first opening; later openings
+    // find the box as it was left, in step with the running clock.
+    setJihouChecked(m_loadedOnce ? m_jihouChk->isChecked() : m_prefs.timeSignalOff());
+    m_loadedOnce = true;
+
+    for (QComboBox* combo : {m_widthCombo, m_colorCombo}) {
+        const QSignalBlocker block(combo);
+        combo->clear();
+        combo->addItems(combo == m_widthCombo ? widthPartNames() : colorPartNames());
+        combo->setCurrentIndex(-1);
+        combo->clearEditText();
+    }
+    if (m_selectedSwatch != NoSwatch)
+        m_color[m_selectedSwatch]->setFrameStyle(QFrame::NoFrame);
+    m_selectedSwatch = NoSwatch;
+    showPage(0);
+
+    setTopmost(this, true);
+    placeWindow();
+}
+
+void PraSet::placeWindow()
+{
+    move(twips::point(WindowLeft, WindowTop));
+}
+
+double PraSet::mainWidth() const
+{
+    if (m_mainWindow && m_mainWindow->width() > 0)
+        return twips::fromPx(m_mainWindow->width());
+    return ClockRules::ClientWidth;
+}
+
+double PraSet::mainHeight() const
+{
+    if (m_mainWindow && m_mainWindow->height() > 0)
+        return twips::fromPx(m_mainWindow->height());
+    return ClockRules::ClientHeight;
+}
+
+void PraSet::refreshModelPicture()
+{
+    if (!m_mainWindow)
+        return;
+    // The main window as its background shows it: its colour, and the background
+    // picture where one is shown.
+    QPixmap picture(m_mainWindow->size());
+    if (picture.isNull())
+        return;
+    picture.fill(colorFromBgr(backgroundColor(m_mainWindow)));
+    auto* background = m_mainWindow->findChild<PictureBox*>(QStringLiteral("Image3"));
+    if (background && background->isVisibleTo(m_mainWindow) && background->hasPicture()) {
+        QPainter p(&picture);
+        p.drawPixmap(QRect(background->mapTo(m_mainWindow, QPoint(0, 0)), background->size()),
+                     background->grab());
+    }
+    m_image1->setPicture(picture);
+}
+
+void PraSet::placeMiniature(double left, double top, double width, double height)
+{
+    m_miniLeft = left;
+    m_miniTop = top;
+    m_miniWidth = width;
+    m_miniHeight = height;
+    QRect r = twips::rect(left, top, width, height);
+    r.setSize(r.size().expandedTo(QSize(1, 1)));
+    m_miniClock->setGeometry(r);
+}
+
+void PraSet::placeMiniatureFromClock()
+{
+    placeMiniature(m_clock.Left() / 4, m_clock.Top() / 4, m_clock.Width() / 4, m_clock.Height() / 4);
+}
+
+void PraSet::showPage(int page)
+{
+    m_colorFrame->setVisible(page == 0);
+    m_widthFrame->setVisible(page == 0);
+    m_jihouFrame->setVisible(page == 0);
+    m_positionFrame->setVisible(page == 1);
+    for (int i = 0; i < 3; ++i)
+        m_command1[i]->setEnabled(page == 0);
+    m_command1[3]->setText(page == 0 ? QStringLiteral("次へ ＞") : QStringLiteral("＜ 戻る"));
+    m_page = page;
+}
+
+// ---- Setting controls from code ---------------------------------------------
+
+void PraSet::setSlider(QSlider* s, int value)
+{
+    {
+        const QSignalBlocker block(s);
+        s->setValue(value);
+    }
+    if (s == m_slider1)
+        Slider1_Change();
+    else if (s == m_slider2)
+        Slider2_Change();
+    else if (s == m_slider3)
+        Slider3_Change();
+    else if (s == m_slider4)
+        Slider4_Change();
+}
+
+void PraSet::setBoxText(QLineEdit* box, const QString& text)
+{
+    {
+        const QSignalBlocker block(box);
+        box->setText(text);
+    }
+    if (box == m_text1)
+        Text1_Change();
+    else if (box == m_text2)
+        Text2_Change();
+}
+
+void PraSet::setJihouChecked(bool ticked)
+{
+    {
+        const QSignalBlocker block(m_jihouChk);
+        m_jihouChk->setChecked(ticked);
+    }
+    jihou_chk_Click();
+}
+
+// ---- Handlers ---------------------------------------------------------------
+
+bool PraSet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_miniClock) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            if (me->button() != Qt::LeftButton)
+                break;
+            m_dragging = true;
+            m_dragStart = me->position();
+            m_miniClock->setCursor(Qt::ClosedHandCursor);
+            return true;
+        }
+        case QEvent::MouseMove: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            if (!m_dragging)
+                break;
+            const QPointF at = m_miniClock->mapTo(m_menuModel, me->position());
+            if (m_menuModel->rect().contains(at.toPoint())) {
+                QRect outline = m_miniClock->rect();
+                outline.moveCenter(at.toPoint());
+                m_dragOutline->setGeometry(outline);
+                m_dragOutline->show();
+                m_dragOutline->raise();
+                m_miniClock->setCursor(Qt::ClosedHandCursor);
+            } else {
+                m_dragOutline->hide();
+                m_miniClock->setCursor(Qt::ForbiddenCursor);
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            if (me->button() != Qt::LeftButton || !m_dragging)
+                break;
+            m_dragging = false;
+            m_dragOutline->hide();
+            m_miniClock->setCursor(Qt::OpenHandCursor);
+            const bool moved = (me->position() - m_dragStart).manhattanLength() >= QApplication::startDragDistance();
+            const QPointF at = m_miniClock->mapTo(m_menuModel, me->position());
+            if (moved && m_menuModel->rect().contains(at.toPoint()))
+                clock_DragDrop(QPointF(twips::fromPx(at.x()), twips::fromPx(at.y())));
+            return true;
+        }
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    // Swatches and captions take the press, so that the release comes back to them.
+    if (event->type() == QEvent::MouseButtonPress && qobject_cast<QLabel*>(watched)) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (label && me->button() == Qt::LeftButton && label->rect().contains(me->position().toPoint())) {
+            const int index = label->property("lcIndex").toInt();
+            if (label == m_color.at(index))
+                color_Click(index);
+            else if (index < int(m_label7.size()) && label == m_label7.at(index))
+                Label7_Click(index);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PraSet::color_Click(int index)
+{
+    const QString name = trimBlanks(m_colorCombo->currentText());
+    if (name.isEmpty())
+        return;
+    if (m_selectedSwatch != NoSwatch)
+        m_color[m_selectedSwatch]->setFrameStyle(QFrame::NoFrame);
+    m_color[index]->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_color[index]->setLineWidth(1);
+    m_selectedSwatch = index;
+    if (const ClockPart* part = partNamed(name))
+        (m_clock.*part->setColor)(SwatchColors[index]);
+}
+
+void PraSet::width_Combo_Change()
+{
+    const ClockPart* part = partNamed(trimBlanks(m_widthCombo->currentText()));
+    if (part && part->width)
+        setSlider(m_slider1, (m_clock.*part->width)());
+}
+
+void PraSet::Slider1_Change()
+{
+    const ClockPart* part = partNamed(trimBlanks(m_widthCombo->currentText()));
+    if (part && part->setWidth)
+        (m_clock.*part->setWidth)(qint16(m_slider1->value()));
+    m_slideV->setText(QString::number(m_slider1->value()));
+}
+
+void PraSet::Slider2_Change()
+{
+    m_clock.setHeight(ClockRules::sizeForStep(m_slider2->value()));
+    m_label2->setText(QString::number(m_slider2->value()));
+    placeMiniature(m_miniLeft, m_miniTop, m_miniWidth, m_clock.Height() / 4);
+}
+
+void PraSet::Slider3_Change()
+{
+    m_clock.setWidth(ClockRules::sizeForStep(m_slider3->value()));
+    m_label3->setText(QString::number(m_slider3->value()));
+    placeMiniature(m_miniLeft, m_miniTop, m_clock.Width() / 4, m_miniHeight);
+}
+
+void PraSet::Slider4_Change()
+{
+    m_clock.setMascotSize(qint16(m_slider4->value()));
+    m_label4->setText(QString::number(m_slider4->value()));
+}
+
+void PraSet::Label7_Click(int index)
+{
+    switch (index) {
+    case 0:
+        setSlider(m_slider2, InitialSizeStep);
+        break;
+    case 1:
+        setSlider(m_slider3, InitialSizeStep);
+        break;
+    case 2:
+        setSlider(m_slider4, InitialMascotSize);
+        break;
+    default:
+        break;
+    }
+}
+
+void PraSet::Text1_Change()
+{
+    m_clock.setDialText(trimTrailingBlanks(m_text1->text().left(7)));
+}
+
+void PraSet::Text2_Change()
+{
+    const ClockRules::MinuteBox box = ClockRules::minuteBoxRules(m_text2->text());
+    if (box.text != m_text2->text()) {
+        const QSignalBlocker block(m_text2);
+        m_text2->setText(box.text);
+    }
+    m_clock.setJihouMinute(box.minute);
+}
+
+void PraSet::jihou_chk_Click()
+{
+    const bool ticked = m_jihouChk->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_jihoufileSet, m_jihoufileTest, m_label5, m_label6, m_text2})
+        w->setEnabled(!ticked);
+    m_clock.setJihouOn(!ticked);
+}
+
+void PraSet::chooseJihouFile()
+{
+    // The dialog must not open behind this window.
+    setTopmost(this, false);
+    placeWindow();
+    if (m_context.dialogs) {
+        const QFileInfo current(m_clock.JihouFile());
+        const QString startDir = current.dir().exists() && !m_clock.JihouFile().isEmpty()
+                                     ? current.absolutePath()
+                                     : m_context.installDir.path();
+        QString name = m_context.dialogs->openFile(QStringLiteral("時報ファイルを開く"),
+                                                   QStringLiteral("Waveﾌｧｲﾙ（*.wav） (*.wav)"), startDir);
+        if (!name.isEmpty()) {
+            // A name typed without extension means the wave file.
+            if (!QFileInfo::exists(name) && QFileInfo(name).suffix().isEmpty())
+                name += QStringLiteral(".wav");
+            m_clock.setJihouFile(name);
+        }
+    }
+    setTopmost(this, true);
+    placeWindow();
+}
+
+void PraSet::jihoufile_set_Click()
+{
+    chooseJihouFile();
+}
+
+void PraSet::jihoufile_test_Click()
+{
+    if (!QFileInfo(m_clock.JihouFile()).isFile()) {
+        if (m_context.messages)
+            m_context.messages->show(QStringLiteral("時報ファイルが設定されていません！！"),
+                                     QStringLiteral("時報ファイルのエラー"), Msg::Ok);
+        chooseJihouFile();
+    }
+    m_clock.PlayJihou();
+}
+
+void PraSet::Command1_Click(int index)
+{
+    switch (index) {
+    case 0:
+        // A failed save keeps the window open after the disk message.
+        if (SaveClockPrefs(m_context, m_clock, m_jihouChk->isChecked(), m_prefs) == 0)
+            hide();
+        break;
+    case 1:
+        hide();
+        break;
+    case 2: {
+        m_clock.setMinuteHandWidth(2);
+        m_clock.setHourHandWidth(3);
+        m_clock.setSecondHandWidth(1);
+        m_clock.setFrameWidth(1);
+        const QString widthName = trimBlanks(m_widthCombo->currentText());
+        static const std::pair<const char16_t*, int> initialWidths[] = {
+            {u"長針", 2}, {u"短針", 3}, {u"秒針", 1}, {u"時計の枠", 1}};
+        for (const auto& [name, width] : initialWidths)
+            if (widthName == QStringView(name))
+                setSlider(m_slider1, width);
+        m_clock.setMinuteHandColor(0xFFFFFF);
+        m_clock.setHourHandColor(0xFFFFFF);
+        m_clock.setSecondHandColor(0x0000FF);
+        m_clock.setDialColor(0x000000);
+        m_clock.setFrameColor(0x000000);
+        m_clock.setMascotColor(0xC0C0C0);
+        m_clock.setJihouFile(m_context.installDir.file(QStringLiteral("default.wav")));
+        setBoxText(m_text1, QString());
+        setBoxText(m_text2, QStringLiteral("0"));
+        setSlider(m_slider2, InitialSizeStep);
+        setSlider(m_slider3, InitialSizeStep);
+        setSlider(m_slider4, InitialMascotSize);
+        m_clock.Move(HomeLeft, HomeTop);
+        placeMiniatureFromClock();
+        break;
+    }
+    case 3:
+        showPage(m_page == 0 ? 1 : 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void PraSet::Image1_Click()
+{
+    m_clock.Move(HomeLeft, HomeTop);
+    placeMiniature(HomeLeft / 4, HomeTop / 4, m_miniWidth, m_miniHeight);
+}
+
+void PraSet::Image1_DblClick()
+{
+    setSlider(m_slider2, InitialSizeStep);
+    setSlider(m_slider3, InitialSizeStep);
+    setSlider(m_slider4, InitialMascotSize);
+    Image1_Click();
+}
+
+void PraSet::clock_DragDrop(QPointF at)
+{
+    placeMiniature(at.x() - m_miniWidth / 2, at.y() - m_miniHeight / 2, m_miniWidth, m_miniHeight);
+    const double left = mainWidth() * m_miniLeft / m_modelWidth;
+    const double top = mainHeight() * m_miniTop / m_modelHeight;
+    // The clock stays whole inside the main window, and the miniature with it.
+    const QPointF kept = ClockRules::keptInClient(left, top, m_clock.Width(), m_clock.Height(), mainWidth(),
+                                                  mainHeight());
+    m_clock.Move(kept.x(), kept.y());
+    placeMiniature(kept.x() * m_modelWidth / mainWidth(), kept.y() * m_modelHeight / mainHeight(), m_miniWidth,
+                   m_miniHeight);
 }
 
 } // namespace lc
