@@ -1,4 +1,5 @@
 #include "clock/omclock.h"
+#include "common/codepage.h"
 #include "common/twips.h"
 #include "menu/ommenu.h"
 #include "testcontext.h"
@@ -58,7 +59,7 @@ struct Menu
         QApplication::sendEvent(w, &release);
     }
     void moveOver(QWidget* w, QPoint at = QPoint(5, 5)) const { QTest::mouseMove(w, at); }
-    void moveOverBackground() const { QTest::mouseMove(window.get(), twips::point(7000, 7600)); }
+    void moveOverBackground(int dx = 0) const { QTest::mouseMove(window.get(), twips::point(7000, 7600) + QPoint(dx, 0)); }
 
     // The started program ends and gives the marker back.
     void programEnds() const { QVERIFY(QFile::rename(t.path("app"), t.path("menu"))); }
@@ -276,7 +277,7 @@ void TestOmMenu::timerHandOver()
     Menu m;
     m.clickPanel(0);
     QCOMPARE(m.window->SubTaskSeen(), qint16(0));
-    m.t.writeFile("app_hnd", "\"Korvan - 見積\",3\r\n");
+    m.t.writeFile("app_hnd", "\"Korvan - " + toCodePage(u"見積") + "\",3\r\n");
     QTRY_COMPARE(m.window->SubTaskSeen(), qint16(1));
     QCOMPARE(m.window->shared().AppTask[1].title, QStringLiteral("Korvan - 見積"));
 
@@ -318,18 +319,19 @@ void TestOmMenu::restoreOnlyOnceMenuIsBack()
     m.clickPanel(0);
     QWidget* w = surface == "om_menu" ? m.window.get() : m.child(surface);
 
-    // Still running: nothing is restored anywhere.
+    // Still running: nothing is restored anywhere. (Points right of the title's
+    // icon, which has a rule of its own.)
     if (surface == "om_menu")
         m.moveOverBackground();
     else
-        m.moveOver(w, QPoint(3, 3));
+        m.moveOver(w, surface == "main_title" ? QPoint(100, 15) : QPoint(3, 3));
     QCOMPARE(m.window->LaunchBusy(), qint16(1));
 
     m.programEnds();
     if (surface == "om_menu")
-        m.moveOverBackground();
+        m.moveOverBackground(5);
     else
-        m.moveOver(w, QPoint(2, 2));
+        m.moveOver(w, surface == "main_title" ? QPoint(110, 16) : QPoint(2, 2));
     QCOMPARE(m.window->LaunchBusy(), qint16(restores ? 0 : 1));
     QCOMPARE(m.bar(0)->width(), twips::toPx(restores ? 3660 : 4500));
     QCOMPARE(m.child("SSCommand3")->isEnabled(), restores);
@@ -354,7 +356,7 @@ void TestOmMenu::restoreWithoutHighlightShrinksLaunchedBar()
     m.clickWithoutMove(m.panel(4));
     QCOMPARE(m.window->HighlightedSlot(), qint16(99));
     m.programEnds();
-    m.moveOver(m.child("main_title"));
+    m.moveOver(m.child("main_title"), QPoint(100, 15));
     QCOMPARE(m.window->LaunchBusy(), qint16(0));
     QCOMPARE(m.bar(4)->width(), twips::toPx(3660));
 }
