@@ -150,6 +150,7 @@ void OmMenu::createControls()
     m_mainTitle->setForeColor(colorFromBgr(0x800000));
     m_mainTitle->setBackColor(colorFromBgr(PanelFaceColor));
     m_mainTitle->setBevelWidth(2);
+    m_mainTitle->setTextIndent(twips::toPx(300));
 
     m_image1 = new PictureBox(m_mainTitle);
     m_image1->setObjectName(QStringLiteral("Image1"));

@@ -74,6 +74,12 @@ void Panel3D::setEmphasized(bool on)
     update();
 }
 
+void Panel3D::setTextIndent(int px)
+{
+    m_textIndent = std::max(0, px);
+    update();
+}
+
 void Panel3D::setGradient(bool on)
 {
     m_gradient = on;
@@ -130,7 +136,7 @@ void Panel3D::paintEvent(QPaintEvent*)
     if (!m_caption.isEmpty()) {
         p.setPen(m_fore);
         p.setFont(font());
-        p.drawText(r.adjusted(2, 0, -2, 0), int(m_align) | Qt::TextSingleLine, m_caption);
+        p.drawText(r.adjusted(2 + m_textIndent, 0, -2, 0), int(m_align) | Qt::TextSingleLine, m_caption);
     }
 }
 

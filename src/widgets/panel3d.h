@@ -41,6 +41,9 @@ public:
     // Paints the face in a gradient from the back colour (title panels).
     void setGradient(bool on);
 
+    // Room kept free at the left of the caption, e.g. for an icon on the panel.
+    void setTextIndent(int px);
+
 Q_SIGNALS:
     void clicked();
     void pressed(Qt::MouseButton button);
@@ -63,6 +66,7 @@ private:
     bool m_emphasized = false;
     bool m_gradient = false;
     bool m_pressed = false;
+    int m_textIndent = 0;
 };
 
 // Colours of the design are 0x00BBGGRR values.

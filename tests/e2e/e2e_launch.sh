@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# End to end: the staged launcher under Xvfb, driven with the real pointer. A
+# scripted stand-in program plays korvan21.exe: it names itself in app_hnd, then
+# closes and gives the marker back; the launcher must follow the protocol.
+set -euo pipefail
+dist=${1:?staged installation directory}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_for() { # wait_for <seconds> <command...>
+    local until=$((SECONDS + $1)); shift
+    until "$@"; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
+}
+
+work=$(mktemp -d)
+xvfb_pid=
+launcher_pid=
+cleanup() {
+    [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null || true
+    pkill -f "$work/" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+install=$work/install
+mkdir -p "$install"
+cp -a "$dist"/. "$install"/
+rm -f "$install"/{menu,app,sub,app_hnd,app_hnd.dat} "$install"/*.script "$install"/*.log
+
+cat > "$install/korvan21.exe.script" <<'SCRIPT'
+sleep 600
+create_app_hnd_pid
+sleep 1200
+delete_app_hnd
+sleep 300
+close
+SCRIPT
+
+for n in $(seq 70 120); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
+done
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+
+"$install/launcher" >"$work/launcher.out" 2>&1 &
+launcher_pid=$!
+wait_for 20 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null 2>&1 || fail "no main window"
+sleep 1.5 # the slide-in and the captions
+
+[ "$(od -An -c "$install/menu" | tr -s ' ')" = " \" o m \" \r \n" ] || fail "menu marker content"
+
+# Slot 0: the panel stands at 330..4515 twips, 1500..2055 twips (15 twips a pixel).
+xdotool mousemove 150 118
+sleep 0.2
+xdotool click 1
+wait_for 10 test -e "$install/korvan21.exe.log" || fail "korvan21.exe was not started"
+[ -e "$install/app" ] || fail "no app marker after the launch"
+[ ! -e "$install/menu" ] || fail "menu marker still there during the launch"
+grep -q "cwd=$install\$" "$install/korvan21.exe.log" || fail "not started in the installation directory: $(cat "$install/korvan21.exe.log")"
+pid=$(sed -n 's/^started pid=\([0-9]*\).*/\1/p' "$install/korvan21.exe.log" | head -1)
+[ "$(cat "$install/app_hnd.dat")" = "$pid"$'\r' ] || fail "app_hnd.dat does not hold the task id $pid"
+
+# The stand-in gives the marker back when it closes.
+wait_for 15 test -e "$install/menu" || fail "the stand-in did not rename app back to menu"
+[ ! -e "$install/app" ] || fail "app marker left behind"
+
+# The next movement restores the menu; a second click then starts the program again.
+xdotool mousemove 160 120
+sleep 0.3
+xdotool mousemove 170 118
+sleep 0.5
+printf 'sleep 500\nclose\n' > "$install/korvan21.exe.script"
+xdotool click 1
+wait_for 10 sh -c "[ \$(grep -c '^started' '$install/korvan21.exe.log') -ge 2 ]" || fail "the menu was not restored"
+[ -e "$install/app" ] || fail "no app marker after the second launch"
+
+wait_for 15 test -e "$install/menu" || fail "the second run did not give the marker back"
+xdotool mousemove 150 125
+sleep 0.3
+xdotool mousemove 160 120
+sleep 0.5
+
+# Exit button: 840 twips from the left, top 6750, 405 high.
+xdotool mousemove 150 464
+sleep 0.2
+xdotool click 1
+wait_for 10 sh -c "! kill -0 $launcher_pid 2>/dev/null" || fail "the exit button did not end the launcher"
+launcher_pid=
+[ ! -e "$install/app_hnd.dat" ] || fail "app_hnd.dat left after the exit"
+echo "e2e launch protocol: ok"
