@@ -296,10 +296,12 @@ void OmClock::paintFace(qreal devicePixelRatio)
         }
     }
 
-    // The mascot stands in the upper half, its feet just above the centre.
+    // The mascot stands in the upper half, its feet just above the centre; it
+    // grows quickly at first so that the small sizes stay recognisable, and at
+    // size 20 its hat reaches the twelve.
     const int mascotSize = std::clamp<int>(m_mascotSize, 0, 20);
     if (mascotSize > 0) {
-        const double height = r * (0.04 + 0.032 * mascotSize);
+        const double height = r * 0.62 * std::sqrt(mascotSize / 20.0);
         drawMascot(p, dial.centre - QPointF(0, 0.10 * r), height, colorFromBgr(m_mascotColor),
                    dialColor);
     }
