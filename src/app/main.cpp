@@ -1,4 +1,5 @@
 #include "common/appcontext.h"
+#include "common/singleinstance.h"
 #include "menu/ommenu.h"
 #include "platform/systemplatform.h"
 #include "widgets/fonts.h"
@@ -14,6 +15,14 @@ int main(int argc, char* argv[])
     lc::SystemPlatform platform;
     lc::QtMessageBoxes messages;
     lc::QtDialogs dialogs;
+
+    // A second start brings the running launcher to the front and ends.
+    lc::SingleInstance instance(QCoreApplication::applicationDirPath());
+    if (!instance.acquire()) {
+        if (instance.holderPid() != 0)
+            platform.bringTaskToFront(instance.holderPid());
+        return 0;
+    }
 
     lc::AppContext context;
     context.installDir = lc::InstallDir(QCoreApplication::applicationDirPath());

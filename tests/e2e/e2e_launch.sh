@@ -32,7 +32,7 @@ sleep 600
 create_app_hnd_pid
 sleep 1200
 delete_app_hnd
-sleep 300
+sleep 3000
 close
 SCRIPT
 
@@ -61,6 +61,11 @@ wait_for 10 test -e "$install/korvan21.exe.log" || fail "korvan21.exe was not st
 grep -q "cwd=$install\$" "$install/korvan21.exe.log" || fail "not started in the installation directory: $(cat "$install/korvan21.exe.log")"
 pid=$(sed -n 's/^started pid=\([0-9]*\).*/\1/p' "$install/korvan21.exe.log" | head -1)
 [ "$(cat "$install/app_hnd.dat")" = "$pid"$'\r' ] || fail "app_hnd.dat does not hold the task id $pid"
+
+# A second start while the first runs must not touch the markers: it brings the
+# running launcher to the front and ends.
+timeout 20 "$install/launcher" >/dev/null 2>&1 || fail "the second start did not end cleanly"
+[ -e "$install/app" ] || fail "a second start reset the markers"
 
 # The stand-in gives the marker back when it closes.
 wait_for 15 test -e "$install/menu" || fail "the stand-in did not rename app back to menu"

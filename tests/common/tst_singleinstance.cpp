@@ -1,0 +1,53 @@
+#include "common/singleinstance.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lc;
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void secondInstanceIsRefused();
+    void otherInstallationsAreIndependent();
+    void lockOfAnEndedProcessIsTakenOver();
+};
+
+void TestSingleInstance::secondInstanceIsRefused()
+{
+    QTemporaryDir locks;
+    auto first = std::make_unique<SingleInstance>("/opt/suite", locks.path());
+    QVERIFY(first->acquire());
+    SingleInstance second("/opt/suite/", locks.path());
+    QVERIFY(!second.acquire());
+    QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
+    first.reset();
+    QVERIFY(second.acquire());
+}
+
+void TestSingleInstance::otherInstallationsAreIndependent()
+{
+    QTemporaryDir locks;
+    SingleInstance a("/opt/suite", locks.path());
+    SingleInstance b("/opt/suite2", locks.path());
+    QVERIFY(a.acquire());
+    QVERIFY(b.acquire());
+}
+
+void TestSingleInstance::lockOfAnEndedProcessIsTakenOver()
+{
+    QTemporaryDir locks;
+    SingleInstance probe("/opt/suite", locks.path());
+    // A lock left by a process that no longer runs (pid beyond pid_max).
+    QFile f(probe.lockPath());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::number(2147483000) + "\nlauncher\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    f.close();
+    QVERIFY(probe.acquire());
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
