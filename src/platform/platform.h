@@ -49,8 +49,12 @@ public:
     // missing, ...).
     virtual int checkDirectory(const QString& path) = 0;
 
-    // Moves a file or directory to the recycle bin; 0 or a file-error number.
+    // Moves a file or directory to the recycle bin without asking the user; 0 or a
+    // file-error number.
     virtual int moveToRecycleBin(const QString& path) = 0;
+    // The same, letting the system ask for confirmation where it does so (the
+    // Windows shell); elsewhere the same as moveToRecycleBin.
+    virtual int moveToRecycleBinAsking(const QString& path) { return moveToRecycleBin(path); }
 
     // Plays a wave file once, without waiting; silent where no audio device exists.
     virtual void playSound(const QString& wavePath) = 0;

@@ -1,6 +1,7 @@
 #include "systemplatform.h"
 
 #include "common/fileerror.h"
+#include "volumerules.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -115,51 +117,63 @@ bool activateMatching(Match match)
 
 // ---- Volumes ----------------------------------------------------------------
 
-bool isNetworkFs(const QByteArray& fs)
-{
-    return fs.startsWith("nfs") || fs == "cifs" || fs == "smb3" || fs == "smbfs" || fs == "fuse.sshfs" ||
-           fs == "9p" || fs == "afs" || fs.startsWith("fuse.rclone");
-}
-
 bool isRemovableDevice(const QByteArray& device)
 {
     struct stat st{};
     if (::stat(device.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
         return false;
-    // The partition's own entry or its disk's entry tells whether it is removable.
+    // The partition's own entry or its disk's entry tells whether it is removable;
+    // a disk on USB counts as removable even where it calls itself fixed.
     const QString base = QStringLiteral("/sys/dev/block/%1:%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
     for (const QString& path : {base + QStringLiteral("/removable"), base + QStringLiteral("/../removable")}) {
         QFile f(path);
         if (f.open(QIODevice::ReadOnly) && f.read(1) == "1")
             return true;
     }
-    return false;
+    return QFileInfo(base).canonicalFilePath().contains(QStringLiteral("/usb"));
 }
 
-// A mount a person would call a drive: the root file system, home, removable
-// media and network mounts, not the system's own internals.
-bool isUserVolume(const QStorageInfo& v)
+// ---- Trash --------------------------------------------------------------------
+
+// Where QFile::moveToTrash put an entry: <trash>/files/<name>, with
+// <trash>/info/<name>.trashinfo beside it. The trash is the user's
+// ($XDG_DATA_HOME/Trash) or a volume's own (.Trash/<uid> or .Trash-<uid>).
+bool isInTrash(const QString& trashed, const QString& dataHome)
 {
-    const QString root = v.rootPath();
-    if (root == QStringLiteral("/"))
-        return true;
-    static const QStringList hidden = {QStringLiteral("/proc"), QStringLiteral("/sys"), QStringLiteral("/dev"),
-                                       QStringLiteral("/run"),  QStringLiteral("/boot"), QStringLiteral("/snap"),
-                                       QStringLiteral("/var"),  QStringLiteral("/tmp"), QStringLiteral("/etc"),
-                                       QStringLiteral("/usr"),  QStringLiteral("/opt")};
-    const bool underMedia = root.startsWith(QStringLiteral("/run/media/")) || root.startsWith(QStringLiteral("/media/")) ||
-                            root.startsWith(QStringLiteral("/mnt/"));
-    if (!underMedia) {
-        for (const QString& h : hidden) {
-            if (root == h || root.startsWith(h + u'/'))
-                return false;
-        }
-    }
-    const QByteArray fs = v.fileSystemType();
-    if (fs == "overlay" || fs == "squashfs" || fs == "autofs" || fs == "tracefs" || fs == "cgroup2" ||
-        fs == "devpts" || fs == "mqueue" || fs == "binfmt_misc" || fs == "fusectl" || fs == "efivarfs")
+    if (trashed.isEmpty() || !QFileInfo::exists(trashed))
         return false;
-    return true;
+    const QFileInfo entry(trashed);
+    const QDir files(entry.absolutePath());
+    if (files.dirName() != QStringLiteral("files"))
+        return false;
+    QDir trash(files);
+    if (!trash.cdUp())
+        return false;
+    if (!QFileInfo::exists(trash.filePath(QStringLiteral("info/")) + entry.fileName() + QStringLiteral(".trashinfo")))
+        return false;
+    const QString uid = QString::number(::getuid());
+    if (QDir::cleanPath(trash.absolutePath()) == QDir::cleanPath(QDir(dataHome).absoluteFilePath(QStringLiteral("Trash"))))
+        return true;
+    if (trash.dirName() == QStringLiteral(".Trash-") + uid)
+        return true;
+    QDir top(trash);
+    return trash.dirName() == uid && top.cdUp() && top.dirName() == QStringLiteral(".Trash");
+}
+
+// Undoes a move that did not reach a trash directory.
+void undoStrayMove(const QString& trashed, const QString& source)
+{
+    const QFileInfo entry(trashed);
+    if (!entry.exists() || QFileInfo::exists(source))
+        return;
+    if (!QFile::rename(trashed, source) && !QDir().rename(trashed, source))
+        return;
+    QDir place(entry.absolutePath());
+    if (!place.cdUp())
+        return;
+    QFile::remove(place.filePath(QStringLiteral("info/")) + entry.fileName() + QStringLiteral(".trashinfo"));
+    place.rmdir(QStringLiteral("files"));
+    place.rmdir(QStringLiteral("info"));
 }
 
 } // namespace
@@ -215,13 +229,15 @@ QStringList SystemPlatform::driveRoots()
 {
     QStringList roots;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-        if (v.isValid() && isUserVolume(v) && !roots.contains(v.rootPath()))
+        if (v.isValid() && volumes::isUserVolume(v.rootPath(), v.fileSystemType(), v.device()) &&
+            !roots.contains(v.rootPath()))
             roots.append(v.rootPath());
     }
-    const QString home = QDir::homePath();
+    std::sort(roots.begin(), roots.end());
+    // The user's home, where a person keeps files, is a drive of its own.
+    const QString home = QDir::cleanPath(QDir::homePath());
     if (!roots.contains(home) && QFileInfo(home).isDir())
         roots.append(home);
-    std::sort(roots.begin(), roots.end());
     return roots;
 }
 
@@ -233,21 +249,14 @@ DriveType SystemPlatform::driveType(const QString& root)
     if (!v.isValid())
         return DriveType::Unknown;
     const QByteArray fs = v.fileSystemType();
-    if (isNetworkFs(fs))
-        return DriveType::Remote;
-    if (fs == "iso9660" || fs == "udf")
-        return DriveType::CdRom;
-    if (fs == "tmpfs" || fs == "ramfs")
-        return DriveType::RamDisk;
-    if (isRemovableDevice(v.device()))
-        return DriveType::Removable;
-    return DriveType::Fixed;
+    return volumes::driveTypeOf(fs, !volumes::isNetworkFileSystem(fs) && isRemovableDevice(v.device()));
 }
 
 QString SystemPlatform::volumeLabel(const QString& root)
 {
+    // Only a volume's own mount point carries its label (not the home folder).
     const QStorageInfo v(root);
-    return v.isValid() ? v.name() : QString();
+    return v.isValid() && v.rootPath() == QDir::cleanPath(root) ? v.name() : QString();
 }
 
 QString SystemPlatform::driveOf(const QString& path)
@@ -275,21 +284,33 @@ int SystemPlatform::checkDirectory(const QString& path)
 
 int SystemPlatform::moveToRecycleBin(const QString& path)
 {
-    QString p = QDir::cleanPath(path);
-    if (!QFileInfo::exists(p))
+    if (path.isEmpty())
+        return FileError::BadFileName;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
         return FileError::PathNotFound;
+    // The trash records the absolute path; without a trailing separator, so that
+    // restoring puts the entry back under its own name.
+    const QString source = QDir::cleanPath(info.absoluteFilePath());
     // Qt 6.4 writes files/ and info/ into the current directory when the user's
-    // data directory is missing, and still reports success: create it first.
+    // data directory does not exist yet, and still reports success: create it
+    // first and check where the entry went.
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!dataHome.isEmpty())
-        QDir().mkpath(dataHome);
+    if (dataHome.isEmpty() || !QDir().mkpath(dataHome))
+        return FileError::PathFileAccess;
     QString trashed;
     FileError::clearSystemCode();
-    if (!QFile::moveToTrash(p, &trashed)) {
+    if (!QFile::moveToTrash(source, &trashed)) {
         const int code = errno;
-        return code ? FileError::fromSystemCode(code, FileError::Target::Path) : FileError::PathFileAccess;
+        const int error = code ? FileError::fromSystemCode(code, FileError::Target::Path) : FileError::None;
+        return error != FileError::None ? error : FileError::PathFileAccess;
     }
-    if (trashed.isEmpty() || !QFileInfo::exists(trashed) || QFileInfo::exists(p))
+    if (!isInTrash(trashed, dataHome)) {
+        undoStrayMove(trashed, source);
+        return FileError::PathFileAccess;
+    }
+    const QFileInfo after(source);
+    if (after.exists() || after.isSymLink())
         return FileError::PathFileAccess;
     return FileError::None;
 }

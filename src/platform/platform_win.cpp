@@ -97,16 +97,28 @@ QStringList SystemPlatform::driveRoots()
     return roots;
 }
 
+namespace {
+
+// The root the drive queries want: "X:\" for a drive letter or any path on it.
+QString rootOf(const QString& path)
+{
+    if (path.size() >= 2 && path.at(1) == u':')
+        return path.left(2) + u'\\';
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
 DriveType SystemPlatform::driveType(const QString& root)
 {
-    return DriveType(GetDriveTypeW(wide(QDir::toNativeSeparators(root)).c_str()));
+    return DriveType(GetDriveTypeW(wide(rootOf(root)).c_str()));
 }
 
 QString SystemPlatform::volumeLabel(const QString& root)
 {
     wchar_t name[MAX_PATH + 1] = {};
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const BOOL ok = GetVolumeInformationW(wide(QDir::toNativeSeparators(root)).c_str(), name, MAX_PATH + 1,
+    const BOOL ok = GetVolumeInformationW(wide(rootOf(root)).c_str(), name, MAX_PATH + 1,
                                           nullptr, nullptr, nullptr, nullptr, 0);
     SetErrorMode(old);
     return ok ? QString::fromWCharArray(name) : QString();
@@ -130,20 +142,50 @@ int SystemPlatform::checkDirectory(const QString& path)
     return (attr & FILE_ATTRIBUTE_DIRECTORY) ? FileError::None : FileError::PathNotFound;
 }
 
-int SystemPlatform::moveToRecycleBin(const QString& path)
+namespace {
+
+// The shell's delete to the recycle bin: the request of the code-page call
+// (no owner window, FO_DELETE, the path followed by two NULs, no target),
+// given in its wide form so that every path can be named. silent adds
+// FOF_NOCONFIRMATION; otherwise the shell asks and shows "削除中...".
+int shellDelete(const QString& path, bool silent)
 {
-    // The shell wants a list ended by two NULs.
-    std::wstring from = wide(QDir::toNativeSeparators(QDir::cleanPath(path)));
+    if (path.isEmpty())
+        return FileError::BadFileName;
+    const QString full = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    std::wstring from = wide(full);
     from.push_back(L'\0');
     from.push_back(L'\0');
+    const std::wstring title = wide(QStringLiteral("削除中..."));
     SHFILEOPSTRUCTW op{};
+    op.hwnd = nullptr;
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
-    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT;
+    op.pTo = nullptr;
+    op.fFlags = silent ? FILEOP_FLAGS(FOF_ALLOWUNDO | FOF_NOCONFIRMATION) : FILEOP_FLAGS(FOF_ALLOWUNDO);
+    op.fAnyOperationsAborted = FALSE;
+    op.hNameMappings = nullptr;
+    op.lpszProgressTitle = silent ? L"" : title.c_str();
     const int rc = SHFileOperationW(&op);
+    // The entry must be gone, a directory as well as a file.
+    const DWORD attr = GetFileAttributesW(wide(full).c_str());
+    if (attr != INVALID_FILE_ATTRIBUTES)
+        return FileError::PathFileAccess;
     if (rc != 0 || op.fAnyOperationsAborted)
         return FileError::PathFileAccess;
     return FileError::None;
+}
+
+} // namespace
+
+int SystemPlatform::moveToRecycleBin(const QString& path)
+{
+    return shellDelete(path, true);
+}
+
+int SystemPlatform::moveToRecycleBinAsking(const QString& path)
+{
+    return shellDelete(path, false);
 }
 
 void SystemPlatform::playSound(const QString& wavePath)

@@ -21,6 +21,7 @@ public:
     QString driveOf(const QString& path) override;
     int checkDirectory(const QString& path) override;
     int moveToRecycleBin(const QString& path) override;
+    int moveToRecycleBinAsking(const QString& path) override;
     void playSound(const QString& wavePath) override;
 
 private:

@@ -1,13 +1,1079 @@
 #include "frmkankyo.h"
 
 #include "common/appcontext.h"
+#include "common/bytetext.h"
+#include "common/diskerror.h"
+#include "common/markers.h"
+#include "common/messagebox.h"
+#include "common/omsub.h"
+#include "common/pathrules.h"
+#include "common/twips.h"
+#include "dustbox.h"
+#include "folder.h"
+#include "foldertree.h"
+#include "kojiregistry.h"
+#include "overview/overviewfile.h"
+#include "platform/platform.h"
+#include "projectpaths.h"
+#include "widgets/fonts.h"
+#include "widgets/panel3d.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QWindow>
 
 namespace lc {
+namespace {
+
+const QString WindowTitle = QStringLiteral("環境設定");
+const QString DeleteTitle = QStringLiteral("メインメニュー環境設定");
+const QString HelpTitle = QStringLiteral("(Ｈｅｌｐ)");
+
+constexpr quint32 ActiveBoxColor = 0xC0FFFF; // light yellow
+constexpr quint32 BoxColor = 0xFFFFFF;
+constexpr quint32 CoverColor = 12632256; // light grey
+constexpr int CoverSteps = 40;
+
+// The overview files of the import directory, by option button.
+const std::array<QString, 4> ImportFiles = {Overview::FrameFileName, Overview::DesignFileName,
+                                            Overview::FittingsFileName, Overview::EstimateFileName};
+
+QString helpText()
+{
+    const QStringList lines = {
+        QStringLiteral("---------------------------------------"),
+        QStringLiteral("(表示されている工事名称からディレクトリを指定する方法)"),
+        QStringLiteral("1)工事名称をシングルクリックし、｢ＯＫボタン｣を押す｡"),
+        QStringLiteral("1)工事名称をダブルクリックする｡"),
+        QStringLiteral("上記の方法でもディレクトリの指定が出来ます｡"),
+        QStringLiteral("(工事名称の表示方法)"),
+        QStringLiteral("1)ディレクトリを指定、又は作成(入力名で自動作成)し"),
+        QStringLiteral("｢ＯＫボタン｣を押す｡"),
+        QStringLiteral("2)すでに工事概要に工事名称があれば表示します｡"),
+        QStringLiteral("3)無ければ工事概要に工事名称を入力する｡"),
+        QStringLiteral("4)再度この環境設定画面を表示する｡"),
+        QStringLiteral("(工事名称の削除方法)"),
+        QStringLiteral("1)工事名称をシングルクリックし、｢削除ボタン｣を押す｡"),
+        QStringLiteral("工事名称一覧だけを削除するか、ディレクトリ及びディレクトリ内のファイルを削除するかを選択出来ます｡"),
+        QStringLiteral("---------------------------------------"),
+    };
+    return lines.join(u'\n');
+}
+
+// The picture of the rename button: a label with a caret.
+QIcon renameIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(0, 0, 128));
+    p.drawRect(1, 4, 13, 8);
+    p.fillRect(3, 7, 6, 2, QColor(0, 0, 128));
+    p.drawLine(11, 2, 11, 14);
+    p.drawLine(10, 2, 12, 2);
+    p.drawLine(10, 14, 12, 14);
+    return QIcon(pixmap);
+}
+
+void setBoxColor(QLineEdit* box, quint32 bgr)
+{
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, colorFromBgr(bgr));
+    box->setPalette(pal);
+}
+
+QString nativeOrRaw(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : paths::nativeDirectory(canonical);
+}
+
+} // namespace
 
 FrmKankyo::FrmKankyo(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
+    buildControls();
+
+    // Load: centred on the screen; the cover panel over the main area.
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+    m_cover->setGeometry(m_panel3D1[0]->geometry());
+    m_cover->setBackColor(colorFromBgr(CoverColor));
+    m_cover->raise();
+    const QFontMetrics metrics(m_list->font());
+    m_list->resize(70 * metrics.horizontalAdvance(QStringLiteral("1")), 7 * metrics.height());
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmKankyo::focusWindowChanged);
+}
+
+FrmKankyo::~FrmKankyo() = default;
+
+void FrmKankyo::buildControls()
+{
     setObjectName(QStringLiteral("frmKankyo"));
     setWindowTitle(QStringLiteral("[ Ｄata側Ｄrv,Ｄirの環境設定 ]"));
+    setFont(designFont(Fonts::Gothic, 9));
+    setFixedSize(twips::size(9810, 4920));
+
+    auto panel = [](QWidget* parent, const QString& name, const QRect& rect) {
+        auto* p = new Panel3D(parent);
+        p->setObjectName(name);
+        p->setGeometry(rect);
+        return p;
+    };
+    auto button = [](QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
+        auto* b = new QPushButton(text, parent);
+        b->setObjectName(name);
+        b->setGeometry(rect);
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    m_panel3D1[0] = panel(this, QStringLiteral("Panel3D1_0"), twips::rect(75, 60, 9705, 4815));
+    QWidget* main = m_panel3D1[0];
+    m_cover = panel(this, QStringLiteral("SSPanel1"), twips::rect(75, 60, 9705, 4815));
+
+    // Tree buttons and the tree.
+    const std::array<QString, 4> ribbonTexts = {QStringLiteral("１つ上のフォルダへ移動"),
+                                                QStringLiteral("新しいフォルダの作成"), QStringLiteral("名前の変更"),
+                                                QStringLiteral("最新の情報に更新")};
+    const std::array<QIcon, 4> ribbonIcons = {style()->standardIcon(QStyle::SP_FileDialogToParent),
+                                              style()->standardIcon(QStyle::SP_FileDialogNewFolder), renameIcon(),
+                                              style()->standardIcon(QStyle::SP_BrowserReload)};
+    for (int i = 0; i < 4; ++i) {
+        auto* r = new QToolButton(main);
+        r->setObjectName(QStringLiteral("SSRibbon1_%1").arg(i));
+        r->setGeometry(twips::rect(120 + 480 * i, 90, 495, 315));
+        r->setIcon(ribbonIcons.at(i));
+        r->setToolTip(ribbonTexts.at(i));
+        r->setAccessibleName(ribbonTexts.at(i));
+        r->setFocusPolicy(Qt::StrongFocus);
+        r->setAutoRaise(false);
+        connect(r, &QToolButton::pressed, this, [this, i] { SSRibbon1_Click(i); });
+        m_ribbon.at(i) = r;
+    }
+    m_tree = new FolderTree(m_context, main);
+    m_tree->setObjectName(QStringLiteral("SSTree1"));
+    m_tree->setGeometry(twips::rect(120, 420, 4050, 2880));
+    connect(m_tree, &FolderTree::nodeClicked, this, &FrmKankyo::SSTree1_NodeClick);
+    connect(m_tree, &FolderTree::keyTyped, this, &FrmKankyo::SSTree1_KeyPress);
+    connect(m_tree, &FolderTree::labelEditBegun, this, &FrmKankyo::SSTree1_BeforeLabelEdit);
+    connect(m_tree, &FolderTree::labelEditEnded, this, &FrmKankyo::SSTree1_AfterLabelEdit);
+    connect(m_tree, &FolderTree::busyEnded, this, &FrmKankyo::treeBusyEnded);
+
+    // The paths.
+    m_panel3D1[2] = panel(main, QStringLiteral("Panel3D1_2"), twips::rect(4230, 75, 5265, 210));
+    m_panel3D1[2]->setCaption(QStringLiteral("Ｄataのあるﾄﾞﾗｲﾌﾞの指定"));
+    m_panel3D1[2]->setAlignment(Qt::AlignCenter);
+    m_frame = panel(main, QStringLiteral("Frame3D1"), twips::rect(4230, 300, 5265, 3030));
+    m_frame->setBevelOuter(Panel3D::Inset);
+    m_frame->setBevelInner(Panel3D::Raised);
+
+    const std::array<QString, 3> captions = {QStringLiteral("ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ"), QStringLiteral("Data用のﾄﾞﾗｲﾌﾞ"),
+                                             QStringLiteral("吸上用のﾄﾞﾗｲﾌﾞ")};
+    const std::array<int, 3> captionTops = {210, 870, 1800};
+    const std::array<int, 3> boxTops = {510, 1170, 2100};
+    for (int i = 0; i < 3; ++i) {
+        m_caption.at(i) = panel(m_frame, QStringLiteral("Panel3D2_%1").arg(i), twips::rect(165, captionTops.at(i), 2400, 285));
+        m_caption.at(i)->setCaption(captions.at(i));
+        connect(m_caption.at(i), &Panel3D::clicked, this, [this, i] { Panel3D2_Click(i); });
+
+        m_folderButton.at(i) = button(m_frame, QStringLiteral("SSCommand1_%1").arg(i), QStringLiteral("ﾌｫﾙﾀﾞｰ表示"),
+                                      twips::rect(3840, captionTops.at(i), 1260, 285));
+        connect(m_folderButton.at(i), &QPushButton::clicked, this, [this, i] { SSCommand1_Click(i); });
+
+        auto* box = new QLineEdit(m_frame);
+        box->setObjectName(QStringLiteral("txtDrive_%1").arg(i));
+        box->setGeometry(twips::rect(165, boxTops.at(i), 4935, 300));
+        box->installEventFilter(this);
+        setBoxColor(box, BoxColor);
+        m_txtDrive.at(i) = box;
+    }
+    const std::array<int, 2> nameTops = {1470, 2400};
+    for (int i = 0; i < 2; ++i) {
+        m_namePanel.at(i) = panel(m_frame, QStringLiteral("Panel3D3_%1").arg(i), twips::rect(165, nameTops.at(i), 4935, 285));
+        m_namePanel.at(i)->setBevelOuter(Panel3D::Inset);
+    }
+    const std::array<QString, 4> options = {QStringLiteral("躯体"), QStringLiteral("意匠"), QStringLiteral("建具"),
+                                            QStringLiteral("見積")};
+    for (int i = 0; i < 4; ++i) {
+        auto* o = new QRadioButton(options.at(i), m_frame);
+        o->setObjectName(QStringLiteral("Option3D1_%1").arg(i));
+        o->setGeometry(twips::rect(165 + 1230 * i, 2700, 1170, 255));
+        connect(o, &QRadioButton::clicked, this, [this, i] { Option3D1_Click(i); });
+        m_option.at(i) = o;
+    }
+
+    // The registry and the buttons.
+    m_list = new QListWidget(main);
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->move(twips::point(120, 3405));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setUniformItemSizes(true);
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { List1_Click(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) { List1_DblClick(); });
+
+    m_help = button(main, QStringLiteral("Command3D1"), QStringLiteral("Help"), twips::rect(7590, 3405, 945, 435));
+    m_cancel = button(main, QStringLiteral("CmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"), twips::rect(7590, 3825, 945, 435));
+    m_delete = button(main, QStringLiteral("Command3D2"), QStringLiteral("削除"), twips::rect(7590, 4245, 945, 435));
+    m_ok = button(main, QStringLiteral("CmdEnd"), QStringLiteral("ｏｋ"), twips::rect(8520, 3405, 945, 1275));
+    connect(m_help, &QPushButton::clicked, this, &FrmKankyo::Command3D1_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &FrmKankyo::CmdCancel_Click);
+    connect(m_delete, &QPushButton::clicked, this, &FrmKankyo::Command3D2_Click);
+    connect(m_ok, &QPushButton::clicked, this, &FrmKankyo::CmdEnd_Click);
+
+    setTabOrder(m_txtDrive[0], m_txtDrive[1]);
+    setTabOrder(m_txtDrive[1], m_txtDrive[2]);
+    setTabOrder(m_txtDrive[2], m_list);
+    setTabOrder(m_list, m_ok);
+}
+
+bool FrmKankyo::isBusy() const
+{
+    return m_tree->isBusy();
+}
+
+QString FrmKankyo::currentDirectory() const
+{
+    return paths::nativeDirectory(QDir::currentPath());
+}
+
+// ---- Activation, closing ---------------------------------------------------
+
+void FrmKankyo::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous() || m_activatePending)
+        return;
+    m_activatePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_activatePending)
+                return;
+            m_activatePending = false;
+            if (isVisible())
+                Form_Activate();
+        },
+        Qt::QueuedConnection);
+}
+
+void FrmKankyo::Form_Activate()
+{
+    // The cover shrinks away from the main area.
+    int coverWidth = int(twips::fromPx(m_cover->width()));
+    const int step = coverWidth / CoverSteps;
+    for (int k = 0; k < CoverSteps; ++k) {
+        coverWidth -= step;
+        m_cover->resize(twips::toPx(coverWidth), m_cover->height());
+        repaint();
+    }
+
+    DrivePaths& slot = m_context.drivePath;
+    slot[1] = currentDirectory();
+    LoadDrivePaths(m_context);
+    for (int k = 1; k <= 3; ++k) {
+        if (projectpaths::isBareDrive(slot[k]))
+            slot[k] = paths::withTrailingSeparator(slot[k]);
+    }
+
+    m_tree->InitFolderTree(WindowTitle);
+
+    for (int k = 1; k <= 3; ++k)
+        m_savedPaths.at(k) = slot[k];
+    m_activeBox = 1;
+
+    for (int i = 0; i < 3; ++i) {
+        m_txtDrive.at(i)->setText(slot[i + 1]);
+        m_focusText.at(i) = slot[i + 1];
+    }
+    setNamePanel(0, slot[2], Overview::FileName);
+    setNamePanel(1, slot[3], Overview::FileName);
+
+    LoadKojiList();
+
+    if (m_lastFocus == m_txtDrive[1])
+        m_lastFocus = nullptr; // the focus steps run again on a new activation
+    moveFocus(m_txtDrive[1]);
+}
+
+void FrmKankyo::focusWindowChanged(QWindow* window)
+{
+    if (!isVisible() || !window)
+        return;
+    QWindow* mine = windowHandle();
+    if (window == mine) {
+        if (m_deactivatePending)
+            m_deactivatePending = false;
+        if (m_activatePending) {
+            // Activated again after a refused close: the activation steps run.
+            m_activatePending = false;
+            QMetaObject::invokeMethod(this, &FrmKankyo::Form_Activate, Qt::QueuedConnection);
+        }
+        return;
+    }
+    // Our own message boxes and dialogs, and popups, come and go.
+    for (QWindow* w = window; w; w = w->transientParent()) {
+        if (w == mine)
+            return;
+    }
+    if (window->modality() != Qt::NonModal || window->type() == Qt::Popup || window->type() == Qt::ToolTip)
+        return;
+    Form_Deactivate();
+}
+
+void FrmKankyo::Form_Deactivate()
+{
+    if (isBusy()) {
+        m_deactivatePending = true;
+        return;
+    }
+    if (!closeWindow(QDialog::Rejected))
+        m_activatePending = true;
+}
+
+void FrmKankyo::treeBusyEnded()
+{
+    if (!m_deactivatePending)
+        return;
+    m_deactivatePending = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QWindow* focus = QGuiApplication::focusWindow();
+            if (isVisible() && focus && focus != windowHandle())
+                focusWindowChanged(focus);
+        },
+        Qt::QueuedConnection);
+}
+
+bool FrmKankyo::Form_Unload()
+{
+    const DrivePaths& slot = m_context.drivePath;
+    for (int k = 1; k <= 3; ++k) {
+        if (trimBlanks(slot[k]).isEmpty())
+            return false;
+    }
+    for (;;) {
+        const int error = SaveDrivePaths(m_context);
+        if (error == 0 || DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
+            break;
+    }
+    LoadDrivePaths(m_context);
+    return true;
+}
+
+bool FrmKankyo::closeWindow(int result)
+{
+    if (isBusy() || !Form_Unload())
+        return false;
+    returnMarkerToMenu();
+    QDialog::done(result);
+    return true;
+}
+
+void FrmKankyo::returnMarkerToMenu()
+{
+    // Whichever way the window closes, the menu is free again; without this a
+    // window closed by its close box would leave the menu busy for good.
+    const Markers markers(m_context.installDir);
+    if (!markers.exists(Marker::App) || markers.exists(Marker::Menu))
+        return;
+    if (const int error = markers.rename(Marker::App, Marker::Menu); error != 0 && m_context.messages)
+        m_context.messages->show(describeRenameFailure(Marker::App, Marker::Menu, error), WindowTitle,
+                                 Msg::Ok + Msg::Exclamation);
+}
+
+void FrmKankyo::reject()
+{
+    // The close box.
+    closeWindow(QDialog::Rejected);
+}
+
+void FrmKankyo::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isEnabled())
+            b->click();
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+bool FrmKankyo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int i = boxIndex(qobject_cast<QWidget*>(watched));
+        if (i >= 0) {
+            if (isBusy())
+                return true;
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                txtDrive_Enter(i);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- Focus -------------------------------------------------------------------
+
+int FrmKankyo::boxIndex(const QWidget* widget) const
+{
+    for (int i = 0; i < 3; ++i) {
+        if (widget && widget == m_txtDrive.at(i))
+            return i;
+    }
+    return -1;
+}
+
+bool FrmKankyo::isTreeItself(const QWidget* widget) const
+{
+    return widget && (widget == m_tree || widget == m_tree->viewport());
+}
+
+void FrmKankyo::focusChanged(QWidget* now)
+{
+    // Focus leaving the window for a message box or another program, and coming
+    // back to where it was, is no focus change for the path boxes.
+    if (!now || now->window() != this || now == m_lastFocus)
+        return;
+    focusTransition(now);
+}
+
+void FrmKankyo::moveFocus(QWidget* widget)
+{
+    if (!widget)
+        return;
+    widget->setFocus(Qt::OtherFocusReason);
+    // An inactive window takes the focus only when it is activated: the path
+    // boxes see the change now all the same.
+    if (m_lastFocus != widget)
+        focusTransition(widget);
+}
+
+void FrmKankyo::focusTransition(QWidget* now)
+{
+    const int from = boxIndex(m_lastFocus);
+    if (from >= 0 && isTreeItself(now)) {
+        // The tree does not take the focus from a path box.
+        m_txtDrive.at(from)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (from >= 0)
+        txtDrive_LostFocus(from);
+    m_lastFocus = now;
+    const int to = boxIndex(now);
+    if (to >= 0)
+        txtDrive_GotFocus(to);
+}
+
+void FrmKankyo::refocusBox(int i)
+{
+    moveFocus(m_ok);
+    moveFocus(m_txtDrive.at(i));
+}
+
+void FrmKankyo::restoreBox(int i)
+{
+    m_txtDrive.at(i)->setText(m_focusText.at(i));
+}
+
+// ---- Path boxes ------------------------------------------------------------
+
+void FrmKankyo::txtDrive_GotFocus(int i)
+{
+    for (int k = 0; k < 3; ++k)
+        setBoxColor(m_txtDrive.at(k), k == i ? ActiveBoxColor : BoxColor);
+    m_activeBox = i;
+
+    QString path = m_context.drivePath[i + 1];
+    int kind = DirectoryKind::Exists;
+    CheckDirectory(m_context, path, kind, true);
+    if (kind != DirectoryKind::Exists) {
+        path = currentDirectory();
+        m_context.drivePath[i + 1] = path;
+        m_txtDrive.at(i)->setText(path);
+    }
+    m_tree->ShowFolderInTree(path);
+
+    m_picking = true;
+    GetKojiName_Set();
+    m_picking = false;
+
+    QLineEdit* box = m_txtDrive.at(i);
+    box->setCursorPosition(int(box->text().size()));
+    m_focusText.at(i) = box->text();
+}
+
+void FrmKankyo::txtDrive_LostFocus(int i)
+{
+    if (isBusy())
+        return;
+    // An edit not confirmed with Enter is discarded.
+    if (!m_enterConfirmed)
+        restoreBox(i);
+    m_enterConfirmed = false;
+}
+
+void FrmKankyo::showUnsuitablePath()
+{
+    m_message = QStringLiteral("ディレクトリの設定が不適当です｡") + u'\n' + QStringLiteral("新しいディレクトリが作成出来") +
+                u'\n' + QStringLiteral("ませんでした。");
+    m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Critical);
+}
+
+void FrmKankyo::txtDrive_Enter(int i)
+{
+    if (isBusy())
+        return;
+    const QString text = m_txtDrive.at(i)->text();
+    if (projectpaths::endsWithSeparator(trimTrailingBlanks(text)))
+        return;
+    // A working path must be a full path that the settings files can hold.
+    if (!paths::isFullPath(text) || !projectpaths::fitsCodePage(text) || ByteLen(text) > Koji::FieldWidth) {
+        restoreBox(i);
+        showUnsuitablePath();
+        refocusBox(i);
+        return;
+    }
+
+    for (bool created = false;;) {
+        int kind = DirectoryKind::Exists;
+        CheckDirectory(m_context, text, kind, true, true);
+        if (kind == DirectoryKind::Exists)
+            break;
+        if (kind == DirectoryKind::Unreadable || created) {
+            restoreBox(i);
+            refocusBox(i);
+            return;
+        }
+        m_message = QStringLiteral("設定ディレクトリが見つかりません｡") + u'\n' +
+                    QStringLiteral("新しいディレクトリを作成しますか？");
+        if (m_context.messages->show(m_message, WindowTitle, Msg::OkCancel + Msg::Information) != Msg::ResultOk) {
+            restoreBox(i);
+            refocusBox(i);
+            return;
+        }
+        if (!QDir().mkdir(text)) {
+            showUnsuitablePath();
+            restoreBox(i);
+            refocusBox(i);
+            return;
+        }
+        created = true;
+    }
+
+    m_enterConfirmed = true;
+    const int result = m_tree->ShowFolderInTree(text);
+    m_enterConfirmed = false;
+    switch (result) {
+    case 0:
+        m_enterConfirmed = true;
+        m_context.drivePath[i + 1] = text;
+        refocusBox(i);
+        break;
+    case 1:
+        restoreBox(i);
+        refocusBox(i);
+        break;
+    default:
+        restoreBox(i);
+        showUnsuitablePath();
+        refocusBox(i);
+        break;
+    }
+}
+
+void FrmKankyo::Panel3D2_Click(int i)
+{
+    if (isBusy())
+        return;
+    moveFocus(m_txtDrive.at(i));
+}
+
+void FrmKankyo::SSCommand1_Click(int i)
+{
+    if (isBusy())
+        return;
+    const QString text = m_txtDrive.at(i)->text();
+    int kind = DirectoryKind::Exists;
+    CheckDirectory(m_context, text, kind, true);
+    if (kind != DirectoryKind::Exists)
+        return;
+    m_tree->ShowFolderInTree(text);
+    if (QTreeWidgetItem* node = m_tree->node(projectpaths::treeKey(text)))
+        m_tree->scrollToItem(node);
+    moveFocus(m_txtDrive.at(i));
+}
+
+void FrmKankyo::Option3D1_Click(int i)
+{
+    if (isBusy())
+        return;
+    // The options choose the overview file of the import directory.
+    setNamePanel(1, m_context.drivePath[3], ImportFiles.at(i));
+    moveFocus(m_txtDrive[1]);
+}
+
+void FrmKankyo::setNamePanel(int panel, const QString& directory, const QString& fileName)
+{
+    const QString dir = paths::withoutTrailingSeparator(directory);
+    QString name;
+    if (!fileName.isEmpty() && !dir.isEmpty() && QFileInfo(overviewFilePath(dir, fileName)).isFile())
+        name = ReadKojiName(dir, fileName, Koji::PanelNameBytes);
+    m_namePanel.at(panel)->setCaption(name);
+}
+
+// ---- Registry --------------------------------------------------------------
+
+QStringList FrmKankyo::listItems() const
+{
+    QStringList items;
+    items.reserve(m_list->count());
+    for (int r = 0; r < m_list->count(); ++r)
+        items.append(m_list->item(r)->text());
+    return items;
+}
+
+void FrmKankyo::setListItems(const QStringList& items)
+{
+    m_list->clear();
+    m_list->addItems(items);
+}
+
+void FrmKankyo::GetKojiName_Set()
+{
+    QString fileName;
+    if (m_activeBox <= 1) {
+        fileName = Overview::FileName;
+    } else {
+        for (int k = 0; k < 4; ++k) {
+            if (m_option.at(k)->isChecked())
+                fileName = ImportFiles.at(k);
+        }
+    }
+    if (m_activeBox > 0)
+        setNamePanel(m_activeBox - 1, m_context.drivePath[m_activeBox + 1], fileName);
+    if (m_activeBox == 1) {
+        if (!m_namePanel[0]->caption().isEmpty())
+            AddKojiEntry();
+        else
+            m_list->clearSelection();
+    }
+}
+
+void FrmKankyo::AddKojiEntry()
+{
+    const QString directory = m_context.drivePath[2];
+    const QString name = trimTrailingBlanks(ReadKojiName(directory, Overview::FileName, Koji::RegistryNameBytes));
+    m_list->clearSelection();
+    const int found = findKojiItem(listItems(), directory);
+    if (found >= 0) {
+        m_list->setCurrentRow(found);
+        return;
+    }
+    const int n = m_list->count() + 1;
+    if (n > Koji::MaxEntries) {
+        m_context.messages->show(QStringLiteral("工事名称の登録は最大１００個までです。"), WindowTitle, Msg::Ok);
+        return;
+    }
+    // A directory the registry cannot hold whole would come back as another path.
+    if (ByteLen(directory) > Koji::FieldWidth)
+        return;
+    m_list->addItem(kojiItem(n, kojiRecord(name, directory)));
+    m_list->setCurrentRow(n - 1);
+}
+
+void FrmKankyo::LoadKojiList()
+{
+    setListItems(loadKojiItems(m_context).items);
+}
+
+int FrmKankyo::SaveKojiList()
+{
+    for (;;) {
+        const int error = saveKojiItems(m_context.installDir, listItems());
+        if (error == 0 || DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
+            return error;
+    }
+}
+
+void FrmKankyo::RenumberKojiList()
+{
+    setListItems(renumberKojiItems(listItems()));
+}
+
+void FrmKankyo::List1_Click()
+{
+    if (isBusy())
+        return;
+    QListWidgetItem* item = m_list->currentItem();
+    if (!item)
+        return;
+    const QString entry = item->text();
+    if (trimBlanks(kojiItemName(entry)).isEmpty())
+        return;
+    m_activeBox = 1;
+    QString directory = kojiItemDirectory(entry);
+    if (projectpaths::isBareDrive(directory))
+        directory = paths::withTrailingSeparator(directory);
+    int kind = DirectoryKind::Exists;
+    CheckDirectory(m_context, directory, kind, true);
+    if (kind == DirectoryKind::Missing)
+        return;
+    if (kind == DirectoryKind::Unreadable) {
+        moveFocus(m_txtDrive[1]);
+        return;
+    }
+    if (m_picking)
+        return;
+    m_context.drivePath[2] = directory;
+    m_txtDrive[1]->setText(directory);
+    m_picking = true;
+    GetKojiName_Set();
+    m_picking = false;
+    moveFocus(m_txtDrive[1]);
+}
+
+void FrmKankyo::List1_DblClick()
+{
+    if (isBusy())
+        return;
+    List1_Click();
+    CmdEnd_Click();
+}
+
+// ---- Buttons ---------------------------------------------------------------
+
+void FrmKankyo::CmdEnd_Click()
+{
+    if (isBusy())
+        return;
+    DrivePaths& slot = m_context.drivePath;
+    for (int k = 0; k < 3; ++k)
+        slot[k + 1] = m_txtDrive.at(k)->text();
+    // A blank path keeps the window open before anything is stored.
+    for (int k = 1; k <= 3; ++k) {
+        if (trimBlanks(slot[k]).isEmpty())
+            return;
+    }
+    QDir::setCurrent(slot[1]);
+    SaveKojiList();
+    closeWindow(QDialog::Accepted);
+}
+
+void FrmKankyo::CmdCancel_Click()
+{
+    if (isBusy() || !m_cancel->isEnabled())
+        return;
+    if (m_savedPaths[2].isEmpty() || m_savedPaths[3].isEmpty())
+        return;
+    DrivePaths& slot = m_context.drivePath;
+    slot[2] = m_savedPaths[2];
+    slot[3] = m_savedPaths[3];
+    QDir::setCurrent(slot[1]);
+    LoadDrivePaths(m_context);
+    closeWindow(QDialog::Rejected);
+}
+
+void FrmKankyo::Command3D1_Click()
+{
+    if (isBusy())
+        return;
+    m_context.messages->show(helpText(), HelpTitle, Msg::Ok);
+}
+
+void FrmKankyo::Command3D2_Click()
+{
+    if (isBusy())
+        return;
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int row = m_list->row(selected.first());
+    const QString entry = selected.first()->text();
+    const QString name = kojiItemName(entry);
+    m_message = name + u'\n' + QStringLiteral("の登録を削除します。");
+    if (m_context.messages->show(m_message, DeleteTitle, Msg::OkCancel) != Msg::ResultOk)
+        return;
+
+    const QString directory = kojiItemDirectory(entry);
+    const bool current = projectpaths::samePath(directory, m_txtDrive[1]->text());
+    delete m_list->takeItem(row);
+
+    if (current) {
+        // Directories whose loss would take the suite or the user's files with it.
+        DeletionFacts facts;
+        facts.installDir = paths::nativeDirectory(m_context.installDir.path());
+        facts.homeDir = paths::nativeDirectory(QDir::homePath());
+        facts.driveRoots = m_context.platform->driveRoots();
+        DeletionRefusal refusal = DeletionRefusal::None;
+        for (const QString& master : {m_context.drivePath[1], m_txtDrive[0]->text()}) {
+            for (const QString& import : {m_context.drivePath[3], m_txtDrive[2]->text()}) {
+                facts.masterDir = master;
+                facts.importDir = import;
+                if (refusal == DeletionRefusal::None)
+                    refusal = deletionRefusal(directory, facts);
+                DeletionFacts real = facts;
+                real.installDir = nativeOrRaw(facts.installDir);
+                real.homeDir = nativeOrRaw(facts.homeDir);
+                real.masterDir = nativeOrRaw(master);
+                real.importDir = nativeOrRaw(import);
+                if (refusal == DeletionRefusal::None)
+                    refusal = deletionRefusal(nativeOrRaw(directory), real);
+            }
+        }
+
+        if (refusal != DeletionRefusal::None) {
+            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' + deletionRefusalText(refusal) + u'\n' +
+                        QStringLiteral("工事名称の登録のみ削除します。");
+            m_context.messages->show(m_message, DeleteTitle, Msg::Ok + Msg::Exclamation);
+        } else {
+            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' + QStringLiteral("工事名称:") + name +
+                        QStringLiteral("\n\n") + QStringLiteral("のデ－タファイル及びディレクトリも削除しますか？") +
+                        u'\n' + QStringLiteral("必要なデ－タであれば、デ－タコピ－でバックアップを取って下さい。''") +
+                        u'\n';
+            if (m_context.messages->show(m_message, DeleteTitle, Msg::YesNo + Msg::Exclamation + Msg::Default2) ==
+                Msg::ResultYes) {
+                QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+                const int error = moveToDustBox(*m_context.platform, directory, true);
+                QGuiApplication::restoreOverrideCursor();
+                if (error == 0) {
+                    QTreeWidgetItem* gone = m_tree->node(projectpaths::treeKey(directory));
+                    QTreeWidgetItem* parent = gone ? gone->parent() : m_tree->node(projectpaths::parentOf(directory));
+                    m_tree->removeNode(gone);
+                    QString parentPath = projectpaths::parentOf(directory);
+                    if (parent && FolderTree::kindOf(parent) != FolderTree::NodeKind::Computer &&
+                        FolderTree::kindOf(parent) != FolderTree::NodeKind::Desktop) {
+                        m_tree->selectNode(parent);
+                        m_tree->setDropHighlight(parent);
+                        parentPath = FolderTree::pathOf(parent);
+                    }
+                    m_txtDrive[1]->setText(parentPath);
+                    m_focusText[1] = parentPath;
+                    m_context.drivePath[2] = parentPath;
+                    setNamePanel(0, parentPath, Overview::FileName);
+                    // The deletion cannot be undone by cancel.
+                    m_cancel->setEnabled(false);
+                } else {
+                    m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' +
+                                QStringLiteral("ごみ箱へ移動できませんでした。");
+                    m_context.messages->show(m_message, DeleteTitle, Msg::Ok + Msg::Exclamation);
+                }
+            }
+        }
+    }
+    RenumberKojiList();
+}
+
+// ---- Folder tree -----------------------------------------------------------
+
+void FrmKankyo::SSTree1_NodeClick(QTreeWidgetItem* node)
+{
+    if (isBusy() || !node)
+        return;
+    QLineEdit* box = m_txtDrive.at(m_activeBox);
+    const FolderTree::NodeKind kind = FolderTree::kindOf(node);
+    if (kind == FolderTree::NodeKind::Desktop || kind == FolderTree::NodeKind::Computer) {
+        moveFocus(box);
+        return;
+    }
+    const QString path = FolderTree::pathOf(node);
+    int check = DirectoryKind::Exists;
+    CheckDirectory(m_context, path, check, true);
+    if (check != DirectoryKind::Exists) {
+        moveFocus(box);
+        return;
+    }
+    m_tree->setDropHighlight(node);
+    box->setText(path);
+    // A folder picked in the tree is a confirmed choice.
+    m_focusText.at(m_activeBox) = path;
+    m_context.drivePath[m_activeBox + 1] = path;
+    m_picking = true;
+    GetKojiName_Set();
+    m_picking = false;
+}
+
+void FrmKankyo::SSTree1_KeyPress(int key)
+{
+    Q_UNUSED(key);
+    if (isBusy() || m_tree->isEditingLabel())
+        return;
+    if (QTreeWidgetItem* node = m_tree->currentItem())
+        SSTree1_NodeClick(node);
+}
+
+void FrmKankyo::SSTree1_BeforeLabelEdit(QTreeWidgetItem* node)
+{
+    SSTree1_NodeClick(node);
+}
+
+void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled, const QString& newText)
+{
+    const int state = m_labelEditState;
+    m_labelEditState = 0;
+    if (cancelled || isBusy() || !node || !node->parent() || newText == node->text(0))
+        return;
+    const QString oldPath = state == 1 && !m_renameOldPath.isEmpty() ? m_renameOldPath : FolderTree::pathOf(node);
+    const QString newPath = projectpaths::join(FolderTree::pathOf(node->parent()), newText);
+    if (!projectpaths::isValidFolderName(newText) || !projectpaths::fitsCodePage(newText)) {
+        m_context.messages->show(QStringLiteral("フォルダ名[") + newText + QStringLiteral("]は使用できません。"),
+                                 WindowTitle, Msg::Ok + Msg::Exclamation);
+        return;
+    }
+    // A name that is taken already: the label keeps its old text.
+    const QFileInfo target(newPath);
+    if (target.exists() || target.isSymLink())
+        return;
+    if (!QDir().rename(oldPath, newPath)) {
+        m_context.messages->show(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + oldPath + u'\n' +
+                                     QStringLiteral("フォルダ名を変更できませんでした。"),
+                                 WindowTitle, Msg::Ok + Msg::Exclamation);
+        return;
+    }
+    m_tree->rekey(node, projectpaths::treeKey(newPath));
+    node->setText(0, newText);
+    m_tree->setDropHighlight(node);
+    const QString newKey = FolderTree::pathOf(node);
+
+    m_context.drivePath[m_activeBox + 1] = newKey;
+    m_txtDrive.at(m_activeBox)->setText(newKey);
+    m_focusText.at(m_activeBox) = newKey;
+    replacePathPrefix(oldPath, newKey);
+}
+
+void FrmKankyo::replacePathPrefix(const QString& oldPath, const QString& newPath)
+{
+    const QString oldBase = paths::withoutTrailingSeparator(oldPath);
+    auto moved = [&](const QString& path) -> QString {
+        if (projectpaths::samePath(path, oldBase))
+            return newPath;
+        if (projectpaths::isInside(path, oldBase))
+            return newPath + path.mid(oldBase.size());
+        return {};
+    };
+    // The working paths inside the renamed folder follow it.
+    for (int k = 1; k <= 3; ++k) {
+        const QString slot = moved(m_context.drivePath[k]);
+        if (!slot.isEmpty())
+            m_context.drivePath[k] = slot;
+        const QString text = moved(m_txtDrive.at(k - 1)->text());
+        if (!text.isEmpty()) {
+            m_txtDrive.at(k - 1)->setText(text);
+            m_focusText.at(k - 1) = text;
+        }
+    }
+    // So do the registered projects; the registry is written at once.
+    QStringList items = listItems();
+    int first = -1;
+    bool changed = false;
+    for (qsizetype r = 0; r < items.size(); ++r) {
+        const QString dir = kojiItemDirectory(items.at(r));
+        const QString newDir = moved(dir);
+        if (newDir.isEmpty())
+            continue;
+        items[r] = kojiItemWithDirectory(items.at(r), newDir);
+        changed = true;
+        if (first < 0 && projectpaths::samePath(dir, oldBase))
+            first = int(r);
+    }
+    if (!changed)
+        return;
+    setListItems(items);
+    if (first >= 0)
+        m_list->setCurrentRow(first);
+    SaveKojiList();
+}
+
+void FrmKankyo::SSRibbon1_Click(int i)
+{
+    if (isBusy())
+        return;
+    QTreeWidgetItem* selected = m_tree->currentItem();
+    switch (i) {
+    case 0:
+        if (selected && FolderTree::kindOf(selected) != FolderTree::NodeKind::Desktop && selected->parent()) {
+            QTreeWidgetItem* parent = selected->parent();
+            m_tree->setDropHighlight(parent);
+            m_tree->selectNode(parent);
+            SSTree1_NodeClick(parent);
+        }
+        break;
+    case 1:
+        newFolder();
+        break;
+    case 2:
+        if (selected && FolderTree::kindOf(selected) == FolderTree::NodeKind::Folder) {
+            m_renameOldPath = FolderTree::pathOf(selected);
+            m_labelEditState = 1;
+            m_tree->startLabelEdit(selected);
+        }
+        break;
+    case 3:
+        moveFocus(m_ok);
+        m_tree->InitFolderTree(WindowTitle);
+        moveFocus(m_txtDrive[0]);
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmKankyo::newFolder()
+{
+    QTreeWidgetItem* selected = m_tree->currentItem();
+    if (!selected || FolderTree::kindOf(selected) == FolderTree::NodeKind::Desktop ||
+        FolderTree::kindOf(selected) == FolderTree::NodeKind::Computer)
+        return;
+    // The folder's own sub-folders are listed first, so the new one is not
+    // listed a second time later.
+    m_tree->expandNode(selected);
+    const QString base = FolderTree::pathOf(selected);
+    QString name;
+    QString path;
+    for (int n = 1; n < 10000; ++n) {
+        const QString candidate = projectpaths::join(base, projectpaths::newFolderName(n));
+        const QFileInfo info(candidate);
+        if (!info.exists() && !info.isSymLink()) {
+            name = projectpaths::newFolderName(n);
+            path = candidate;
+            break;
+        }
+    }
+    if (name.isEmpty() || !QDir().mkdir(path)) {
+        m_context.messages->show(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + base + u'\n' +
+                                     QStringLiteral("新しいフォルダを作成できませんでした。"),
+                                 WindowTitle, Msg::Ok + Msg::Exclamation);
+        return;
+    }
+    QTreeWidgetItem* node = m_tree->addFolderNode(selected, projectpaths::treeKey(path), name);
+    m_tree->selectNode(node);
+    m_tree->viewport()->repaint();
+    m_labelEditState = 2;
+    m_tree->startLabelEdit(node);
 }
 
 } // namespace lc

@@ -1,21 +1,135 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+
+#include <array>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class QTreeWidgetItem;
+class QWindow;
 
 namespace lc {
 
 struct AppContext;
+class FolderTree;
+class Panel3D;
 
 // The environment settings window "[ Ｄata側Ｄrv,Ｄirの環境設定 ]": the three working
 // paths, the project registry and the folder tree.
+//
+// The main window opens it modally from slot 6's panel and modeless from its
+// icon, after renaming the marker "menu" to "app"; whichever way the window
+// closes, it renames "app" back to "menu". Another window of the launcher
+// becoming active closes it; its own message boxes do not.
 class FrmKankyo : public QDialog
 {
     Q_OBJECT
 public:
     FrmKankyo(AppContext& context, QWidget* parent);
+    ~FrmKankyo() override;
+
+    // Refreshes the name panel of the active path box and, for the data box,
+    // selects or registers the data directory in the registry list.
+    void GetKojiName_Set();
+    // The registry list from and to "omkojinm".
+    void LoadKojiList();
+    int SaveKojiList();
+    void AddKojiEntry();
+    void RenumberKojiList();
+
+    int activeBox() const { return m_activeBox; }
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls();
+    void Form_Activate();
+    void Form_Deactivate();
+    bool Form_Unload();
+    bool closeWindow(int result);
+    void returnMarkerToMenu();
+
+    // Focus as the path boxes see it.
+    void focusChanged(QWidget* now);
+    void focusWindowChanged(QWindow* window);
+    void moveFocus(QWidget* widget);
+    void focusTransition(QWidget* now);
+    int boxIndex(const QWidget* widget) const;
+    bool isTreeItself(const QWidget* widget) const;
+    void refocusBox(int i);
+    void restoreBox(int i);
+
+    void txtDrive_GotFocus(int i);
+    void txtDrive_LostFocus(int i);
+    void txtDrive_Enter(int i);
+    void Panel3D2_Click(int i);
+    void SSCommand1_Click(int i);
+    void Option3D1_Click(int i);
+    void List1_Click();
+    void List1_DblClick();
+    void CmdEnd_Click();
+    void CmdCancel_Click();
+    void Command3D2_Click();
+    void Command3D1_Click();
+
+    void SSTree1_NodeClick(QTreeWidgetItem* node);
+    void SSTree1_KeyPress(int key);
+    void SSTree1_BeforeLabelEdit(QTreeWidgetItem* node);
+    void SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled, const QString& newText);
+    void SSRibbon1_Click(int i);
+    void newFolder();
+    void treeBusyEnded();
+
+    QString currentDirectory() const;
+    void showUnsuitablePath();
+    void setNamePanel(int panel, const QString& directory, const QString& fileName);
+    QStringList listItems() const;
+    void setListItems(const QStringList& items);
+    void replacePathPrefix(const QString& oldPath, const QString& newPath);
+    bool isBusy() const;
+
     AppContext& m_context;
+
+    // Controls.
+    std::array<Panel3D*, 3> m_panel3D1{};
+    Panel3D* m_cover = nullptr;
+    Panel3D* m_frame = nullptr;
+    std::array<Panel3D*, 3> m_caption{};
+    std::array<QPushButton*, 3> m_folderButton{};
+    std::array<QLineEdit*, 3> m_txtDrive{};
+    std::array<Panel3D*, 2> m_namePanel{};
+    std::array<QRadioButton*, 4> m_option{};
+    QListWidget* m_list = nullptr;
+    FolderTree* m_tree = nullptr;
+    std::array<QToolButton*, 4> m_ribbon{};
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_help = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_ok = nullptr;
+
+    // Window state.
+    int m_activeBox = 1;
+    std::array<QString, 4> m_savedPaths;
+    std::array<QString, 3> m_focusText;
+    bool m_enterConfirmed = false;
+    bool m_picking = false;
+    int m_labelEditState = 0;
+    QString m_renameOldPath;
+    QString m_message;
+    QPointer<QWidget> m_lastFocus;
+    bool m_activatePending = false;
+    bool m_deactivatePending = false;
+    bool m_everActive = false;
 };
 
 } // namespace lc

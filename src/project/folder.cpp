@@ -1,0 +1,111 @@
+#include "folder.h"
+
+#include "common/appcontext.h"
+#include "common/diskerror.h"
+#include "common/fileerror.h"
+#include "common/messagebox.h"
+#include "platform/platform.h"
+#include "projectpaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+
+#include <algorithm>
+
+namespace lc {
+namespace {
+
+// How long a listing may work before pending events get their turn.
+constexpr qint64 EventSliceMs = 25;
+
+constexpr auto SubfolderFilter = QDir::Dirs | QDir::NoDotAndDotDot;
+
+} // namespace
+
+bool isDriveReadError(int error)
+{
+    return error == FileError::BadFileNameOrNumber || error == FileError::DeviceUnavailable ||
+           error == FileError::DiskNotReady || error == FileError::PathFileAccess;
+}
+
+bool IsDriveRoot(Platform& platform, const QString& path)
+{
+    return projectpaths::isDriveRootIn(path, platform.driveRoots());
+}
+
+QString CheckDirectory(AppContext& context, const QString& path, int& kind, bool prompt, bool unavailableAsNotReady)
+{
+    kind = DirectoryKind::Exists;
+    if (path.isEmpty() || !context.platform) {
+        kind = DirectoryKind::Missing;
+        return {};
+    }
+    for (;;) {
+        const int error = context.platform->checkDirectory(path);
+        if (error == FileError::None)
+            return path;
+        if (error == FileError::PathNotFound || error == FileError::FileNotFound) {
+            if (IsDriveRoot(*context.platform, path))
+                return path;
+            kind = DirectoryKind::Missing;
+            return {};
+        }
+        if (!isDriveReadError(error)) {
+            kind = DirectoryKind::Missing;
+            return {};
+        }
+        if (prompt) {
+            const int shown =
+                unavailableAsNotReady && error == FileError::DeviceUnavailable ? FileError::DiskNotReady : error;
+            if (DiskErrorMessage(context, shown, path) == Msg::ResultRetry)
+                continue;
+        }
+        kind = DirectoryKind::Unreadable;
+        return {};
+    }
+}
+
+EventPump::EventPump()
+{
+    m_timer.start();
+}
+
+void EventPump::tick()
+{
+    if (m_timer.elapsed() < EventSliceMs)
+        return;
+    QCoreApplication::processEvents();
+    m_timer.restart();
+}
+
+bool HasSubfolder(const QString& path, EventPump* pump)
+{
+    QDirIterator it(path, SubfolderFilter);
+    const bool found = it.hasNext();
+    if (pump)
+        pump->tick();
+    return found;
+}
+
+QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump)
+{
+    QList<SubfolderEntry> entries;
+    QDirIterator it(path, SubfolderFilter);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        // A name the code page cannot hold could not be stored as a working path.
+        if (projectpaths::fitsCodePage(name))
+            entries.append({name, projectpaths::folderDisplayName(name)});
+        if (pump)
+            pump->tick();
+    }
+    std::sort(entries.begin(), entries.end(), [](const SubfolderEntry& a, const SubfolderEntry& b) {
+        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.name < b.name;
+    });
+    return entries;
+}
+
+} // namespace lc

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QString>
+
+namespace lc {
+
+struct AppContext;
+class Platform;
+
+// Directory checks of the project data location, used by the registry, the
+// folder tree and the environment window.
+namespace DirectoryKind {
+enum : int { Exists = 0, Missing = 1, Unreadable = 2 };
+}
+
+// True when path is the root of a drive (a mount point on POSIX), also when the
+// drive holds no medium.
+bool IsDriveRoot(Platform& platform, const QString& path);
+
+// Looks path up. Result: path when it exists (or is a drive root), else empty;
+// kind tells 0 exists, 1 missing, 2 the drive could not be read. With prompt a
+// disk error (52, 68, 71, 75) brings up the disk message for the path, and Retry
+// repeats the lookup. unavailableAsNotReady reports error 68 (device
+// unavailable) as 71 (disk not ready), which offers Retry.
+QString CheckDirectory(AppContext& context, const QString& path, int& kind, bool prompt,
+                       bool unavailableAsNotReady = false);
+
+// The disk errors the directory checks report as an unreadable drive.
+bool isDriveReadError(int error);
+
+// Lets pending window events run now and then while a long listing works, so
+// the window stays responsive without paying for an event round after every
+// directory entry.
+class EventPump
+{
+public:
+    EventPump();
+    // Processes pending events when enough time has passed since the last time.
+    void tick();
+
+private:
+    QElapsedTimer m_timer;
+};
+
+// True when the directory holds at least one sub-directory that is not hidden;
+// stops at the first.
+bool HasSubfolder(const QString& path, EventPump* pump = nullptr);
+
+struct SubfolderEntry
+{
+    QString name;        // as stored on disk
+    QString displayName; // as the tree shows it
+};
+
+// The sub-directories of path that are not hidden, sorted by name without
+// regard to case as the system lists them.
+QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump = nullptr);
+
+} // namespace lc
