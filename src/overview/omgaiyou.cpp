@@ -443,9 +443,15 @@ void OmGaiyou::Label2_Click(int line)
 void OmGaiyou::Command3D1_Click(int index)
 {
     if (index == 0) {
+        QWidget* editing = focusWidget();
         m_text5->setFocus(Qt::OtherFocusReason);
-        if (gaiyo_put())
+        if (gaiyo_put()) {
             close();
+            return;
+        }
+        // Not saved: the window stays as it was, editing where it stood.
+        if (editing && editing != m_text5 && editing->isVisible())
+            editing->setFocus(Qt::OtherFocusReason);
         return;
     }
     for (int i = 1; i <= FieldCount; ++i)

@@ -4,6 +4,7 @@
 #include "common/codepage.h"
 #include "common/fileerror.h"
 #include "common/installdir.h"
+#include "common/pathrules.h"
 #include "common/recordfile.h"
 
 #include <QFileInfo>
@@ -80,10 +81,7 @@ QString overviewFilePath(const QString& dir, const QString& fileName)
 {
     if (dir.isEmpty())
         return {};
-    QString base = dir;
-    if (base.endsWith(u'\\') || base.endsWith(u'/'))
-        base.chop(1);
-    return resolveCaseInsensitive(base, fileName);
+    return resolveCaseInsensitive(paths::withoutTrailingSeparator(dir), fileName);
 }
 
 QString overviewRecordText(QByteArrayView record)
