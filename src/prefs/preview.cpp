@@ -1,19 +1,343 @@
 #include "preview.h"
 
 #include "common/appcontext.h"
+#include "common/diskerror.h"
+#include "common/messagebox.h"
+#include "common/pathrules.h"
+#include "common/twips.h"
+#include "menu/backgrounds.h"
+#include "platform/platform.h"
+#include "widgets/commandbutton.h"
+#include "widgets/fonts.h"
+#include "widgets/picturebox.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QStyle>
+#include <QTreeWidget>
 
 namespace lc {
+namespace {
+
+const QStringList FilePattern = {QStringLiteral("*.jpg"), QStringLiteral("*.bmp")};
+
+constexpr int PathRole = Qt::UserRole;
+
+// The preview with its single-line border.
+class BorderedPicture : public PictureBox
+{
+public:
+    using PictureBox::PictureBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        PictureBox::paintEvent(event);
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// A folder in the form the lists compare: '/' separators, no trailing one
+// except for a root.
+QString normalFolder(const QString& path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+bool isUnder(const QString& path, const QString& root)
+{
+    const QString r = normalFolder(root);
+    const QString p = normalFolder(path);
+    if (p.compare(r, Qt::CaseInsensitive) == 0)
+        return true;
+    const QString prefix = r.endsWith(u'/') ? r : r + u'/';
+    return p.startsWith(prefix, Qt::CaseInsensitive);
+}
+
+} // namespace
 
 PreView::PreView(AppContext& context, int backImageNo, const QString& backImageText, QWidget* parent)
-    : QDialog(parent), m_context(context), m_backimagefile(new QLabel(this))
+    : QDialog(parent), m_context(context)
 {
-    Q_UNUSED(backImageNo);
-    Q_UNUSED(backImageText);
     setObjectName(QStringLiteral("pre_view"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setModal(true);
+    setFixedSize(twips::size(7785, 3240));
+    createControls();
+    Form_Load(backImageNo, backImageText);
+}
+
+void PreView::createControls()
+{
+    const QFont font = designFont(Fonts::PGothic, 9);
+    setFont(font);
+
+    m_Drive1 = new QComboBox(this);
+    m_Drive1->setObjectName(QStringLiteral("Drive1"));
+    m_Drive1->setGeometry(twips::rect(120, 120, 2175, 300));
+
+    m_Dir1 = new QTreeWidget(this);
+    m_Dir1->setObjectName(QStringLiteral("Dir1"));
+    m_Dir1->setGeometry(twips::rect(120, 600, 2175, 1770));
+    m_Dir1->setHeaderHidden(true);
+    m_Dir1->setRootIsDecorated(false);
+    m_Dir1->setItemsExpandable(false);
+    m_Dir1->setIndentation(10);
+    m_Dir1->setUniformRowHeights(true);
+
+    m_File1 = new QListWidget(this);
+    m_File1->setObjectName(QStringLiteral("File1"));
+    m_File1->setGeometry(twips::rect(2400, 120, 2055, 2250));
+    m_File1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    m_Image1 = new BorderedPicture(this);
+    m_Image1->setObjectName(QStringLiteral("Image1"));
+    m_Image1->setGeometry(twips::rect(4560, 120, 3060, 2295));
+    m_Image1->setStretch(true);
+
+    const QString captions[2] = {QStringLiteral("開く"), QStringLiteral("ｷｬﾝｾﾙ")};
+    const int lefts[2] = {4440, 6000};
+    for (int index = 0; index < 2; ++index) {
+        auto* button = new CommandButton(this);
+        button->setObjectName(QStringLiteral("SSCommand1_%1").arg(index));
+        button->setGeometry(twips::rect(lefts[index], 2640, 1575, 495));
+        button->setText(captions[index]);
+        button->setAutoDefault(false);
+        connect(button, &CommandButton::clicked, this, [this, index] { SSCommand1_Click(index); });
+        m_SSCommand1[index] = button;
+    }
+
+    m_backimagefile = new QLabel(this);
     m_backimagefile->setObjectName(QStringLiteral("backimagefile"));
     m_backimagefile->hide();
+
+    for (const QString& root : m_context.platform->driveRoots()) {
+        const QString label = m_context.platform->volumeLabel(root);
+        QString text = QDir::toNativeSeparators(root);
+        if (!label.isEmpty())
+            text += QStringLiteral(" [") + label + u']';
+        m_Drive1->addItem(text, root);
+    }
+
+    connect(m_Drive1, &QComboBox::activated, this, &PreView::Drive1_Change);
+    connect(m_Dir1, &QTreeWidget::itemActivated, this, &PreView::Dir1_Activated);
+    connect(m_File1, &QListWidget::itemSelectionChanged, this, &PreView::File1_Click);
+}
+
+void PreView::Form_Load(int backImageNo, const QString& backImageText)
+{
+    m_backimagefile->clear();
+
+    const QString stockFolder = m_context.installDir.file(QStringLiteral("bmp"));
+    QString folder;
+    QString file;
+    if (backImageNo != Background::OwnFile) {
+        folder = stockFolder;
+        file = QStringLiteral("IMAGE%1.JPG").arg(backImageNo);
+    } else {
+        const QString path = QDir::fromNativeSeparators(backImageText);
+        const qsizetype cut = path.lastIndexOf(u'/');
+        if (cut >= 0) {
+            folder = cut == 0 ? QStringLiteral("/") : path.left(cut);
+            file = path.mid(cut + 1);
+        }
+    }
+    // A folder that has gone opens at the nearest one still there.
+    QString open = folder;
+    while (!open.isEmpty() && !QFileInfo(open).isDir()) {
+        const QString up = QFileInfo(open).path();
+        open = up == open ? QString() : up;
+    }
+    if (open.isEmpty())
+        open = QFileInfo(stockFolder).isDir() ? stockFolder : m_context.installDir.path();
+
+    selectDrive(m_context.platform->driveOf(open));
+    setDirPath(open);
+
+    if (file.isEmpty() || normalFolder(open) != normalFolder(folder))
+        return;
+    for (int row = 0; row < m_File1->count(); ++row) {
+        QListWidgetItem* item = m_File1->item(row);
+        if (item->text().compare(file, Qt::CaseInsensitive) == 0) {
+            m_File1->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+            m_File1->scrollToItem(item);
+            break;
+        }
+    }
+}
+
+void PreView::selectDrive(const QString& root)
+{
+    int index = m_Drive1->findData(root);
+    if (index < 0) {
+        for (int i = 0; i < m_Drive1->count(); ++i) {
+            if (normalFolder(m_Drive1->itemData(i).toString()).compare(normalFolder(root), Qt::CaseInsensitive) == 0)
+                index = i;
+        }
+    }
+    if (index < 0) {
+        m_Drive1->addItem(QDir::toNativeSeparators(root), root);
+        index = m_Drive1->count() - 1;
+    }
+    m_Drive1->setCurrentIndex(index);
+    m_driveRoot = m_Drive1->itemData(index).toString();
+}
+
+bool PreView::reachable(const QString& path)
+{
+    for (;;) {
+        const int error = m_context.platform->checkDirectory(path);
+        if (error == 0)
+            return true;
+        if (DiskErrorMessage(m_context, error, path) != Msg::ResultRetry)
+            return false;
+    }
+}
+
+void PreView::Drive1_Change(int index)
+{
+    const QString root = m_Drive1->itemData(index).toString();
+    if (!reachable(root)) {
+        // The drive stays the one whose folder is listed.
+        selectDrive(m_driveRoot);
+        return;
+    }
+    m_driveRoot = root;
+    setDirPath(root);
+}
+
+void PreView::Dir1_Activated(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    const QString path = item->data(0, PathRole).toString();
+    if (normalFolder(path) == normalFolder(m_dirPath) || !reachable(path))
+        return;
+    setDirPath(path);
+}
+
+void PreView::setDirPath(const QString& path)
+{
+    m_dirPath = normalFolder(path);
+    fillFolders();
+    fillFiles();
+}
+
+void PreView::fillFolders()
+{
+    m_Dir1->clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The open folders from the drive's root down to the current one...
+    QStringList chain;
+    QString at = m_dirPath;
+    const QString root = isUnder(m_dirPath, m_driveRoot) ? normalFolder(m_driveRoot) : QString();
+    for (;;) {
+        chain.prepend(at);
+        if (at.compare(root, Qt::CaseInsensitive) == 0)
+            break;
+        const QString up = QFileInfo(at).path();
+        if (up == at)
+            break;
+        at = up;
+    }
+    QTreeWidgetItem* parent = nullptr;
+    for (qsizetype i = 0; i < chain.size(); ++i) {
+        const QString& folder = chain[i];
+        const QString name = i == 0 ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_Dir1);
+        item->setText(0, name);
+        item->setIcon(0, open);
+        item->setData(0, PathRole, folder);
+        parent = item;
+    }
+    // ...then its subfolders.
+    const QDir dir(m_dirPath);
+    const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders) {
+        auto* item = new QTreeWidgetItem(parent);
+        item->setText(0, name);
+        item->setIcon(0, closed);
+        item->setData(0, PathRole, dir.filePath(name));
+    }
+    m_Dir1->expandAll();
+    if (parent) {
+        m_Dir1->setCurrentItem(parent);
+        m_Dir1->scrollToItem(parent);
+    }
+}
+
+void PreView::fillFiles()
+{
+    const QSignalBlocker block(m_File1);
+    m_File1->clear();
+    QDir dir(m_dirPath);
+    dir.setNameFilters(FilePattern);
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    m_File1->addItems(dir.entryList());
+}
+
+QString PreView::selectedPath() const
+{
+    const QList<QListWidgetItem*> selected = m_File1->selectedItems();
+    if (selected.isEmpty())
+        return {};
+    const QString folder = QDir::fromNativeSeparators(m_currentFolder);
+    return QDir::toNativeSeparators(folder + (folder.endsWith(u'/') ? QString() : QStringLiteral("/")) +
+                                    selected.first()->text());
+}
+
+void PreView::File1_Click()
+{
+    const QList<QListWidgetItem*> selected = m_File1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_currentFolder = paths::withoutTrailingSeparator(QDir::toNativeSeparators(m_dirPath));
+    m_previewed = true;
+    const QString path = selectedPath();
+    QPixmap picture;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        picture = PictureBox::readPicture(path);
+        QApplication::restoreOverrideCursor();
+    }
+    m_previewFailed = picture.isNull();
+    if (m_previewFailed) {
+        m_Image1->clearPicture();
+        m_context.messages->show(unreadableChoiceText(), pictureErrorTitle(path), Msg::Ok + Msg::Exclamation);
+        return;
+    }
+    m_Image1->setPicture(picture);
+}
+
+void PreView::SSCommand1_Click(int index)
+{
+    if (index == 0) {
+        const QString path = selectedPath();
+        // Without a file chosen, "開く" has nothing to open and acts as "ｷｬﾝｾﾙ".
+        if (path.isEmpty() || !m_previewed) {
+            reject();
+            return;
+        }
+        if (m_previewFailed) {
+            m_context.messages->show(unreadableChoiceText(), pictureErrorTitle(path), Msg::Ok + Msg::Exclamation);
+            return;
+        }
+        m_backimagefile->setText(path);
+        accept();
+        return;
+    }
+    reject();
 }
 
 QString PreView::backimagefile() const

@@ -2,14 +2,25 @@
 
 #include <QDialog>
 
+#include <array>
+
+class QComboBox;
 class QLabel;
+class QListWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace lc {
 
 struct AppContext;
+class CommandButton;
+class PictureBox;
 
-// The picture picker: drive, folder and file lists with a preview. Shown modally;
-// afterwards backimagefile() holds the chosen picture's full path, or is empty.
+// The picture picker pre_view: drive, folder and file lists that follow each
+// other, with a stretched preview of the file clicked. It opens on the current
+// background: the folder bmp with IMAGE<n>.JPG selected, or the folder of the
+// user's own file with that file selected. Shown modally; afterwards
+// backimagefile() holds the chosen picture's full path, or is empty.
 class PreView : public QDialog
 {
     Q_OBJECT
@@ -17,10 +28,41 @@ public:
     PreView(AppContext& context, int backImageNo, const QString& backImageText, QWidget* parent);
 
     QString backimagefile() const;
+    // The folder of the file last previewed (empty before the first).
+    QString currentFolder() const { return m_currentFolder; }
+    // The folder the file list shows.
+    QString folder() const { return m_dirPath; }
 
 private:
+    void createControls();
+    void Form_Load(int backImageNo, const QString& backImageText);
+    void Drive1_Change(int index);
+    void Dir1_Activated(QTreeWidgetItem* item);
+    void File1_Click();
+    void SSCommand1_Click(int index);
+
+    // Makes path the folder of Dir1 and File1.
+    void setDirPath(const QString& path);
+    void fillFolders();
+    void fillFiles();
+    void selectDrive(const QString& root);
+    // Asks the platform whether path can be listed, offering Retry on a disk error.
+    bool reachable(const QString& path);
+    QString selectedPath() const;
+
     AppContext& m_context;
-    QLabel* m_backimagefile;
+    QComboBox* m_Drive1 = nullptr;
+    QTreeWidget* m_Dir1 = nullptr;
+    QListWidget* m_File1 = nullptr;
+    PictureBox* m_Image1 = nullptr;
+    std::array<CommandButton*, 2> m_SSCommand1{};
+    QLabel* m_backimagefile = nullptr;
+
+    QString m_driveRoot;
+    QString m_dirPath;
+    QString m_currentFolder;
+    bool m_previewed = false;
+    bool m_previewFailed = false;
 };
 
 } // namespace lc

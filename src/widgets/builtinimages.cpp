@@ -1,6 +1,7 @@
 #include "builtinimages.h"
 
 #include "common/twips.h"
+#include "pictureart.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -109,6 +110,25 @@ QPixmap overlay()
     return pm;
 }
 
+QPixmap thumbnail(int number)
+{
+    const QSize size = twips::size(1095, 735);
+    const QImage full = art::background(number);
+    QPixmap pm(size);
+    pm.fill(Qt::black);
+    if (full.isNull())
+        return pm;
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The picture as the window shows it, kept in proportion.
+    const QSize fitted = full.size().scaled(size, Qt::KeepAspectRatio);
+    const QRect target(QPoint((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2), fitted);
+    p.drawImage(target, full.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
+    return pm;
+}
+
 } // namespace
 
 QPixmap builtinImage(BuiltinImage image, int index)
@@ -122,6 +142,8 @@ QPixmap builtinImage(BuiltinImage image, int index)
         return overlay();
     case BuiltinImage::SlotIcon:
         return slotIcon(index);
+    case BuiltinImage::Thumbnail:
+        return thumbnail(index);
     }
     return {};
 }

@@ -10,6 +10,7 @@ enum class BuiltinImage {
     CornerPicture, // Image2 at the lower right of the main window
     Overlay,       // Image4 over backgrounds 0 and 1
     SlotIcon,      // app_img(index), index 0..6
+    Thumbnail,     // Image5(index) on the picker panel: background index in small
 };
 
 // The picture at its natural size in logical pixels.

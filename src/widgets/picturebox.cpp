@@ -13,15 +13,21 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 
 bool PictureBox::loadPicture(const QString& path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    const QPixmap picture = readPicture(path);
+    if (picture.isNull()) {
         clearPicture();
         return false;
     }
-    setPicture(QPixmap::fromImage(image));
+    setPicture(picture);
     return true;
+}
+
+QPixmap PictureBox::readPicture(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 void PictureBox::setPicture(const QPixmap& picture)

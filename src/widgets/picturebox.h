@@ -16,6 +16,8 @@ public:
 
     // Loads a JPEG or BMP file; false (and no picture) when it cannot be read.
     bool loadPicture(const QString& path);
+    // Reads a JPEG or BMP file without showing it; null when it cannot be read.
+    static QPixmap readPicture(const QString& path);
     void setPicture(const QPixmap& picture);
     void clearPicture();
     const QPixmap& picture() const { return m_picture; }
