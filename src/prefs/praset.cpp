@@ -221,7 +221,8 @@ void PraSet::buildFirstPage()
         // The selection border contrasts with the swatch.
         const QColor c = colorFromBgr(SwatchColors[i]);
         QPalette pal = swatch->palette();
-        pal.setColor(QPalette::WindowText, c.lightness() < 96 ? Qt::white : Qt::black);
+        const int luminance = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+        pal.setColor(QPalette::WindowText, luminance < 96 ? Qt::white : Qt::black);
         swatch->setPalette(pal);
         swatch->setProperty("lcIndex", i);
         swatch->installEventFilter(this);
@@ -367,6 +368,8 @@ void PraSet::Load()
     m_label4->setText(QString::number(m_slider4->value()));
 
     setBoxText(m_text1, m_clock.DialText());
+    // The minute box shows the minute the clock rings at.
+    setBoxText(m_text2, QString::number(m_clock.JihouMinute()));
 
     // The stored switch decides the box at the first opening; later openings
     // find the box as it was left, in step with the running clock.
@@ -573,6 +576,8 @@ void PraSet::color_Click(int index)
         m_color[m_selectedSwatch]->setFrameStyle(QFrame::NoFrame);
     m_color[index]->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_color[index]->setLineWidth(1);
+    // Neighbouring swatches overlap it by a pixel; the border stays whole.
+    m_color[index]->raise();
     m_selectedSwatch = index;
     if (const ClockPart* part = partNamed(name))
         (m_clock.*part->setColor)(SwatchColors[index]);
