@@ -212,6 +212,7 @@ OmGaiyou::~OmGaiyou() = default;
 void OmGaiyou::buildWidgets()
 {
     setFixedSize(twips::size(ClientWidth, ClientHeight));
+    setBackgroundColor(this, LightGrey);
 
     m_panel = new Panel3D(this);
     m_panel->setObjectName(QStringLiteral("SSPanel1"));
@@ -620,8 +621,16 @@ bool OmGaiyou::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // The middle button would paste the selection past the key filter.
+        if (numeric && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+            return true;
+        break;
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (numeric && mouse->button() == Qt::MiddleButton)
+            return true;
         auto* label = qobject_cast<QLabel*>(watched);
         if (!label || mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
             break;
