@@ -12,7 +12,10 @@ namespace {
 class FieldReader
 {
 public:
-    explicit FieldReader(QByteArrayView bytes) : m_bytes(bytes.first(qMin(bytes.size(), qsizetype(ClockPrefs::Size)))) {}
+    explicit FieldReader(QByteArrayView bytes)
+        : m_bytes(bytes.first(qMin(bytes.size(), qsizetype(ClockPrefs::Size))))
+    {
+    }
 
     bool covers(int offset, int size) const { return offset + size <= m_bytes.size(); }
 

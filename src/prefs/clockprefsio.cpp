@@ -126,7 +126,8 @@ ClockPrefs CollectClockPrefs(const OmClock& clock, bool jihouBoxTicked, const Cl
     return p;
 }
 
-int SaveClockPrefs(AppContext& context, const OmClock& clock, bool jihouBoxTicked, ClockPrefs& prefs)
+int SaveClockPrefs(AppContext& context, const OmClock& clock, bool jihouBoxTicked,
+                   ClockPrefs& prefs)
 {
     const ClockPrefs collected = CollectClockPrefs(clock, jihouBoxTicked, prefs);
     const QByteArray record = collected.toRecord();

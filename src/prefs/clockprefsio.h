@@ -26,6 +26,7 @@ ClockPrefs CollectClockPrefs(const OmClock& clock, bool jihouBoxTicked, const Cl
 // old file only once the new one is complete. A failure shows the disk message
 // (Retry repeats the write). On success prefs holds what was written. Returns 0
 // or the file-error number of the failure.
-int SaveClockPrefs(AppContext& context, const OmClock& clock, bool jihouBoxTicked, ClockPrefs& prefs);
+int SaveClockPrefs(AppContext& context, const OmClock& clock, bool jihouBoxTicked,
+                   ClockPrefs& prefs);
 
 } // namespace lc

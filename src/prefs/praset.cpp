@@ -80,9 +80,11 @@ struct ClockPart
 const std::array<ClockPart, 6>& clockParts()
 {
     static const std::array<ClockPart, 6> parts = {{
-        {u"長針", &OmClock::setMinuteHandColor, &OmClock::MinuteHandWidth, &OmClock::setMinuteHandWidth},
+        {u"長針", &OmClock::setMinuteHandColor, &OmClock::MinuteHandWidth,
+         &OmClock::setMinuteHandWidth},
         {u"短針", &OmClock::setHourHandColor, &OmClock::HourHandWidth, &OmClock::setHourHandWidth},
-        {u"秒針", &OmClock::setSecondHandColor, &OmClock::SecondHandWidth, &OmClock::setSecondHandWidth},
+        {u"秒針", &OmClock::setSecondHandColor, &OmClock::SecondHandWidth,
+         &OmClock::setSecondHandWidth},
         {u"文字盤", &OmClock::setDialColor, nullptr, nullptr},
         {u"時計の枠", &OmClock::setFrameColor, &OmClock::FrameWidth, &OmClock::setFrameWidth},
         {u"マスコット", &OmClock::setMascotColor, nullptr, nullptr},
@@ -181,7 +183,8 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QRect& rect)
 } // namespace
 
 PraSet::PraSet(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint),
       m_context(context), m_clock(clock), m_prefs(prefs), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("pra_set"));
@@ -228,16 +231,20 @@ void PraSet::buildFirstPage()
         swatch->installEventFilter(this);
         m_color[i] = swatch;
     }
-    m_colorCombo = dropDown(m_colorFrame, QStringLiteral("color_Combo"), twips::rect(2520, 360, 1695, 330));
+    m_colorCombo =
+        dropDown(m_colorFrame, QStringLiteral("color_Combo"), twips::rect(2520, 360, 1695, 330));
 
     m_widthFrame = new QGroupBox(QStringLiteral("表示幅の設定"), this);
     m_widthFrame->setObjectName(QStringLiteral("widthFrame"));
     m_widthFrame->setGeometry(twips::rect(50, 2650, 4350, 852));
-    m_widthCombo = dropDown(m_widthFrame, QStringLiteral("width_Combo"), twips::rect(240, 360, 1650, 330));
+    m_widthCombo =
+        dropDown(m_widthFrame, QStringLiteral("width_Combo"), twips::rect(240, 360, 1650, 330));
     connect(m_widthCombo, &QComboBox::currentTextChanged, this, &PraSet::width_Combo_Change);
-    m_slider1 = slider(m_widthFrame, QStringLiteral("Slider1"), twips::rect(2040, 300, 1440, 450), 1, 10);
+    m_slider1 =
+        slider(m_widthFrame, QStringLiteral("Slider1"), twips::rect(2040, 300, 1440, 450), 1, 10);
     connect(m_slider1, &QSlider::valueChanged, this, &PraSet::Slider1_Change);
-    m_slideV = valueLabel(m_widthFrame, QStringLiteral("slide_v"), twips::rect(3600, 360, 555, 330));
+    m_slideV =
+        valueLabel(m_widthFrame, QStringLiteral("slide_v"), twips::rect(3600, 360, 555, 330));
     m_slideV->setText(QString::number(m_slider1->value()));
 
     m_jihouFrame = new QGroupBox(QStringLiteral("時報の設定"), this);
@@ -299,7 +306,8 @@ void PraSet::buildSecondPage()
     m_dragOutline = new QRubberBand(QRubberBand::Rectangle, m_menuModel);
     m_dragOutline->hide();
 
-    static const char16_t* const captions[4] = {u"時計の縦幅", u"時計の横幅", u"マスコットのサイズ", u"文字盤の文字"};
+    static const char16_t* const captions[4] = {u"時計の縦幅", u"時計の横幅", u"マスコットのサイズ",
+                                                u"文字盤の文字"};
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromUtf16(captions[i]), m_positionFrame);
         label->setObjectName(QStringLiteral("Label7_%1").arg(i));
@@ -309,7 +317,8 @@ void PraSet::buildSecondPage()
     }
     QSlider** sliders[3] = {&m_slider2, &m_slider3, &m_slider4};
     QLabel** values[3] = {&m_label2, &m_label3, &m_label4};
-    const int maxima[3] = {ClockRules::MaxSizeStep, ClockRules::MaxSizeStep, ClockRules::MaxMascotSize};
+    const int maxima[3] = {ClockRules::MaxSizeStep, ClockRules::MaxSizeStep,
+                           ClockRules::MaxMascotSize};
     for (int i = 0; i < 3; ++i) {
         const int top = 330 + 780 * i;
         m_label7[i]->setGeometry(twips::rect(3480, top, 2400, 270));
@@ -443,7 +452,8 @@ void PraSet::placeMiniature(double left, double top, double width, double height
 
 void PraSet::placeMiniatureFromClock()
 {
-    placeMiniature(m_clock.Left() / 4, m_clock.Top() / 4, m_clock.Width() / 4, m_clock.Height() / 4);
+    placeMiniature(m_clock.Left() / 4, m_clock.Top() / 4, m_clock.Width() / 4,
+                   m_clock.Height() / 4);
 }
 
 void PraSet::showPage(int page)
@@ -537,7 +547,8 @@ bool PraSet::eventFilter(QObject* watched, QEvent* event)
             m_dragging = false;
             m_dragOutline->hide();
             m_miniClock->setCursor(Qt::OpenHandCursor);
-            const bool moved = (me->position() - m_dragStart).manhattanLength() >= QApplication::startDragDistance();
+            const bool moved = (me->position() - m_dragStart).manhattanLength() >=
+                               QApplication::startDragDistance();
             const QPointF at = m_miniClock->mapTo(m_menuModel, me->position());
             if (moved && m_menuModel->rect().contains(at.toPoint()))
                 clock_DragDrop(QPointF(twips::fromPx(at.x()), twips::fromPx(at.y())));
@@ -556,7 +567,8 @@ bool PraSet::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* me = static_cast<QMouseEvent*>(event);
         auto* label = qobject_cast<QLabel*>(watched);
-        if (label && me->button() == Qt::LeftButton && label->rect().contains(me->position().toPoint())) {
+        if (label && me->button() == Qt::LeftButton &&
+            label->rect().contains(me->position().toPoint())) {
             const int index = label->property("lcIndex").toInt();
             if (label == m_color.at(index))
                 color_Click(index);
@@ -653,7 +665,8 @@ void PraSet::Text2_Change()
 void PraSet::jihou_chk_Click()
 {
     const bool ticked = m_jihouChk->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_jihoufileSet, m_jihoufileTest, m_label5, m_label6, m_text2})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_jihoufileSet, m_jihoufileTest, m_label5,
+                                                      m_label6, m_text2})
         w->setEnabled(!ticked);
     m_clock.setJihouOn(!ticked);
 }
@@ -668,8 +681,9 @@ void PraSet::chooseJihouFile()
         const QString startDir = current.dir().exists() && !m_clock.JihouFile().isEmpty()
                                      ? current.absolutePath()
                                      : m_context.installDir.path();
-        QString name = m_context.dialogs->openFile(QStringLiteral("時報ファイルを開く"),
-                                                   QStringLiteral("Waveﾌｧｲﾙ（*.wav） (*.wav)"), startDir);
+        QString name =
+            m_context.dialogs->openFile(QStringLiteral("時報ファイルを開く"),
+                                        QStringLiteral("Waveﾌｧｲﾙ（*.wav） (*.wav)"), startDir);
         if (!name.isEmpty()) {
             // A name typed without extension means the wave file.
             if (!QFileInfo::exists(name) && QFileInfo(name).suffix().isEmpty())
@@ -763,11 +777,11 @@ void PraSet::clock_DragDrop(QPointF at)
     const double left = mainWidth() * m_miniLeft / m_modelWidth;
     const double top = mainHeight() * m_miniTop / m_modelHeight;
     // The clock stays whole inside the main window, and the miniature with it.
-    const QPointF kept = ClockRules::keptInClient(left, top, m_clock.Width(), m_clock.Height(), mainWidth(),
-                                                  mainHeight());
+    const QPointF kept = ClockRules::keptInClient(left, top, m_clock.Width(), m_clock.Height(),
+                                                  mainWidth(), mainHeight());
     m_clock.Move(kept.x(), kept.y());
-    placeMiniature(kept.x() * m_modelWidth / mainWidth(), kept.y() * m_modelHeight / mainHeight(), m_miniWidth,
-                   m_miniHeight);
+    placeMiniature(kept.x() * m_modelWidth / mainWidth(), kept.y() * m_modelHeight / mainHeight(),
+                   m_miniWidth, m_miniHeight);
 }
 
 } // namespace lc

@@ -51,7 +51,12 @@ RawRecord goldenRecord()
     r.i16(0, 2970).i16(2, 1500).i16(4, 1485).i16(6, 990);
     r.text(8, 7, toCodePage(u"時計A")); // 5 bytes and two blanks
     r.i16(15, 12);
-    r.i32(17, 0x0000FF).i32(21, 0x00FF00).i32(25, 0xFF0000).i32(29, 0x808080).i32(33, 0x404040).i32(37, 0xC0C000);
+    r.i32(17, 0x0000FF)
+        .i32(21, 0x00FF00)
+        .i32(25, 0xFF0000)
+        .i32(29, 0x808080)
+        .i32(33, 0x404040)
+        .i32(37, 0xC0C000);
     r.i32(41, 0x12345678);
     r.i32(45, 4).i32(49, 5).i32(53, 6).i32(57, 7);
     r.i32(61, -2);
@@ -68,7 +73,10 @@ struct Fixture
     ClockPrefs prefs;
 
     void startUp() { ReadClockPrefsAtStartUp(t.context, clock, prefs); }
-    QString defaultSound() const { return t.context.installDir.file(QStringLiteral("default.wav")); }
+    QString defaultSound() const
+    {
+        return t.context.installDir.file(QStringLiteral("default.wav"));
+    }
 };
 
 void verifyDefaults(const Fixture& f)
@@ -102,7 +110,8 @@ void verifyUsable(const OmClock& clock)
     QVERIFY(clock.Left() >= 0 && clock.Left() + clock.Width() <= 11880);
     QVERIFY(clock.Top() >= 0 && clock.Top() + clock.Height() <= 8070);
     QVERIFY(clock.MascotSize() >= 0 && clock.MascotSize() <= 20);
-    for (qint16 w : {clock.MinuteHandWidth(), clock.HourHandWidth(), clock.SecondHandWidth(), clock.FrameWidth()})
+    for (qint16 w : {clock.MinuteHandWidth(), clock.HourHandWidth(), clock.SecondHandWidth(),
+                     clock.FrameWidth()})
         QVERIFY(w >= 1 && w <= 10);
     QVERIFY(clock.JihouMinute() >= 0 && clock.JihouMinute() <= 59);
     QVERIFY(clock.DialText().size() <= 7);
@@ -159,8 +168,6 @@ private Q_SLOTS:
     void failedSaveReportsAndKeepsOldFile();
     void sizeSteps_data();
     void sizeSteps();
-    void minuteBoxRules_data();
-    void minuteBoxRules();
 };
 
 void TestClockPrefs::missingOrEmptyFileGivesDefaults_data()
@@ -266,7 +273,12 @@ void TestClockPrefs::goldenSave()
     expected.i16(0, 1234).i16(2, 2346).i16(4, 891).i16(6, 3465);
     expected.text(8, 7, toCodePage(u"ＡＢＣ"));
     expected.i16(15, 20);
-    expected.i32(17, 0x010203).i32(21, 0x040506).i32(25, 0x070809).i32(29, 0x0A0B0C).i32(33, 0xFFFFFF).i32(37, 0);
+    expected.i32(17, 0x010203)
+        .i32(21, 0x040506)
+        .i32(25, 0x070809)
+        .i32(29, 0x0A0B0C)
+        .i32(33, 0xFFFFFF)
+        .i32(37, 0);
     expected.i32(41, -1);
     expected.i32(45, 10).i32(49, 1).i32(53, -2).i32(57, 3);
     expected.i32(61, 0x0BADF00D);
@@ -481,7 +493,9 @@ void TestClockPrefs::failedSaveReportsAndKeepsOldFile()
 
     g.t.messages.shown.clear();
     g.t.messages.answers.enqueue(Msg::ResultRetry);
-    g.t.messages.onShow = [&g](const MessageRequest&) { QDir(g.t.path(QStringLiteral("clock.pra"))).removeRecursively(); };
+    g.t.messages.onShow = [&g](const MessageRequest&) {
+        QDir(g.t.path(QStringLiteral("clock.pra"))).removeRecursively();
+    };
     QCOMPARE(SaveClockPrefs(g.t.context, g.clock, false, g.prefs), 0);
     QCOMPARE(g.t.messages.shown.size(), 1);
     QCOMPARE(g.t.readFile(QStringLiteral("clock.pra")).size(), 169);
@@ -508,36 +522,6 @@ void TestClockPrefs::sizeSteps()
     QCOMPARE(ClockRules::stepForSize(855), 4);
     QCOMPARE(ClockRules::stepForSize(100), 0);
     QCOMPARE(ClockRules::stepForSize(30000), 30);
-}
-
-void TestClockPrefs::minuteBoxRules_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    QTest::addColumn<int>("minute");
-    QTest::newRow("7") << "7" << "7" << 7;
-    QTest::newRow("75 above 59") << "75" << "" << 0;
-    QTest::newRow("0") << "0" << "0" << 0;
-    QTest::newRow("05") << "05" << "5" << 5;
-    QTest::newRow("59") << "59" << "59" << 59;
-    QTest::newRow("60") << "60" << "" << 0;
-    QTest::newRow("third character") << "123" << "" << 0;
-    QTest::newRow("negative refused") << "-5" << "" << 0;
-    QTest::newRow("minus alone") << "-" << "-" << 0;
-    QTest::newRow("leading blank") << " 5" << "5" << 5;
-    QTest::newRow("no digits") << "a" << "a" << 0;
-    QTest::newRow("fraction") << "9." << "9." << 9;
-    QTest::newRow("empty") << "" << "" << 0;
-}
-
-void TestClockPrefs::minuteBoxRules()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QFETCH(int, minute);
-    const ClockRules::MinuteBox box = ClockRules::minuteBoxRules(typed);
-    QCOMPARE(box.text, kept);
-    QCOMPARE(int(box.minute), minute);
 }
 
 QTEST_MAIN(TestClockPrefs)

@@ -1,5 +1,4 @@
 #include "clock/omclock.h"
-#include "common/codepage.h"
 #include "common/twips.h"
 #include "prefs/clockprefs.h"
 #include "prefs/clockprefsio.h"
@@ -23,40 +22,15 @@ using lc::test::TestContext;
 
 namespace {
 
-// A record with every field at its start-up default, then changed by the test.
+// A stored record with the start-up defaults but for the switch, the dial text
+// and the minute.
 QByteArray storedRecord(qint16 jihouOff, const QString& dialText, qint16 minute = 0)
 {
-    QByteArray r(169, '\0');
-    auto i16 = [&](int at, qint16 v) {
-        r[at] = char(v & 0xFF);
-        r[at + 1] = char((v >> 8) & 0xFF);
-    };
-    auto i32 = [&](int at, qint32 v) {
-        for (int i = 0; i < 4; ++i)
-            r[at + i] = char((quint32(v) >> (8 * i)) & 0xFF);
-    };
-    auto text = [&](int at, int width, const QByteArray& b) {
-        for (int i = 0; i < width; ++i)
-            r[at + i] = i < b.size() ? b[i] : ' ';
-    };
-    i16(0, 10950);
-    i16(2, 120);
-    i16(4, 855);
-    i16(6, 855);
-    text(8, 7, toCodePage(dialText));
-    i16(15, 7);
-    i32(17, 0xFFFFFF);
-    i32(21, 0xFFFFFF);
-    i32(25, 0xFF);
-    i32(37, 0xC0C0C0);
-    i32(45, 2);
-    i32(49, 3);
-    i32(53, 1);
-    i32(57, 1);
-    i16(65, jihouOff);
-    text(67, 100, "default.wav");
-    i16(167, minute);
-    return r;
+    ClockPrefs p = ClockPrefs::defaults(QStringLiteral("default.wav"));
+    p.jihouOff = jihouOff;
+    p.dialText = dialText;
+    p.jihouMinute = minute;
+    return p.toRecord();
 }
 
 // The main window with its clock, started as the program starts, and the
@@ -80,7 +54,10 @@ struct Menu
     }
 
     template <class T> T* find(const QString& name) const { return pra->findChild<T*>(name); }
-    QPushButton* command(int i) const { return find<QPushButton>(QStringLiteral("Command1_%1").arg(i)); }
+    QPushButton* command(int i) const
+    {
+        return find<QPushButton>(QStringLiteral("Command1_%1").arg(i));
+    }
     QLabel* swatch(int i) const { return find<QLabel>(QStringLiteral("color_%1").arg(i)); }
     QSlider* slider(int i) const { return find<QSlider>(QStringLiteral("Slider%1").arg(i)); }
     QLabel* label(const QString& name) const { return find<QLabel>(name); }
@@ -198,8 +175,8 @@ void TestPraSet::openingSnapsClockToSliderSteps()
     QCOMPARE(m.clock->Height(), (heightStep / 5.0 + 1) * 495);
     QCOMPARE(m.clock->Width(), (widthStep / 5.0 + 1) * 495);
     // The miniature stands for the clock at a quarter of its place and size.
-    QCOMPARE(m.miniature()->geometry(),
-             twips::rect(m.clock->Left() / 4, m.clock->Top() / 4, m.clock->Width() / 4, m.clock->Height() / 4));
+    QCOMPARE(m.miniature()->geometry(), twips::rect(m.clock->Left() / 4, m.clock->Top() / 4,
+                                                    m.clock->Width() / 4, m.clock->Height() / 4));
     QCOMPARE(m.model()->size(), twips::size(11880 / 4.0, 8070 / 4.0));
     QVERIFY(m.pra->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(m.pra->pos(), twips::point(3510, 2235));
@@ -260,12 +237,19 @@ void TestPraSet::minuteBox_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("minute");
-    QTest::newRow("7 then 5: above 59") << "75" << "" << 0;
-    QTest::newRow("0 then 5") << "05" << "5" << 5;
-    QTest::newRow("5 then 9") << "59" << "59" << 59;
-    QTest::newRow("third character clears") << "12" "3" << "" << 0;
-    QTest::newRow("after clearing, typing goes on") << "757" << "7" << 7;
-    QTest::newRow("negative refused") << "-5" << "" << 0;
+    QTest::newRow("7 then 5: above 59") << "75"
+                                        << "" << 0;
+    QTest::newRow("0 then 5") << "05"
+                              << "5" << 5;
+    QTest::newRow("5 then 9") << "59"
+                              << "59" << 59;
+    QTest::newRow("third character clears") << "12"
+                                               "3"
+                                            << "" << 0;
+    QTest::newRow("after clearing, typing goes on") << "757"
+                                                    << "7" << 7;
+    QTest::newRow("negative refused") << "-5"
+                                      << "" << 0;
 }
 
 void TestPraSet::minuteBox()
@@ -329,8 +313,9 @@ void TestPraSet::swatchColoursTheNamedPart()
     QCOMPARE(m.swatch(first)->frameShape(), QFrame::NoFrame);
     QCOMPARE(m.swatch(second)->frameShape(), QFrame::Box);
     QCOMPARE(backgroundColor(m.swatch(second)), colour);
-    const quint32 colours[6] = {m.clock->MinuteHandColor(), m.clock->HourHandColor(), m.clock->SecondHandColor(),
-                                m.clock->DialColor(), m.clock->FrameColor(), m.clock->MascotColor()};
+    const quint32 colours[6] = {m.clock->MinuteHandColor(), m.clock->HourHandColor(),
+                                m.clock->SecondHandColor(), m.clock->DialColor(),
+                                m.clock->FrameColor(),      m.clock->MascotColor()};
     const quint32 before[6] = {0xFFFFFF, 0xFFFFFF, 0x0000FF, 0, 0, 0xC0C0C0};
     const int changed = m.combo("color_Combo")->findText(part);
     for (int i = 0; i < 6; ++i)
@@ -368,8 +353,8 @@ void TestPraSet::widthDropDownAndSlider()
     const int expected = qMin(10, initial + 6);
     QCOMPARE(s->value(), expected);
     QCOMPARE(m.label(QStringLiteral("slide_v"))->text(), QString::number(expected));
-    const qint16 widths[4] = {m.clock->MinuteHandWidth(), m.clock->HourHandWidth(), m.clock->SecondHandWidth(),
-                              m.clock->FrameWidth()};
+    const qint16 widths[4] = {m.clock->MinuteHandWidth(), m.clock->HourHandWidth(),
+                              m.clock->SecondHandWidth(), m.clock->FrameWidth()};
     const qint16 defaults[4] = {2, 3, 1, 1};
     const int changed = combo->findText(part);
     for (int i = 0; i < 4; ++i)
@@ -436,10 +421,14 @@ void TestPraSet::dialTextBox_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("dial");
-    QTest::newRow("short") << "OM" << "OM";
-    QTest::newRow("trailing blanks removed") << "AB   " << "AB";
-    QTest::newRow("first 7 characters") << "ABCDEFGHIJ" << "ABCDEFG";
-    QTest::newRow("blanks beyond 7") << "ABCDEF  X" << "ABCDEF";
+    QTest::newRow("short") << "OM"
+                           << "OM";
+    QTest::newRow("trailing blanks removed") << "AB   "
+                                             << "AB";
+    QTest::newRow("first 7 characters") << "ABCDEFGHIJ"
+                                        << "ABCDEFG";
+    QTest::newRow("blanks beyond 7") << "ABCDEF  X"
+                                     << "ABCDEF";
 }
 
 void TestPraSet::dialTextBox()
@@ -547,14 +536,16 @@ void TestPraSet::secondPageDisablesSaveCancelAndInitial()
 
 void TestPraSet::draggingTheMiniatureMovesTheClock_data()
 {
-    QTest::addColumn<QPoint>("drop");     // on the model, pixels
+    QTest::addColumn<QPoint>("drop"); // on the model, pixels
     QTest::addColumn<bool>("moves");
     QTest::addColumn<double>("left");
     QTest::addColumn<double>("top");
     // left = 4 · (x − miniature width / 2), with the miniature 891/4 twips wide.
-    QTest::newRow("middle") << QPoint(100, 60) << true << 4 * (1500 - 891 / 8.0) << 4 * (900 - 891 / 8.0);
+    QTest::newRow("middle") << QPoint(100, 60) << true << 4 * (1500 - 891 / 8.0)
+                            << 4 * (900 - 891 / 8.0);
     QTest::newRow("against the left edge") << QPoint(2, 60) << true << 0.0 << 4 * (900 - 891 / 8.0);
-    QTest::newRow("against the lower right") << QPoint(196, 133) << true << 11880 - 891.0 << 8070 - 891.0;
+    QTest::newRow("against the lower right")
+        << QPoint(196, 133) << true << 11880 - 891.0 << 8070 - 891.0;
     QTest::newRow("outside the model") << QPoint(260, 60) << false << 10950.0 << 120.0;
 }
 
@@ -637,9 +628,12 @@ void TestPraSet::soundFileDialog_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected"); // empty: unchanged
-    QTest::newRow("chosen") << "/sounds/bell.wav" << "/sounds/bell.wav";
-    QTest::newRow("typed without extension") << "/sounds/bell" << "/sounds/bell.wav";
-    QTest::newRow("cancelled") << "" << "";
+    QTest::newRow("chosen") << "/sounds/bell.wav"
+                            << "/sounds/bell.wav";
+    QTest::newRow("typed without extension") << "/sounds/bell"
+                                             << "/sounds/bell.wav";
+    QTest::newRow("cancelled") << ""
+                               << "";
 }
 
 void TestPraSet::soundFileDialog()
@@ -685,7 +679,8 @@ void TestPraSet::testButton()
         QVERIFY(m.t.dialogs.fileTitles.isEmpty());
     } else {
         QCOMPARE(m.t.messages.shown.size(), 1);
-        QCOMPARE(m.t.messages.shown.first().text, QStringLiteral("時報ファイルが設定されていません！！"));
+        QCOMPARE(m.t.messages.shown.first().text,
+                 QStringLiteral("時報ファイルが設定されていません！！"));
         QCOMPARE(m.t.messages.shown.first().title, QStringLiteral("時報ファイルのエラー"));
         QCOMPARE(m.t.messages.shown.first().buttons(), int(Msg::Ok));
         QCOMPARE(m.t.dialogs.fileTitles.size(), 1);
