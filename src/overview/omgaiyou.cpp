@@ -162,8 +162,8 @@ QString name(const char* base, int index)
     return QStringLiteral("%1_%2").arg(QLatin1StringView(base)).arg(index);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, const QRect& geometry,
-                  quint32 fore, quint32 back, Qt::Alignment align)
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text,
+                  const QRect& geometry, quint32 fore, quint32 back, Qt::Alignment align)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
@@ -193,8 +193,8 @@ bool isEnter(const QKeyEvent* e)
 } // namespace
 
 OmGaiyou::OmGaiyou(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_context(context)
 {
     setObjectName(QStringLiteral("omgaiyou"));
@@ -230,35 +230,40 @@ void OmGaiyou::buildWidgets()
     for (const Caption& c : LabelMh2)
         makeLabel(m_frame, name("Label_mh2", c.index), {}, rectOf(c.box), Navy, LightGrey, Left);
     for (const Caption& c : LabelMh1)
-        makeLabel(m_frame, name("Label_mh1", c.index), QString::fromUtf16(c.text), rectOf(c.box), White, DarkGreen,
-                  Centre);
+        makeLabel(m_frame, name("Label_mh1", c.index), QString::fromUtf16(c.text), rectOf(c.box),
+                  White, DarkGreen, Centre);
     for (const Caption& c : LabelMh3)
-        m_labelMh3[c.index] = makeLabel(m_frame, name("Label_mh3", c.index), QString::fromUtf16(c.text),
-                                        rectOf(c.box), White, Grey, Centre);
+        m_labelMh3[c.index] =
+            makeLabel(m_frame, name("Label_mh3", c.index), QString::fromUtf16(c.text),
+                      rectOf(c.box), White, Grey, Centre);
     for (const Caption& c : Label3)
-        makeLabel(m_frame, name("Label3", c.index), QString::fromUtf16(c.text), rectOf(c.box), White, Grey, Centre);
+        makeLabel(m_frame, name("Label3", c.index), QString::fromUtf16(c.text), rectOf(c.box),
+                  White, Grey, Centre);
 
     for (int i = 1; i <= FieldCount; ++i) {
         const ValueLabel& v = Label1Layout.at(i);
-        m_label1[i] = makeLabel(m_frame, name("Label1", i), {}, rectOf(v.box), v.fore, v.back, v.align);
+        m_label1[i] =
+            makeLabel(m_frame, name("Label1", i), {}, rectOf(v.box), v.fore, v.back, v.align);
         m_label1[i]->installEventFilter(this);
     }
     for (int j = 1; j <= RemarkCount; ++j) {
-        m_label2[j] = makeLabel(m_frame, name("Label2", j), {},
-                                twips::rect(RemarkLeft, RemarkTop + RemarkPitch * (j - 1), RemarkWidth, RemarkHeight),
-                                Navy, White, Left);
+        m_label2[j] = makeLabel(
+            m_frame, name("Label2", j), {},
+            twips::rect(RemarkLeft, RemarkTop + RemarkPitch * (j - 1), RemarkWidth, RemarkHeight),
+            Navy, White, Left);
         m_label2[j]->installEventFilter(this);
     }
 
-    auto* heading = makeLabel(this, name("Label10", 0), QStringLiteral("[建物概要]"), twips::rect(480, 105, 1000, 210),
-                              White, DarkGreen, Centre);
+    auto* heading = makeLabel(this, name("Label10", 0), QStringLiteral("[建物概要]"),
+                              twips::rect(480, 105, 1000, 210), White, DarkGreen, Centre);
     heading->raise();
     auto* note = makeLabel(m_panel, name("Label10", 1), QStringLiteral("記録=OK[on]時"),
                            twips::rect(4305, 6420, 1350, 225), 0x000000, LightGrey, Left);
     note->setAutoFillBackground(false);
 
     const std::array<QString, 2> buttonCaptions = {QStringLiteral("ｏｋ"), QStringLiteral("削除")};
-    const std::array<QRect, 2> buttonRects = {twips::rect(5685, 6360, 975, 330), twips::rect(6645, 6360, 570, 330)};
+    const std::array<QRect, 2> buttonRects = {twips::rect(5685, 6360, 975, 330),
+                                              twips::rect(6645, 6360, 570, 330)};
     for (int k = 0; k < 2; ++k) {
         auto* button = new CommandButton(m_panel);
         button->setObjectName(name("Command3D1", k));
@@ -346,7 +351,8 @@ bool OmGaiyou::retryAfterDiskError(int error, bool saving)
     // A failed save must never pass unnoticed: where the disk messages have none
     // for this error or drive, say so plainly.
     if (saving && answer != Msg::ResultRetry && (answer == 0 || answer == 3) && m_context.messages)
-        m_context.messages->show(QStringLiteral("建物概要を保存できませんでした。\n") + overviewPath(),
+        m_context.messages->show(QStringLiteral("建物概要を保存できませんでした。\n") +
+                                     overviewPath(),
                                  QStringLiteral("[建物概要]"), Msg::Ok | Msg::Exclamation);
     --m_ownBoxDepth;
     return answer == Msg::ResultRetry;
@@ -375,7 +381,8 @@ bool OmGaiyou::gaiyo_put()
 {
     OverviewTexts texts;
     for (int n = 1; n <= Overview::FieldCount; ++n)
-        texts[n] = trimBlanks(n <= FieldCount ? m_label1[n]->text() : m_label2[n - FieldCount]->text());
+        texts[n] =
+            trimBlanks(n <= FieldCount ? m_label1[n]->text() : m_label2[n - FieldCount]->text());
     for (;;) {
         const int error = writeOverview(overviewPath(), texts);
         if (error == FileError::None)
@@ -523,7 +530,8 @@ bool OmGaiyou::numericKey(QLineEdit* box, QKeyEvent* event)
     QChar key;
     if (event->key() == Qt::Key_Backspace)
         key = QChar(KeyBackspace);
-    else if (!event->text().isEmpty() && event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab)
+    else if (!event->text().isEmpty() && event->key() != Qt::Key_Tab &&
+             event->key() != Qt::Key_Backtab)
         key = event->text().at(0);
     else
         return false; // keys without a character keep the box's own behaviour
@@ -600,8 +608,8 @@ bool OmGaiyou::eventFilter(QObject* watched, QEvent* event)
         if (!numeric)
             break;
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if ((reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) && m_savedNumState &&
-            m_savedNumBox == box) {
+        if ((reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) &&
+            m_savedNumState && m_savedNumBox == box) {
             // Back from another window: go on where the typing stood.
             numEditState() = *m_savedNumState;
         } else {
@@ -632,7 +640,8 @@ bool OmGaiyou::eventFilter(QObject* watched, QEvent* event)
         if (numeric && mouse->button() == Qt::MiddleButton)
             return true;
         auto* label = qobject_cast<QLabel*>(watched);
-        if (!label || mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
+        if (!label || mouse->button() != Qt::LeftButton ||
+            !label->rect().contains(mouse->position().toPoint()))
             break;
         for (int i = 1; i <= FieldCount; ++i)
             if (label == m_label1[i]) {
@@ -655,7 +664,8 @@ bool OmGaiyou::eventFilter(QObject* watched, QEvent* event)
 bool OmGaiyou::isOwnWindow(QWindow* window) const
 {
     const QWindow* mine = windowHandle();
-    for (const QWindow* w = window ? window->transientParent() : nullptr; w; w = w->transientParent())
+    for (const QWindow* w = window ? window->transientParent() : nullptr; w;
+         w = w->transientParent())
         if (w == mine)
             return true;
     for (const QPointer<QWindow>& own : m_ownBoxWindows)

@@ -17,9 +17,9 @@ namespace {
 
 // Characters shown of each record's trimmed text (0: a rule of its own).
 constexpr std::array<int, Overview::FieldCount + 1> ShownLength = {
-    0,                                      // unused
-    7,  0,  0,  0,  60, 60, 30, 20, 20, 0, 0, 30, // records 1..12
-    60, 60, 60, 60, 60, 60, 60, 60, 60, 60, // remarks 13..22
+    0,                                             // unused
+    7,  0,  0,  0,  60, 60, 30, 20, 20, 0,  0, 30, // records 1..12
+    60, 60, 60, 60, 60, 60, 60, 60, 60, 60,        // remarks 13..22
 };
 
 bool isDigit(QChar c)

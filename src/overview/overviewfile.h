@@ -29,10 +29,10 @@ constexpr int FirstAreaRecord = 10;
 constexpr int LastAreaRecord = 11;
 
 inline const QString FileName = QStringLiteral("kojigai");
-inline const QString FrameFileName = QStringLiteral("Rkojigai");     // 躯体
-inline const QString DesignFileName = QStringLiteral("Dkojigai");    // 意匠
-inline const QString FittingsFileName = QStringLiteral("Tkojigai");  // 建具
-inline const QString EstimateFileName = QStringLiteral("Skojigai");  // 見積
+inline const QString FrameFileName = QStringLiteral("Rkojigai");    // 躯体
+inline const QString DesignFileName = QStringLiteral("Dkojigai");   // 意匠
+inline const QString FittingsFileName = QStringLiteral("Tkojigai"); // 建具
+inline const QString EstimateFileName = QStringLiteral("Skojigai"); // 見積
 } // namespace Overview
 
 // Field values indexed by record number 1..22 (index 0 unused).

@@ -82,10 +82,22 @@ public:
         return QTest::qWaitForWindowActive(window);
     }
 
-    QLabel* label(const char* name) const { return window->findChild<QLabel*>(QLatin1StringView(name)); }
-    QLabel* field(int i) const { return window->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i)); }
-    QLabel* remark(int j) const { return window->findChild<QLabel*>(QStringLiteral("Label2_%1").arg(j)); }
-    QLineEdit* box(const char* name) const { return window->findChild<QLineEdit*>(QLatin1StringView(name)); }
+    QLabel* label(const char* name) const
+    {
+        return window->findChild<QLabel*>(QLatin1StringView(name));
+    }
+    QLabel* field(int i) const
+    {
+        return window->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i));
+    }
+    QLabel* remark(int j) const
+    {
+        return window->findChild<QLabel*>(QStringLiteral("Label2_%1").arg(j));
+    }
+    QLineEdit* box(const char* name) const
+    {
+        return window->findChild<QLineEdit*>(QLatin1StringView(name));
+    }
     CommandButton* button(int k) const
     {
         return window->findChild<CommandButton*>(QStringLiteral("Command3D1_%1").arg(k));
@@ -128,7 +140,8 @@ public:
             else if (c.unicode() < 0x80)
                 QTest::keyClick(target, c.toLatin1());
             else // kana mode: the key arrives as its half-width katakana
-                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
         }
     }
 
@@ -250,28 +263,72 @@ void TestOmGaiyou::numericBoxes_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("number with dash") << 1 << "" << "12-3" << "12-3";
-    QTest::newRow("dash into empty box ignored") << 1 << "" << "-12" << "12";
-    QTest::newRow("dash after five characters ignored") << 1 << "" << "12345-6" << "123456";
-    QTest::newRow("slashes") << 1 << "" << "1/2/3" << "1/2/3";
-    QTest::newRow("seven characters at most") << 1 << "" << "123456789" << "1234567";
-    QTest::newRow("letters and point swallowed") << 1 << "" << "a1.b2" << "12";
-    QTest::newRow("first digit replaces") << 1 << "12" << "3" << "3";
-    QTest::newRow("dash continues the shown number") << 1 << "12" << "-3" << "12-3";
-    QTest::newRow("backspace restores") << 1 << "12" << "99\b" << "12";
-    QTest::newRow("month two digits") << 3 << "12" << "123" << "12";
-    QTest::newRow("day two digits") << 4 << "08" << "3" << "3";
-    QTest::newRow("area") << 10 << "" << "12.5" << "12.5";
-    QTest::newRow("area six places") << 10 << "" << "1234567" << "123456";
-    QTest::newRow("area point after six") << 11 << "" << "123456.7891" << "123456.789";
-    QTest::newRow("area second point ignored") << 10 << "" << "1..2" << "1.2";
-    QTest::newRow("area point first") << 10 << "" << ".5" << ".5";
-    QTest::newRow("area no sign") << 11 << "" << "-5" << "5";
-    QTest::newRow("kana digits in area") << 10 << "" << "ﾇﾌﾙｱ" << "12.3";
-    QTest::newRow("kana digits in year") << 2 << "2026" << "ﾇﾖﾖﾕ" << "1998";
-    QTest::newRow("kana digits 1 and 2") << 1 << "" << "ﾇﾌ" << "12";
-    QTest::newRow("kana dash in field 1") << 1 << "" << "ﾇﾌﾎｱ" << "12-3";
-    QTest::newRow("other kana swallowed") << 11 << "" << "ｶ1ｷ" << "1";
+    QTest::newRow("number with dash") << 1 << ""
+                                      << "12-3"
+                                      << "12-3";
+    QTest::newRow("dash into empty box ignored") << 1 << ""
+                                                 << "-12"
+                                                 << "12";
+    QTest::newRow("dash after five characters ignored") << 1 << ""
+                                                        << "12345-6"
+                                                        << "123456";
+    QTest::newRow("slashes") << 1 << ""
+                             << "1/2/3"
+                             << "1/2/3";
+    QTest::newRow("seven characters at most") << 1 << ""
+                                              << "123456789"
+                                              << "1234567";
+    QTest::newRow("letters and point swallowed") << 1 << ""
+                                                 << "a1.b2"
+                                                 << "12";
+    QTest::newRow("first digit replaces") << 1 << "12"
+                                          << "3"
+                                          << "3";
+    QTest::newRow("dash continues the shown number") << 1 << "12"
+                                                     << "-3"
+                                                     << "12-3";
+    QTest::newRow("backspace restores") << 1 << "12"
+                                        << "99\b"
+                                        << "12";
+    QTest::newRow("month two digits") << 3 << "12"
+                                      << "123"
+                                      << "12";
+    QTest::newRow("day two digits") << 4 << "08"
+                                    << "3"
+                                    << "3";
+    QTest::newRow("area") << 10 << ""
+                          << "12.5"
+                          << "12.5";
+    QTest::newRow("area six places") << 10 << ""
+                                     << "1234567"
+                                     << "123456";
+    QTest::newRow("area point after six") << 11 << ""
+                                          << "123456.7891"
+                                          << "123456.789";
+    QTest::newRow("area second point ignored") << 10 << ""
+                                               << "1..2"
+                                               << "1.2";
+    QTest::newRow("area point first") << 10 << ""
+                                      << ".5"
+                                      << ".5";
+    QTest::newRow("area no sign") << 11 << ""
+                                  << "-5"
+                                  << "5";
+    QTest::newRow("kana digits in area") << 10 << ""
+                                         << "ﾇﾌﾙｱ"
+                                         << "12.3";
+    QTest::newRow("kana digits in year") << 2 << "2026"
+                                         << "ﾇﾖﾖﾕ"
+                                         << "1998";
+    QTest::newRow("kana digits 1 and 2") << 1 << ""
+                                         << "ﾇﾌ"
+                                         << "12";
+    QTest::newRow("kana dash in field 1") << 1 << ""
+                                          << "ﾇﾌﾎｱ"
+                                          << "12-3";
+    QTest::newRow("other kana swallowed") << 11 << ""
+                                          << "ｶ1ｷ"
+                                          << "1";
 }
 
 void TestOmGaiyou::numericBoxes()
@@ -300,12 +357,18 @@ void TestOmGaiyou::areaEnter_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("12.5") << "12.5" << "12.500";
-    QTest::newRow(".5") << ".5" << "0.500";
-    QTest::newRow("integer") << "7" << "7.000";
-    QTest::newRow("point only") << "." << "0.000";
-    QTest::newRow("full") << "123456.789" << "123456.789";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("12.5") << "12.5"
+                          << "12.500";
+    QTest::newRow(".5") << ".5"
+                        << "0.500";
+    QTest::newRow("integer") << "7"
+                             << "7.000";
+    QTest::newRow("point only") << "."
+                                << "0.000";
+    QTest::newRow("full") << "123456.789"
+                          << "123456.789";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestOmGaiyou::areaEnter()
@@ -346,10 +409,18 @@ void TestOmGaiyou::leftArrow_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("deletes from the end") << "" << "12.5<" << "12.";
-    QTest::newRow("twice") << "" << "12.5<<" << "12";
-    QTest::newRow("empty box brings the old value back") << "3.000" << "9<<" << "3.000";
-    QTest::newRow("then typing appends") << "3.000" << "<<5" << "3.05";
+    QTest::newRow("deletes from the end") << ""
+                                          << "12.5<"
+                                          << "12.";
+    QTest::newRow("twice") << ""
+                           << "12.5<<"
+                           << "12";
+    QTest::newRow("empty box brings the old value back") << "3.000"
+                                                         << "9<<"
+                                                         << "3.000";
+    QTest::newRow("then typing appends") << "3.000"
+                                         << "<<5"
+                                         << "3.05";
 }
 
 void TestOmGaiyou::leftArrow()
@@ -372,15 +443,27 @@ void TestOmGaiyou::textBoxes_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("next");
 
-    QTest::newRow("name") << 5 << "Tokyo Tower\n" << "Tokyo Tower" << "Label1_6";
-    QTest::newRow("trailing blanks dropped, leading kept") << 6 << "  ab  \n" << "  ab" << "Label1_7";
-    QTest::newRow("use cut at 30") << 7 << QString(35, u'u') + u'\n' << QString(30, u'u') << "Label1_8";
-    QTest::newRow("structure cut at 20") << 8 << QString(25, u's') + u'\n' << QString(20, u's') << "Label1_9";
-    QTest::newRow("scale to area") << 9 << "5F\n" << "5F" << "Label1_10";
-    QTest::newRow("person to remark 1") << 12 << QString(31, u'p') + u'\n' << QString(30, u'p') << "Label2_1";
+    QTest::newRow("name") << 5 << "Tokyo Tower\n"
+                          << "Tokyo Tower"
+                          << "Label1_6";
+    QTest::newRow("trailing blanks dropped, leading kept") << 6 << "  ab  \n"
+                                                           << "  ab"
+                                                           << "Label1_7";
+    QTest::newRow("use cut at 30")
+        << 7 << QString(35, u'u') + u'\n' << QString(30, u'u') << "Label1_8";
+    QTest::newRow("structure cut at 20")
+        << 8 << QString(25, u's') + u'\n' << QString(20, u's') << "Label1_9";
+    QTest::newRow("scale to area") << 9 << "5F\n"
+                                   << "5F"
+                                   << "Label1_10";
+    QTest::newRow("person to remark 1")
+        << 12 << QString(31, u'p') + u'\n' << QString(30, u'p') << "Label2_1";
     QTest::newRow("name 60") << 5 << QString(61, u'n') + u'\n' << QString(60, u'n') << "Label1_6";
-    QTest::newRow("remark line") << 15 << "note\n" << "note" << "Label2_4";
-    QTest::newRow("remark 10 back to field 1") << 22 << QString(61, u'r') + u'\n' << QString(60, u'r') << "Label1_1";
+    QTest::newRow("remark line") << 15 << "note\n"
+                                 << "note"
+                                 << "Label2_4";
+    QTest::newRow("remark 10 back to field 1")
+        << 22 << QString(61, u'r') + u'\n' << QString(60, u'r') << "Label1_1";
 }
 
 void TestOmGaiyou::textBoxes()
@@ -393,7 +476,8 @@ void TestOmGaiyou::textBoxes()
     QVERIFY(o.open());
     QLabel* label = field <= 12 ? o.field(field) : o.remark(field - 12);
     o.click(label);
-    QCOMPARE(o.focusBox()->objectName(), field <= 12 ? QStringLiteral("Text2") : QStringLiteral("Text4"));
+    QCOMPARE(o.focusBox()->objectName(),
+             field <= 12 ? QStringLiteral("Text2") : QStringLiteral("Text4"));
     o.type(keys);
     QCOMPARE(label->text(), stored);
     QCOMPARE(o.editedLabel(), next);
@@ -529,21 +613,25 @@ void TestOmGaiyou::ownMessageBoxDoesNotReread()
     // and the directory comes back.
     QDir(o.dataDir).removeRecursively();
     bool boxWasActive = false;
+    bool backToWindow = false;
     o.t.messages.onShow = [&](const MessageRequest&) {
         QWidget box(o.window, Qt::Dialog);
         box.resize(80, 40);
         box.show();
         box.activateWindow();
-        boxWasActive = QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == box.windowHandle(); });
+        boxWasActive =
+            QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == box.windowHandle(); });
         QDir().mkpath(o.dataDir);
         o.storeRecords({{5, "Stored"}});
         // Closing the box gives the activation back to the window.
         box.hide();
         o.window->activateWindow();
-        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == o.window->windowHandle(); });
+        backToWindow = QTest::qWaitFor(
+            [&] { return QGuiApplication::focusWindow() == o.window->windowHandle(); });
     };
     o.click(o.button(0));
     QVERIFY(boxWasActive);
+    QVERIFY(backToWindow);
     o.t.messages.onShow = nullptr;
     QCOMPARE(o.t.messages.shown.size(), 1);
     QCOMPARE(o.t.messages.shown.at(0).title, QStringLiteral("ディスクエラ－"));
@@ -620,7 +708,8 @@ void TestOmGaiyou::randomFilesNeverCrash()
         OverviewFixture o;
         QByteArray content(int(random.bounded(35 * 128)), '\0');
         for (char& c : content)
-            c = random.bounded(2) ? alphabet.at(random.bounded(int(alphabet.size()))) : char(random.bounded(256));
+            c = random.bounded(2) ? alphabet.at(random.bounded(int(alphabet.size())))
+                                  : char(random.bounded(256));
         o.store(content);
         QVERIFY(o.open());
         for (int k = 0; k < 24; ++k)

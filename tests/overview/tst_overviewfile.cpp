@@ -117,7 +117,10 @@ void TestOverviewFile::saveAfterCreationKeepsUnusedRecords()
     const QByteArray file = readAll(path);
     QCOMPARE(file.size(), 3840);
     for (int n = 1; n <= 22; ++n) {
-        const QByteArray expected = n == 2 ? record("2026") : n == 3 ? record("12") : n == 4 ? record("08") : record("");
+        const QByteArray expected = n == 2   ? record("2026")
+                                    : n == 3 ? record("12")
+                                    : n == 4 ? record("08")
+                                             : record("");
         QCOMPARE(recordOf(file, n), expected);
     }
     QCOMPARE(file.mid(22 * 128), QByteArray(8 * 128, '\0'));
@@ -165,7 +168,8 @@ void TestOverviewFile::saveFailureLeavesNothingBehind()
     texts[5] = QStringLiteral("name");
     QCOMPARE(writeOverview(overviewFilePath(missing), texts), int(FileError::PathNotFound));
     QVERIFY(!QDir(missing).exists());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
 }
 
 void TestOverviewFile::savedRecords_data()
@@ -178,14 +182,17 @@ void TestOverviewFile::savedRecords_data()
     QByteArray kanjiBytes;
     for (int i = 0; i < 60; ++i)
         kanjiBytes += toCodePage(u"漢");
-    QTest::newRow("60 double-byte characters whole, 8 blanks") << 5 << kanji60 << kanjiBytes + QByteArray(8, ' ');
+    QTest::newRow("60 double-byte characters whole, 8 blanks")
+        << 5 << kanji60 << kanjiBytes + QByteArray(8, ' ');
     QTest::newRow("two-digit year trimmed") << 2 << QStringLiteral("24  ") << record("24");
-    QTest::newRow("blanks both ends") << 12 << QStringLiteral("  山田 太郎  ") << record(toCodePage(u"山田 太郎"));
+    QTest::newRow("blanks both ends")
+        << 12 << QStringLiteral("  山田 太郎  ") << record(toCodePage(u"山田 太郎"));
     QTest::newRow("empty field all blanks") << 13 << QString() << record("");
     QTest::newRow("area text as shown") << 10 << QStringLiteral(".500") << record(".500");
     // A text over 128 bytes is cut before a character that would not fit whole.
     QTest::newRow("cut at whole characters")
-        << 6 << QStringLiteral("a") + QString(64, QChar(u'漢')) << QByteArray("a") + kanjiBytes + toCodePage(QString(3, QChar(u'漢'))) + QByteArray(" ");
+        << 6 << QStringLiteral("a") + QString(64, QChar(u'漢'))
+        << QByteArray("a") + kanjiBytes + toCodePage(QString(3, QChar(u'漢'))) + QByteArray(" ");
     QTest::newRow("square metre") << 9 << QStringLiteral("RC造 ５階 ㎡～")
                                   << record(toCodePage(u"RC造 ５階 ㎡～"));
 }
@@ -216,29 +223,41 @@ void TestOverviewFile::displayText_data()
     QTest::newRow("first byte NUL") << 5 << QByteArray("\0name", 5) + QByteArray(123, ' ') << none;
     QTest::newRow("blank record") << 5 << record("") << none;
     QTest::newRow("name trimmed") << 5 << record("  ABC  ") << OptionalText(QStringLiteral("ABC"));
-    QTest::newRow("name of 70 cut to 60") << 5 << record(QByteArray(70, 'N')) << OptionalText(QString(60, u'N'));
+    QTest::newRow("name of 70 cut to 60")
+        << 5 << record(QByteArray(70, 'N')) << OptionalText(QString(60, u'N'));
     QTest::newRow("double-byte name whole")
-        << 5 << toCodePage(QString(60, u'漢')) + QByteArray(8, ' ') << OptionalText(QString(60, u'漢'));
-    QTest::newRow("building number 7") << 1 << record("1234-5678") << OptionalText(QStringLiteral("1234-56"));
+        << 5 << toCodePage(QString(60, u'漢')) + QByteArray(8, ' ')
+        << OptionalText(QString(60, u'漢'));
+    QTest::newRow("building number 7")
+        << 1 << record("1234-5678") << OptionalText(QStringLiteral("1234-56"));
     QTest::newRow("use 30") << 7 << record(QByteArray(40, 'u')) << OptionalText(QString(30, u'u'));
-    QTest::newRow("structure 20") << 8 << record(QByteArray(25, 's')) << OptionalText(QString(20, u's'));
-    QTest::newRow("scale 20") << 9 << record(QByteArray(25, 'k')) << OptionalText(QString(20, u'k'));
-    QTest::newRow("person 30") << 12 << record(QByteArray(31, 'p')) << OptionalText(QString(30, u'p'));
-    QTest::newRow("remark 60") << 22 << record(QByteArray(61, 'r')) << OptionalText(QString(60, u'r'));
+    QTest::newRow("structure 20") << 8 << record(QByteArray(25, 's'))
+                                  << OptionalText(QString(20, u's'));
+    QTest::newRow("scale 20") << 9 << record(QByteArray(25, 'k'))
+                              << OptionalText(QString(20, u'k'));
+    QTest::newRow("person 30") << 12 << record(QByteArray(31, 'p'))
+                               << OptionalText(QString(30, u'p'));
+    QTest::newRow("remark 60") << 22 << record(QByteArray(61, 'r'))
+                               << OptionalText(QString(60, u'r'));
     QTest::newRow("year 2024") << 2 << record("2024") << OptionalText(QStringLiteral("2024"));
     QTest::newRow("year 24 untrimmed") << 2 << record("24") << OptionalText(QStringLiteral("24  "));
-    QTest::newRow("year leading blank") << 2 << record(" 24") << OptionalText(QStringLiteral(" 24 "));
+    QTest::newRow("year leading blank")
+        << 2 << record(" 24") << OptionalText(QStringLiteral(" 24 "));
     QTest::newRow("month untrimmed") << 3 << record("3") << OptionalText(QStringLiteral("3 "));
     QTest::newRow("day first two") << 4 << record("081") << OptionalText(QStringLiteral("08"));
     QTest::newRow("area 0") << 10 << record("0") << none;
     QTest::newRow("area 0.000") << 11 << record("0.000") << none;
-    QTest::newRow("area 1234.5") << 10 << record("1234.5") << OptionalText(QStringLiteral("1234.500"));
+    QTest::newRow("area 1234.5") << 10 << record("1234.5")
+                                 << OptionalText(QStringLiteral("1234.500"));
     QTest::newRow("area 0.25") << 10 << record("0.25") << OptionalText(QStringLiteral(".250"));
     QTest::newRow("area 0.500") << 11 << record("0.500") << OptionalText(QStringLiteral(".500"));
-    QTest::newRow("area rounded") << 10 << record("12.34567") << OptionalText(QStringLiteral("12.346"));
-    QTest::newRow("area first 10 characters") << 10 << record("123456.78912") << OptionalText(QStringLiteral("123456.789"));
+    QTest::newRow("area rounded") << 10 << record("12.34567")
+                                  << OptionalText(QStringLiteral("12.346"));
+    QTest::newRow("area first 10 characters")
+        << 10 << record("123456.78912") << OptionalText(QStringLiteral("123456.789"));
     QTest::newRow("area not a number") << 10 << record("abc") << none;
-    QTest::newRow("area with a tail kept as text") << 10 << record("12abc") << OptionalText(QStringLiteral("12abc"));
+    QTest::newRow("area with a tail kept as text")
+        << 10 << record("12abc") << OptionalText(QStringLiteral("12abc"));
     QTest::newRow("text ends at NUL") << 6 << QByteArray("Tokyo\0\0\0", 8) + QByteArray(120, '\0')
                                       << OptionalText(QStringLiteral("Tokyo"));
     QTest::newRow("square metre and wave dash")
@@ -270,18 +289,42 @@ void TestOverviewFile::formatArea_data()
     QTest::addColumn<QString>("forced");
     QTest::addColumn<QString>("unforced");
 
-    QTest::newRow("12.5") << "12.5" << "12.500" << "12.500";
-    QTest::newRow(".5") << ".5" << "0.500" << ".500";
-    QTest::newRow("0.25") << "0.25" << "0.250" << ".250";
-    QTest::newRow("point only") << "." << "0.000" << ".000";
-    QTest::newRow("six digits and three") << "123456.789" << "123456.789" << "123456.789";
-    QTest::newRow("integer") << "1234" << "1234.000" << "1234.000";
-    QTest::newRow("blanks") << "  7.1 " << "7.100" << "7.100";
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("only blanks") << "   " << "" << "";
-    QTest::newRow("rounded") << "1.23456" << "1.235" << "1.235";
-    QTest::newRow("negative fraction") << "-0.25" << "-0.250" << "-.250";
-    QTest::newRow("not a number") << "12abc" << "12abc" << "12abc";
+    QTest::newRow("12.5") << "12.5"
+                          << "12.500"
+                          << "12.500";
+    QTest::newRow(".5") << ".5"
+                        << "0.500"
+                        << ".500";
+    QTest::newRow("0.25") << "0.25"
+                          << "0.250"
+                          << ".250";
+    QTest::newRow("point only") << "."
+                                << "0.000"
+                                << ".000";
+    QTest::newRow("six digits and three") << "123456.789"
+                                          << "123456.789"
+                                          << "123456.789";
+    QTest::newRow("integer") << "1234"
+                             << "1234.000"
+                             << "1234.000";
+    QTest::newRow("blanks") << "  7.1 "
+                            << "7.100"
+                            << "7.100";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("only blanks") << "   "
+                                 << ""
+                                 << "";
+    QTest::newRow("rounded") << "1.23456"
+                             << "1.235"
+                             << "1.235";
+    QTest::newRow("negative fraction") << "-0.25"
+                                       << "-0.250"
+                                       << "-.250";
+    QTest::newRow("not a number") << "12abc"
+                                  << "12abc"
+                                  << "12abc";
 }
 
 void TestOverviewFile::formatArea()
@@ -334,7 +377,8 @@ void TestOverviewFile::nameRecord_data()
     QTest::newRow("whole 128 bytes, not cut") << longName << false << QString(128, u'L');
     QByteArray partial(4 * 128, ' ');
     partial += QByteArray("AB");
-    QTest::newRow("record cut short by the end of the file") << partial << false << QStringLiteral("AB");
+    QTest::newRow("record cut short by the end of the file")
+        << partial << false << QStringLiteral("AB");
 }
 
 void TestOverviewFile::nameRecord()
@@ -343,8 +387,9 @@ void TestOverviewFile::nameRecord()
     QFETCH(bool, fileEmpty);
     QFETCH(QString, name);
     QTemporaryDir dir;
-    for (const QString& fileName : {Overview::FileName, Overview::FrameFileName, Overview::DesignFileName,
-                                    Overview::FittingsFileName, Overview::EstimateFileName}) {
+    for (const QString& fileName :
+         {Overview::FileName, Overview::FrameFileName, Overview::DesignFileName,
+          Overview::FittingsFileName, Overview::EstimateFileName}) {
         const QString path = overviewFilePath(dir.path(), fileName);
         writeAll(path, file);
         const OverviewNameResult r = readOverviewName(path);
@@ -374,7 +419,8 @@ void TestOverviewFile::pathFindsAnyLetterCase()
     QTemporaryDir dir;
     writeAll(dir.path() + QStringLiteral("/KOJIGAI"), record("x").repeated(4) + record("Upper"));
     QCOMPARE(readOverviewName(overviewFilePath(dir.path() + u'/')).name, QStringLiteral("Upper"));
-    QCOMPARE(overviewFilePath(dir.path() + u'/', QStringLiteral("Rkojigai")), dir.path() + QStringLiteral("/Rkojigai"));
+    QCOMPARE(overviewFilePath(dir.path() + u'/', QStringLiteral("Rkojigai")),
+             dir.path() + QStringLiteral("/Rkojigai"));
 }
 
 void TestOverviewFile::dateWithWeekday_data()
@@ -402,7 +448,8 @@ void TestOverviewFile::randomFilesRead()
     for (int round = 0; round < 300; ++round) {
         QByteArray bytes(int(random.bounded(40 * 128)), '\0');
         for (char& c : bytes)
-            c = random.bounded(2) ? alphabet.at(random.bounded(int(alphabet.size()))) : char(random.bounded(256));
+            c = random.bounded(2) ? alphabet.at(random.bounded(int(alphabet.size())))
+                                  : char(random.bounded(256));
         writeAll(path, bytes);
         const OverviewReadResult r = readOverview(path);
         QCOMPARE(r.error, 0);
