@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,7 +66,6 @@ private Q_SLOTS:
     void pathFindsAnyLetterCase();
     void dateWithWeekday_data();
     void dateWithWeekday();
-    void randomFilesRead();
 };
 
 void TestOverviewFile::newDirectoryGetsThirtyNulRecords()
@@ -437,32 +435,6 @@ void TestOverviewFile::dateWithWeekday()
     QFETCH(QDate, date);
     QFETCH(QString, text);
     QCOMPARE(lc::dateWithWeekday(date), text);
-}
-
-void TestOverviewFile::randomFilesRead()
-{
-    QRandomGenerator random(20261208);
-    QTemporaryDir dir;
-    const QString path = overviewFilePath(dir.path());
-    const QByteArray alphabet("0123456789.-+eE /\x81\x82\x87\x88\x9f\xe0\xfc\xff\xc7\x00\x20", 30);
-    for (int round = 0; round < 300; ++round) {
-        QByteArray bytes(int(random.bounded(40 * 128)), '\0');
-        for (char& c : bytes)
-            c = random.bounded(2) ? alphabet.at(random.bounded(int(alphabet.size())))
-                                  : char(random.bounded(256));
-        writeAll(path, bytes);
-        const OverviewReadResult r = readOverview(path);
-        QCOMPARE(r.error, 0);
-        for (int n = 1; n <= Overview::FieldCount; ++n) {
-            if (r.values.at(n) && n != 10 && n != 11)
-                QVERIFY(r.values.at(n)->size() <= 60);
-        }
-        OverviewTexts texts;
-        for (int n = 1; n <= Overview::FieldCount; ++n)
-            texts[n] = r.values.at(n).value_or(QString());
-        QCOMPARE(writeOverview(path, texts), 0);
-        QVERIFY(readAll(path).size() >= std::max<qsizetype>(bytes.size(), 22 * 128));
-    }
 }
 
 QTEST_GUILESS_MAIN(TestOverviewFile)
