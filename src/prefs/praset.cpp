@@ -209,7 +209,13 @@ PraSet::PraSet(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* 
     showPage(0);
 }
 
-PraSet::~PraSet() = default;
+PraSet::~PraSet()
+{
+    // The controls go before the window; none of them may reach a handler, and
+    // with it a clock that may already be gone, on the way.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 void PraSet::buildFirstPage()
 {
