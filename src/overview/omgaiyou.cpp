@@ -512,10 +512,11 @@ bool OmGaiyou::numericKey(QLineEdit* box, QKeyEvent* event)
         applyFilter(box, KeyLeft);
         return true;
     }
-    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        // Copying is harmless; pasting, cutting and undoing would bypass the filter.
+    // Pasting, cutting and undoing would bypass the filter; copying is harmless.
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut))
+        return true;
+    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return !(event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll));
-    }
     if (isEnter(event)) {
         QLabel* label = m_label1[m_field];
         if (box == m_text3)

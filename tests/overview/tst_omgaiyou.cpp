@@ -5,6 +5,7 @@
 #include "widgets/commandbutton.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -163,6 +164,7 @@ private Q_SLOTS:
     void yearKeepsFourDigits();
     void numericBoxes_data();
     void numericBoxes();
+    void numericBoxesRefusePasting();
     void areaEnter_data();
     void areaEnter();
     void areaShownWithoutLeadingDigitAfterRereading();
@@ -351,6 +353,23 @@ void TestOmGaiyou::numericBoxes()
     QCOMPARE(box->cursorPosition(), int(expected.size()));
     // Nothing reaches the label before Enter.
     QCOMPARE(o.field(field)->text(), shown);
+}
+
+void TestOmGaiyou::numericBoxesRefusePasting()
+{
+    OverviewFixture o;
+    QVERIFY(o.open());
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc-9"));
+    o.click(o.field(10));
+    o.type(QStringLiteral("1"));
+    QWidget* box = QApplication::focusWidget();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(o.box("Text3")->text(), QStringLiteral("1"));
+    // The text boxes paste as usual.
+    o.click(o.field(5));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(o.box("Text2")->text(), QStringLiteral("abc-9"));
 }
 
 void TestOmGaiyou::areaEnter_data()
