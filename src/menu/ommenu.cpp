@@ -791,8 +791,9 @@ void OmMenu::SSCommand1_Click()
 {
     if (!m_omgaiyou)
         m_omgaiyou = new OmGaiyou(m_context, this);
+    // The window makes itself topmost without taking the focus.
     m_omgaiyou->show();
-    bringToFront(m_omgaiyou);
+    m_omgaiyou->raise();
 }
 
 void OmMenu::OmClock1_Click()
@@ -802,7 +803,7 @@ void OmMenu::OmClock1_Click()
     if (!m_praSet)
         m_praSet = new PraSet(m_context, *m_clock, m_clockPrefs, this);
     m_praSet->show();
-    bringToFront(m_praSet);
+    m_praSet->raise();
 }
 
 } // namespace lc
