@@ -10,6 +10,10 @@ int fromDevice(const QFileDevice& device, Target target)
         if (const int mapped = fromSystemCode(code, target); mapped != None)
             return mapped;
     }
+    // Without a system code Qt refused the file itself before any byte went to
+    // the disk (a directory in the way, a file that may not be replaced).
+    if (!device.isOpen())
+        return PathFileAccess;
     switch (device.error()) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:

@@ -2,22 +2,83 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QLabel;
+class QTimer;
+
 namespace lc {
 
 struct AppContext;
 struct MenuShared;
+class Panel3D;
 
-// The other-systems menu "【 その他 Ｍｅｎｕ 】" with the four tools.
+// The other-systems menu "【 その他 Ｍｅｎｕ 】": four tools of the suite and
+// "MAIN MENU へ". While it is open with no tool running the marker "sub" stands;
+// starting a tool turns it into "app", returning turns it into "menu" (or waits
+// until the started tool has done so).
 class SonotaMenu : public QWidget
 {
     Q_OBJECT
 public:
     // owner: the main window when opened from the panel, nullptr from the icon.
     SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner);
+    ~SonotaMenu() override;
+
+    static constexpr int PanelCount = 16;
+    static constexpr int MainMenuPanel = 15;
+    static constexpr int NoPanel = 99;
+
+    // The highlighted panel index; 99 when none.
+    int highlightedIndex() const { return m_highlighted; }
+    // True while "MAIN MENU へ" waits for the started tool to turn "app" back
+    // into "menu".
+    bool isWaitingForMenu() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Form_Load();
+    void Form_Activate();
+    void placeWindow(bool topmost);
+
+    void Panel3D2_MouseMove(int index);
+    void Panel3D2_Click(int index);
+    void Label1_MouseMove(int index);
+    void Panel3D1_MouseMove();
+
+    void showNormalLook(int index);
+    void showHighlight(int index);
+    void removeHighlight();
+    void placeAgainAfterToolStart();
+
+    void startTool(int index);
+    void returnToMainMenu();
+    void beginWaitForMenu();
+    void endWaitForMenu();
+    void pollForMenu();
+    void finishReturn();
+
+    void report(const QString& text);
+
     AppContext& m_context;
     MenuShared& m_shared;
+
+    Panel3D* m_background = nullptr; // Panel3D1
+    Panel3D* m_title = nullptr;      // SSPanel1
+    QLabel* m_date = nullptr;        // label_mh10
+    std::array<QLabel*, 2> m_backing{};
+    std::array<Panel3D*, PanelCount> m_panels{};
+    QLabel* m_waitNotice = nullptr;
+    QTimer* m_waitTimer = nullptr;
+
+    int m_highlighted = NoPanel;
+    bool m_placed = false;
+    bool m_returning = false;
 };
 
 } // namespace lc

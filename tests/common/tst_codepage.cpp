@@ -16,7 +16,10 @@ private Q_SLOTS:
     void bytes();
     void roundTrip_data();
     void roundTrip();
+    void byteHelpers_data();
     void byteHelpers();
+    void byteLen_data();
+    void byteLen();
     void byteMidSet_data();
     void byteMidSet();
     void fixedFieldCutsWholeCharacters_data();
@@ -39,6 +42,9 @@ void TestCodePage::bytes_data()
     QTest::newRow("IBM extension") << QStringLiteral("髙") << QByteArray("\xFB\xFC");
     QTest::newRow("ascii") << QStringLiteral("om") << QByteArray("om");
     QTest::newRow("unrepresentable") << QStringLiteral("a😀b") << QByteArray("a?b");
+    // Windows paths keep their separators and tilde as single bytes.
+    QTest::newRow("backslash and tilde") << QStringLiteral("C:\\PROGRA~1\\") << QByteArray("C:\\PROGRA~1\\");
+    QTest::newRow("double-byte with 0x5C trail") << QStringLiteral("表") << QByteArray("\x95\x5C");
 }
 
 void TestCodePage::bytes()
@@ -53,7 +59,9 @@ void TestCodePage::roundTrip_data()
     QTest::addColumn<QString>("text");
     for (const char* t : {"Mabora for Windows MAIN MENU", "    ＭＡＩＮ ＭＥＮＵ", " ＫＯＲＶＡＮSystem ", "その他のSystem ",
                           "ディスクエラ－", "ファイルはすでにォ－プンされています。", "内部ディスク　エラ－が発生しました。",
-                          "ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ", "㎡～－", "　ＲＣ TEXT変換　", "新しいフォルダ(2)"})
+                          "ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ", "Data用のﾄﾞﾗｲﾌﾞ", "吸上用のﾄﾞﾗｲﾌﾞ", "㎡～－", "　ＲＣ TEXT変換　",
+                          "新しいフォルダ(2)", "om", "default.wav", "C:\\Mabora\\髙橋建設～第２期", "ｶﾌﾞｼｷｶﾞｲｼｬ",
+                          "ディスクを（A）ドライブに入れてドアを閉じて下さい。", "指定されたパスが存在しません。"})
         QTest::newRow(t) << QString::fromUtf8(t);
 }
 
@@ -64,16 +72,61 @@ void TestCodePage::roundTrip()
     QCOMPARE(CodePageConv(CodePageConv(text, CodePageDirection::ToBytes), CodePageDirection::FromBytes), text);
 }
 
+void TestCodePage::byteHelpers_data()
+{
+    QTest::addColumn<QString>("helper");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QString>("expected");
+    const QString ab = QStringLiteral("AB建");
+    QTest::newRow("left whole text") << "left" << ab << 4 << 0 << ab;
+    QTest::newRow("left beyond end") << "left" << ab << 10 << 0 << ab;
+    QTest::newRow("left zero") << "left" << ab << 0 << 0 << QString();
+    QTest::newRow("left ascii part") << "left" << ab << 2 << 0 << "AB";
+    QTest::newRow("mid double-byte") << "mid" << ab << 3 << -1 << "建";
+    QTest::newRow("mid with count") << "mid" << QStringLiteral("建物です") << 3 << 2 << "物";
+    QTest::newRow("mid beyond end") << "mid" << ab << 9 << -1 << QString();
+    QTest::newRow("mid count past end") << "mid" << ab << 2 << 10 << "B建";
+    QTest::newRow("mid count zero") << "mid" << ab << 1 << 0 << QString();
+    QTest::newRow("right double-byte") << "right" << ab << 2 << 0 << "建";
+    QTest::newRow("right beyond start") << "right" << ab << 9 << 0 << ab;
+    // Half-width katakana take one byte each.
+    QTest::newRow("left half-width kana") << "left" << QStringLiteral("ﾏｽﾀｰ用") << 4 << 0 << "ﾏｽﾀｰ";
+    QTest::newRow("mid after half-width kana") << "mid" << QStringLiteral("ﾏｽﾀｰ用の") << 5 << 2 << "用";
+}
+
 void TestCodePage::byteHelpers()
 {
-    QCOMPARE(ByteLen(QStringLiteral("ABC")), 3);
-    QCOMPARE(ByteLen(QStringLiteral("建物")), 4);
-    const QString ab = QStringLiteral("AB建");
-    QCOMPARE(ByteLeft(ab, 4), ab);
-    QCOMPARE(ByteMid(ab, 3), QStringLiteral("建"));
-    QCOMPARE(ByteMid(ab, 9), QString());
-    QCOMPARE(ByteRight(ab, 2), QStringLiteral("建"));
-    QCOMPARE(ByteLeft(ab, 10), ab);
+    QFETCH(QString, helper);
+    QFETCH(QString, text);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(QString, expected);
+    if (helper == u"left")
+        QCOMPARE(ByteLeft(text, a), expected);
+    else if (helper == u"right")
+        QCOMPARE(ByteRight(text, a), expected);
+    else
+        QCOMPARE(ByteMid(text, a, b), expected);
+}
+
+void TestCodePage::byteLen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("ascii") << "ABC" << 3;
+    QTest::newRow("two double-byte") << QStringLiteral("建物") << 4;
+    QTest::newRow("half-width kana heading") << QStringLiteral("ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ") << 14;
+    QTest::newRow("unit and symbols") << QStringLiteral("㎡～－") << 6;
+    QTest::newRow("empty") << QString() << 0;
+}
+
+void TestCodePage::byteLen()
+{
+    QFETCH(QString, text);
+    QFETCH(int, bytes);
+    QCOMPARE(ByteLen(text), bytes);
 }
 
 void TestCodePage::byteMidSet_data()
@@ -87,6 +140,8 @@ void TestCodePage::byteMidSet_data()
     QTest::newRow("source longer than count") << "00 X" << 1 << 2 << "123" << "12 X";
     QTest::newRow("target shorter") << "ab" << 2 << 5 << "xyz" << "ax";
     QTest::newRow("source shorter") << "abcd" << 1 << 3 << "z" << "zbcd";
+    QTest::newRow("double-byte source") << "0000 X" << 1 << 4 << QStringLiteral("建物") << QStringLiteral("建物 X");
+    QTest::newRow("start in the middle") << "abcdef" << 3 << 2 << "XY" << "abXYef";
 }
 
 void TestCodePage::byteMidSet()
@@ -111,6 +166,12 @@ void TestCodePage::fixedFieldCutsWholeCharacters_data()
     // becomes a blank instead.
     QTest::newRow("double-byte boundary") << "a建物" << 4 << (toCodePage(u"a建") + ' ');
     QTest::newRow("exact") << "建物" << 4 << toCodePage(u"建物");
+    // A path whose 128th byte would be the first half of a double-byte character.
+    QTest::newRow("128th byte a lead byte") << (QString(127, u'a') + QStringLiteral("建物")) << 128
+                                            << (QByteArray(127, 'a') + ' ');
+    QTest::newRow("128 bytes exactly") << (QString(126, u'a') + QStringLiteral("建物")) << 128
+                                       << (QByteArray(126, 'a') + toCodePage(u"建"));
+    QTest::newRow("half-width kana fill") << QString(130, QChar(0xFF71)) << 128 << QByteArray(128, '\xB1');
 }
 
 void TestCodePage::fixedFieldCutsWholeCharacters()
