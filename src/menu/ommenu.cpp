@@ -8,6 +8,7 @@
 #include "common/quotedfields.h"
 #include "common/recordfile.h"
 #include "common/twips.h"
+#include "apphnd.h"
 #include "menupictures.h"
 #include "overview/omgaiyou.h"
 #include "platform/platform.h"
@@ -73,17 +74,6 @@ void setLeft(QWidget* w, double leftTwips)
 void setWidthTwips(QWidget* w, double widthTwips)
 {
     w->resize(twips::toPx(widthTwips), w->height());
-}
-
-// Reads the first field of app_hnd; false when the file cannot be read now.
-bool readAppHnd(const QString& path, QString& field)
-{
-    QByteArray bytes;
-    if (readFileContents(path, bytes, 4096) != 0)
-        return false;
-    QuotedFieldReader reader(bytes);
-    field = reader.next();
-    return true;
 }
 
 } // namespace
@@ -611,10 +601,10 @@ void OmMenu::Timer1_Timer()
     const QString path = m_context.installDir.file(Marker::AppHnd);
     if (!QFileInfo::exists(path))
         return;
-    QString field;
-    if (!readAppHnd(path, field))
+    TaskRef task;
+    if (!readAppHnd(path, task))
         return; // try again at the next tick
-    m_shared.AppTask[1] = TaskRef::fromField(field);
+    m_shared.AppTask[1] = task;
     m_subTaskSeen = 1;
     setTimerInterval(m_timer1, 0);
     setTimerInterval(m_timer2, 10);
