@@ -200,7 +200,6 @@ OmGaiyou::OmGaiyou(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("omgaiyou"));
     setWindowTitle(QStringLiteral("[建物概要]"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(designFont(Fonts::Gothic, 9));
     buildWidgets();
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &OmGaiyou::focusWindowChanged);
@@ -330,6 +329,23 @@ void OmGaiyou::Form_Load()
     show();
     setTopmost(this, true);
     move(centred);
+    // Shown, the window becomes the active one: that reads the file and opens
+    // field 1 for editing.
+    activateWindow();
+}
+
+void OmGaiyou::setVisible(bool visible)
+{
+    const bool again = visible && isVisible();
+    QWidget::setVisible(visible);
+    // Shown again while open (from the main window): it becomes the active window
+    // again, which re-reads the file.
+    if (again) {
+        if (isMinimized())
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+    }
 }
 
 void OmGaiyou::Form_Activate()

@@ -46,6 +46,9 @@ public:
     int currentField() const { return m_field; }
     int currentRemarkLine() const { return m_remarkLine; }
 
+    // Showing the window while it is open makes it the active window again.
+    void setVisible(bool visible) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

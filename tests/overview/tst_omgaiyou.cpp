@@ -67,7 +67,6 @@ public:
     [[nodiscard]] bool open()
     {
         window = new OmGaiyou(t.context, nullptr);
-        window->activateWindow();
         return QTest::qWaitForWindowActive(window);
     }
     // Activates another top-level window of the program, then the overview again.
@@ -618,6 +617,18 @@ void TestOmGaiyou::activationRereads()
     o.storeRecords({{5, "Changed"}});
     QVERIFY(o.reactivate());
     QCOMPARE(o.field(5)->text(), QStringLiteral("Changed"));
+
+    // The main window shows the open window again while it is itself active.
+    o.storeRecords({{5, "Again"}});
+    QWidget main;
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    o.window->show();
+    o.window->raise();
+    QVERIFY(QTest::qWaitForWindowActive(o.window));
+    QCOMPARE(o.field(5)->text(), QStringLiteral("Again"));
+    QCOMPARE(o.editedLabel(), QStringLiteral("Label1_1"));
 }
 
 void TestOmGaiyou::ownMessageBoxDoesNotReread()
