@@ -781,7 +781,7 @@ void OmMenu::SSCommand1_Click()
 {
     if (!m_omgaiyou)
         m_omgaiyou = new OmGaiyou(m_context, this);
-    // The window makes itself topmost without taking the focus.
+    // Showing the window again makes it active, which re-reads the overview.
     m_omgaiyou->show();
     m_omgaiyou->raise();
 }
