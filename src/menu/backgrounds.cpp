@@ -4,8 +4,6 @@
 #include "common/quotedfields.h"
 #include "common/twips.h"
 
-#include <cmath>
-
 namespace lc {
 
 BackgroundKind backgroundKind(int number)
@@ -64,9 +62,8 @@ QPoint picturePositionTwips(int number, Applied applied)
 QSize enlargedSize(QSize naturalPx)
 {
     // The size is enlarged in twips, as the window measures it, then shown in pixels.
-    const double w = std::floor(twips::fromPx(naturalPx.width()) * Background::Enlargement);
-    const double h = std::floor(twips::fromPx(naturalPx.height()) * Background::Enlargement);
-    return twips::size(w, h);
+    return twips::size(twips::fromPx(naturalPx.width()) * Background::Enlargement,
+                       twips::fromPx(naturalPx.height()) * Background::Enlargement);
 }
 
 std::optional<quint32> parseColourText(const QString& text)

@@ -163,7 +163,7 @@ void MenuPictures::seasonalStep()
 
     if (pictures.isEmpty()) {
         for (PictureBox* box : m_controls.Picture1) {
-            if (box && box->isVisible())
+            if (box && !box->isHidden())
                 box->hide();
         }
         return;
@@ -251,7 +251,7 @@ void MenuPictures::showBackground(int number, const QPixmap& picture, Applied ap
         break;
     }
     // The overlay stands directly in front of the background, below the other controls.
-    if (image4->isVisible())
+    if (!image4->isHidden())
         image3->stackUnder(image4);
 }
 
@@ -333,7 +333,7 @@ void MenuPictures::openPicker()
 
 void MenuPictures::Image5_Click(int n)
 {
-    if (m_controls.Image3->isVisible() && m_shared.BackImageNo == n)
+    if (!m_controls.Image3->isHidden() && m_shared.BackImageNo == n)
         return;
     // The picture is read first, so one that cannot be shown leaves the
     // background as it was.
@@ -354,9 +354,9 @@ void MenuPictures::Image5_Click(int n)
 
 void MenuPictures::Label2_Click(int index)
 {
-    if (m_controls.Image3->isVisible())
+    if (!m_controls.Image3->isHidden())
         m_controls.Image3->hide();
-    if (m_controls.Image4->isVisible())
+    if (!m_controls.Image4->isHidden())
         m_controls.Image4->hide();
     setWindowColour(bgrFromColor(m_Label2[index]->backColor()));
 }
@@ -416,7 +416,7 @@ void MenuPictures::chooseOwnPicture()
 
 void MenuPictures::storeChoice()
 {
-    const bool pictureShown = m_controls.Image3->isVisible() || m_controls.Image4->isVisible();
+    const bool pictureShown = !m_controls.Image3->isHidden() || !m_controls.Image4->isHidden();
     const BackImgRecord saved{m_shared.SavedImageNo, m_shared.SavedImageText};
     const std::optional<BackImgRecord> record =
         backgroundToStore(m_shared.BackImageNo, m_shared.BackImageText, pictureShown,

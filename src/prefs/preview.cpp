@@ -92,6 +92,8 @@ void PreView::createControls()
     m_Dir1->setItemsExpandable(false);
     m_Dir1->setIndentation(10);
     m_Dir1->setUniformRowHeights(true);
+    // The open folders are always expanded: no branch arrows.
+    m_Dir1->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
 
     m_File1 = new QListWidget(this);
     m_File1->setObjectName(QStringLiteral("File1"));

@@ -3,6 +3,7 @@
 #include "common/twips.h"
 #include "pictureart.h"
 
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -110,15 +111,15 @@ QPixmap overlay()
     return pm;
 }
 
-QPixmap thumbnail(int number)
+QImage paintThumbnail(int number)
 {
     const QSize size = twips::size(1095, 735);
     const QImage full = art::background(number);
-    QPixmap pm(size);
-    pm.fill(Qt::black);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
     if (full.isNull())
-        return pm;
-    QPainter p(&pm);
+        return image;
+    QPainter p(&image);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     // The picture as the window shows it, kept in proportion.
     const QSize fitted = full.size().scaled(size, Qt::KeepAspectRatio);
@@ -126,7 +127,17 @@ QPixmap thumbnail(int number)
     p.drawImage(target, full.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
-    return pm;
+    return image;
+}
+
+QPixmap thumbnail(int number)
+{
+    // Painting a background takes a moment; each thumbnail is painted once.
+    static QHash<int, QImage> painted;
+    auto it = painted.find(number);
+    if (it == painted.end())
+        it = painted.insert(number, paintThumbnail(number));
+    return QPixmap::fromImage(*it);
 }
 
 } // namespace
