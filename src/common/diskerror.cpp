@@ -41,7 +41,8 @@ int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive,
     switch (errorNumber) {
     case FileError::BadFileNameOrNumber:
     case FileError::DiskNotReady:
-        text = QStringLiteral("ディスクを（") + driveName + QStringLiteral("）ドライブに入れてドアを閉じて下さい。");
+        text = QStringLiteral("ディスクを（") + driveName +
+               QStringLiteral("）ドライブに入れてドアを閉じて下さい。");
         boxStyle = Msg::RetryCancel + Msg::Exclamation; // 53
         break;
     case FileError::FileNotFound:

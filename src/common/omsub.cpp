@@ -86,7 +86,8 @@ void LoadDrivePaths(AppContext& context)
         bool found = false;
         if (paths::isFullPath(slot[k], style)) {
             for (;;) {
-                const int err = context.platform ? context.platform->checkDirectory(slot[k]) : FileError::None;
+                const int err =
+                    context.platform ? context.platform->checkDirectory(slot[k]) : FileError::None;
                 if (err == FileError::None) {
                     found = true;
                 } else if (err == FileError::DiskNotReady) {

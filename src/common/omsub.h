@@ -12,8 +12,9 @@ struct AppContext;
 // path k.
 namespace SettingsFiles {
 inline const QString Own = QStringLiteral("WOMSET");
-inline const QStringList Copies = {QStringLiteral("WKVSET"), QStringLiteral("WKPSET"), QStringLiteral("WMLSET"),
-                                   QStringLiteral("WPVSET"), QStringLiteral("WZDSET")};
+inline const QStringList Copies = {QStringLiteral("WKVSET"), QStringLiteral("WKPSET"),
+                                   QStringLiteral("WMLSET"), QStringLiteral("WPVSET"),
+                                   QStringLiteral("WZDSET")};
 constexpr int RecordLength = 128;
 } // namespace SettingsFiles
 

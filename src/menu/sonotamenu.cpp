@@ -126,7 +126,8 @@ SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
         panel->setObjectName(QStringLiteral("Panel3D2_%1").arg(i));
         const int column = i / 8;
         const int row = i % 8;
-        panel->setGeometry(twips::rect(column == 0 ? 360 : 2430, 1230 + 405 * row, PanelWidth, PanelHeight));
+        panel->setGeometry(
+            twips::rect(column == 0 ? 360 : 2430, 1230 + 405 * row, PanelWidth, PanelHeight));
         panel->setFont(panelFont);
         m_panels[i] = panel;
         showNormalLook(i);
@@ -223,7 +224,8 @@ void SonotaMenu::showHighlight(int index)
 
 void SonotaMenu::removeHighlight()
 {
-    if (m_highlighted >= 0 && m_highlighted < PanelCount && !trimBlanks(m_panels[m_highlighted]->caption()).isEmpty())
+    if (m_highlighted >= 0 && m_highlighted < PanelCount &&
+        !trimBlanks(m_panels[m_highlighted]->caption()).isEmpty())
         showNormalLook(m_highlighted);
 }
 
@@ -305,10 +307,11 @@ void SonotaMenu::startTool(int index)
         return;
     }
     const Tool& tool = tools()[index];
-    const StartResult started = m_context.platform
-                                    ? m_context.platform->startProgram(m_context.installDir.file(tool.program),
-                                                                       m_context.installDir.path())
-                                    : StartResult{0, FileError::DeviceUnavailable};
+    const StartResult started =
+        m_context.platform
+            ? m_context.platform->startProgram(m_context.installDir.file(tool.program),
+                                               m_context.installDir.path())
+            : StartResult{0, FileError::DeviceUnavailable};
     if (started.taskId == 0) {
         // Nothing runs: the window stays open as before, with its "sub".
         QString text = QStringLiteral("「%1」を起動できませんでした。").arg(tool.program);
@@ -332,7 +335,8 @@ void SonotaMenu::returnToMainMenu()
         if (markers.exists(Marker::Menu)) {
             // A stale "sub" beside "menu" would stop the next opening of this window.
             markers.remove(Marker::Sub);
-        } else if (const int err = markers.rename(Marker::Sub, Marker::Menu); err != FileError::None) {
+        } else if (const int err = markers.rename(Marker::Sub, Marker::Menu);
+                   err != FileError::None) {
             report(describeRenameFailure(Marker::Sub, Marker::Menu, err));
             placeWindow(true);
             return;
@@ -385,8 +389,9 @@ void SonotaMenu::closeEvent(QCloseEvent* event)
         m_returning = true;
         const Markers markers(m_context.installDir);
         if (markers.exists(Marker::Sub)) {
-            const int err = markers.exists(Marker::Menu) ? markers.remove(Marker::Sub)
-                                                         : markers.rename(Marker::Sub, Marker::Menu);
+            const int err = markers.exists(Marker::Menu)
+                                ? markers.remove(Marker::Sub)
+                                : markers.rename(Marker::Sub, Marker::Menu);
             if (err != FileError::None)
                 report(describeRenameFailure(Marker::Sub, Marker::Menu, err));
         }

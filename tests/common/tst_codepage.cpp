@@ -43,7 +43,8 @@ void TestCodePage::bytes_data()
     QTest::newRow("ascii") << QStringLiteral("om") << QByteArray("om");
     QTest::newRow("unrepresentable") << QStringLiteral("a😀b") << QByteArray("a?b");
     // Windows paths keep their separators and tilde as single bytes.
-    QTest::newRow("backslash and tilde") << QStringLiteral("C:\\PROGRA~1\\") << QByteArray("C:\\PROGRA~1\\");
+    QTest::newRow("backslash and tilde")
+        << QStringLiteral("C:\\PROGRA~1\\") << QByteArray("C:\\PROGRA~1\\");
     QTest::newRow("double-byte with 0x5C trail") << QStringLiteral("表") << QByteArray("\x95\x5C");
 }
 
@@ -57,11 +58,13 @@ void TestCodePage::bytes()
 void TestCodePage::roundTrip_data()
 {
     QTest::addColumn<QString>("text");
-    for (const char* t : {"Mabora for Windows MAIN MENU", "    ＭＡＩＮ ＭＥＮＵ", " ＫＯＲＶＡＮSystem ", "その他のSystem ",
-                          "ディスクエラ－", "ファイルはすでにォ－プンされています。", "内部ディスク　エラ－が発生しました。",
-                          "ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ", "Data用のﾄﾞﾗｲﾌﾞ", "吸上用のﾄﾞﾗｲﾌﾞ", "㎡～－", "　ＲＣ TEXT変換　",
-                          "新しいフォルダ(2)", "om", "default.wav", "C:\\Mabora\\髙橋建設～第２期", "ｶﾌﾞｼｷｶﾞｲｼｬ",
-                          "ディスクを（A）ドライブに入れてドアを閉じて下さい。", "指定されたパスが存在しません。"})
+    for (const char* t :
+         {"Mabora for Windows MAIN MENU", "    ＭＡＩＮ ＭＥＮＵ", " ＫＯＲＶＡＮSystem ",
+          "その他のSystem ", "ディスクエラ－", "ファイルはすでにォ－プンされています。",
+          "内部ディスク　エラ－が発生しました。", "ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ", "Data用のﾄﾞﾗｲﾌﾞ",
+          "吸上用のﾄﾞﾗｲﾌﾞ", "㎡～－", "　ＲＣ TEXT変換　", "新しいフォルダ(2)", "om", "default.wav",
+          "C:\\Mabora\\髙橋建設～第２期", "ｶﾌﾞｼｷｶﾞｲｼｬ",
+          "ディスクを（A）ドライブに入れてドアを閉じて下さい。", "指定されたパスが存在しません。"})
         QTest::newRow(t) << QString::fromUtf8(t);
 }
 
@@ -69,7 +72,9 @@ void TestCodePage::roundTrip()
 {
     QFETCH(QString, text);
     QCOMPARE(fromCodePage(toCodePage(text)), text);
-    QCOMPARE(CodePageConv(CodePageConv(text, CodePageDirection::ToBytes), CodePageDirection::FromBytes), text);
+    QCOMPARE(
+        CodePageConv(CodePageConv(text, CodePageDirection::ToBytes), CodePageDirection::FromBytes),
+        text);
 }
 
 void TestCodePage::byteHelpers_data()
@@ -93,7 +98,8 @@ void TestCodePage::byteHelpers_data()
     QTest::newRow("right beyond start") << "right" << ab << 9 << 0 << ab;
     // Half-width katakana take one byte each.
     QTest::newRow("left half-width kana") << "left" << QStringLiteral("ﾏｽﾀｰ用") << 4 << 0 << "ﾏｽﾀｰ";
-    QTest::newRow("mid after half-width kana") << "mid" << QStringLiteral("ﾏｽﾀｰ用の") << 5 << 2 << "用";
+    QTest::newRow("mid after half-width kana")
+        << "mid" << QStringLiteral("ﾏｽﾀｰ用の") << 5 << 2 << "用";
 }
 
 void TestCodePage::byteHelpers()
@@ -136,12 +142,18 @@ void TestCodePage::byteMidSet_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("number into item") << "00 X" << 1 << 2 << "07" << "07 X";
-    QTest::newRow("source longer than count") << "00 X" << 1 << 2 << "123" << "12 X";
-    QTest::newRow("target shorter") << "ab" << 2 << 5 << "xyz" << "ax";
-    QTest::newRow("source shorter") << "abcd" << 1 << 3 << "z" << "zbcd";
-    QTest::newRow("double-byte source") << "0000 X" << 1 << 4 << QStringLiteral("建物") << QStringLiteral("建物 X");
-    QTest::newRow("start in the middle") << "abcdef" << 3 << 2 << "XY" << "abXYef";
+    QTest::newRow("number into item") << "00 X" << 1 << 2 << "07"
+                                      << "07 X";
+    QTest::newRow("source longer than count") << "00 X" << 1 << 2 << "123"
+                                              << "12 X";
+    QTest::newRow("target shorter") << "ab" << 2 << 5 << "xyz"
+                                    << "ax";
+    QTest::newRow("source shorter") << "abcd" << 1 << 3 << "z"
+                                    << "zbcd";
+    QTest::newRow("double-byte source")
+        << "0000 X" << 1 << 4 << QStringLiteral("建物") << QStringLiteral("建物 X");
+    QTest::newRow("start in the middle") << "abcdef" << 3 << 2 << "XY"
+                                         << "abXYef";
 }
 
 void TestCodePage::byteMidSet()
@@ -167,11 +179,12 @@ void TestCodePage::fixedFieldCutsWholeCharacters_data()
     QTest::newRow("double-byte boundary") << "a建物" << 4 << (toCodePage(u"a建") + ' ');
     QTest::newRow("exact") << "建物" << 4 << toCodePage(u"建物");
     // A path whose 128th byte would be the first half of a double-byte character.
-    QTest::newRow("128th byte a lead byte") << (QString(127, u'a') + QStringLiteral("建物")) << 128
-                                            << (QByteArray(127, 'a') + ' ');
+    QTest::newRow("128th byte a lead byte")
+        << (QString(127, u'a') + QStringLiteral("建物")) << 128 << (QByteArray(127, 'a') + ' ');
     QTest::newRow("128 bytes exactly") << (QString(126, u'a') + QStringLiteral("建物")) << 128
                                        << (QByteArray(126, 'a') + toCodePage(u"建"));
-    QTest::newRow("half-width kana fill") << QString(130, QChar(0xFF71)) << 128 << QByteArray(128, '\xB1');
+    QTest::newRow("half-width kana fill")
+        << QString(130, QChar(0xFF71)) << 128 << QByteArray(128, '\xB1');
 }
 
 void TestCodePage::fixedFieldCutsWholeCharacters()
@@ -211,7 +224,8 @@ void TestCodePage::recordFileSaveKeepsOldOnFailure()
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     f.setText(1, 0, 4, QStringLiteral("new"));
     const int err = f.save();
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (err == 0)
         QSKIP("the directory stays writable (running as root)");
     QCOMPARE(err, 75);
@@ -230,7 +244,8 @@ void TestCodePage::quotedFields_data()
                                         << QStringList{"1201view", "0101abc", "999"};
     QTest::newRow("blanks around plain") << QByteArray("  42 , x \r\n") << QStringList{"42", "x"};
     QTest::newRow("no final line end") << QByteArray("7") << QStringList{"7"};
-    QTest::newRow("code page") << (QByteArray("\"") + toCodePage(u"㎡～") + "\"") << QStringList{"㎡～"};
+    QTest::newRow("code page") << (QByteArray("\"") + toCodePage(u"㎡～") + "\"")
+                               << QStringList{"㎡～"};
 }
 
 void TestCodePage::quotedFields()

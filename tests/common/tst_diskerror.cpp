@@ -18,7 +18,8 @@ const QString Title = QStringLiteral("ディスクエラ\uFF0D");
 
 QString notReady(const QString& drive)
 {
-    return QStringLiteral("ディスクを\uFF08") + drive + QStringLiteral("\uFF09ドライブに入れてドアを閉じて下さい。");
+    return QStringLiteral("ディスクを\uFF08") + drive +
+           QStringLiteral("\uFF09ドライブに入れてドアを閉じて下さい。");
 }
 
 QString noSuchPath(const QString& path)
@@ -54,18 +55,20 @@ void TestDiskError::messages_data()
     const QString a = QStringLiteral("A:\\");
     const QString d = QStringLiteral("D:\\");
 
-    QTest::newRow("71 lower-case a, retry") << W << 71 << "a:\\zumen" << a << DriveType::Removable << 4
-                                            << notReady(QStringLiteral("A")) << 53;
-    QTest::newRow("71 cancel") << W << 71 << "a" << a << DriveType::Removable << 2 << notReady(QStringLiteral("A"))
-                               << 53;
-    QTest::newRow("52 same as 71") << W << 52 << "d:" << d << DriveType::Fixed << 4 << notReady(QStringLiteral("D"))
-                                   << 53;
+    QTest::newRow("71 lower-case a, retry") << W << 71 << "a:\\zumen" << a << DriveType::Removable
+                                            << 4 << notReady(QStringLiteral("A")) << 53;
+    QTest::newRow("71 cancel") << W << 71 << "a" << a << DriveType::Removable << 2
+                               << notReady(QStringLiteral("A")) << 53;
+    QTest::newRow("52 same as 71")
+        << W << 52 << "d:" << d << DriveType::Fixed << 4 << notReady(QStringLiteral("D")) << 53;
     QTest::newRow("53") << W << 53 << "d:\\x" << d << DriveType::Fixed << 1
                         << QStringLiteral("ファイルが見つかりません。") << 0;
     QTest::newRow("55 small o") << W << 55 << "d" << d << DriveType::Fixed << 1
-                                << QStringLiteral("ファイルはすでに\u30A9\uFF0Dプンされています。") << 0;
-    QTest::newRow("57 ideographic space") << W << 57 << "d" << d << DriveType::Fixed << 4
-                                          << QStringLiteral("内部ディスク\u3000エラ\uFF0Dが発生しました。") << 37;
+                                << QStringLiteral("ファイルはすでに\u30A9\uFF0Dプンされています。")
+                                << 0;
+    QTest::newRow("57 ideographic space")
+        << W << 57 << "d" << d << DriveType::Fixed << 4
+        << QStringLiteral("内部ディスク\u3000エラ\uFF0Dが発生しました。") << 37;
     QTest::newRow("61 yes") << W << 61 << "d" << d << DriveType::Remote << 6
                             << QStringLiteral("ディスクが一杯です。処理を続けますか？") << 51;
     QTest::newRow("61 no") << W << 61 << "d" << d << DriveType::Remote << 7
@@ -74,17 +77,19 @@ void TestDiskError::messages_data()
                         << QStringLiteral("ファイル名が正しくありません。") << 0;
     QTest::newRow("68 stop") << W << 68 << "d" << d << DriveType::Fixed << 1
                              << QStringLiteral("デバイスが準備されていません。") << 16;
-    QTest::newRow("76 whole path upper case") << W << 76 << "d:\\genba\\data" << d << DriveType::Fixed << 1
-                                              << noSuchPath(QStringLiteral("D:\\GENBA\\DATA")) << 0;
+    QTest::newRow("76 whole path upper case")
+        << W << 76 << "d:\\genba\\data" << d << DriveType::Fixed << 1
+        << noSuchPath(QStringLiteral("D:\\GENBA\\DATA")) << 0;
     QTest::newRow("75 like 76") << W << 75 << "d:\\a" << d << DriveType::Remote << 1
                                 << noSuchPath(QStringLiteral("D:\\A")) << 0;
 
     // POSIX: the mount point stands for the drive, paths keep their case.
-    QTest::newRow("posix 71 names the mount point")
-        << P << 71 << "/media/usb/Zumen" << "/media/usb" << DriveType::Removable << 4
-        << notReady(QStringLiteral("/media/usb")) << 53;
-    QTest::newRow("posix 76 keeps the case") << P << 76 << "/home/Taro/Data" << "/" << DriveType::Fixed << 1
-                                             << noSuchPath(QStringLiteral("/home/Taro/Data")) << 0;
+    QTest::newRow("posix 71 names the mount point") << P << 71 << "/media/usb/Zumen"
+                                                    << "/media/usb" << DriveType::Removable << 4
+                                                    << notReady(QStringLiteral("/media/usb")) << 53;
+    QTest::newRow("posix 76 keeps the case")
+        << P << 76 << "/home/Taro/Data"
+        << "/" << DriveType::Fixed << 1 << noSuchPath(QStringLiteral("/home/Taro/Data")) << 0;
 }
 
 void TestDiskError::messages()
@@ -142,7 +147,8 @@ void TestDiskError::noMessage()
     QFETCH(int, result);
 
     TestContext tc;
-    tc.platform.roots = {QStringLiteral("/"), QStringLiteral("/e"), QStringLiteral("E:\\"), QStringLiteral("C:\\")};
+    tc.platform.roots = {QStringLiteral("/"), QStringLiteral("/e"), QStringLiteral("E:\\"),
+                         QStringLiteral("C:\\")};
     for (const QString& root : tc.platform.roots)
         tc.platform.driveTypes[root] = type;
     QCOMPARE(DiskErrorMessage(tc.context, error, drive, style), result);

@@ -17,8 +17,9 @@ Q_DECLARE_METATYPE(lc::PathStyle)
 
 namespace {
 
-const QStringList AllFiles = {QStringLiteral("WOMSET"), QStringLiteral("WKVSET"), QStringLiteral("WKPSET"),
-                              QStringLiteral("WMLSET"), QStringLiteral("WPVSET"), QStringLiteral("WZDSET")};
+const QStringList AllFiles = {QStringLiteral("WOMSET"), QStringLiteral("WKVSET"),
+                              QStringLiteral("WKPSET"), QStringLiteral("WMLSET"),
+                              QStringLiteral("WPVSET"), QStringLiteral("WZDSET")};
 
 QByteArray records(const QStringList& texts)
 {
@@ -112,7 +113,8 @@ void TestDrivePaths::firstStart()
     QCOMPARE(expected.size(), 384);
     in.verifyAllFiles(expected);
     QVERIFY(in.tc.messages.shown.isEmpty());
-    QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(in.install()).canonicalFilePath());
+    QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+             QFileInfo(in.install()).canonicalFilePath());
 }
 
 void TestDrivePaths::readingRule_data()
@@ -120,12 +122,16 @@ void TestDrivePaths::readingRule_data()
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QString>("expected"); // relative to the work folder; "/" for the root
 
-    QTest::newRow("trailing separator and blanks") << QByteArray("  {work}/master/   ") << "{work}/master";
-    QTest::newRow("only one separator removed") << QByteArray("{work}/master//") << "{work}/master/";
+    QTest::newRow("trailing separator and blanks")
+        << QByteArray("  {work}/master/   ") << "{work}/master";
+    QTest::newRow("only one separator removed")
+        << QByteArray("{work}/master//") << "{work}/master/";
     QTest::newRow("root stays the root") << QByteArray("/") << "/";
-    QTest::newRow("NUL padding") << (QByteArray("{work}/import") + QByteArray(40, '\0')) << "{work}/import";
-    QTest::newRow("double-byte folder") << (QByteArray("{work}/") + toCodePage(u"現場～データ") + '/')
-                                        << QStringLiteral("{work}/現場～データ");
+    QTest::newRow("NUL padding") << (QByteArray("{work}/import") + QByteArray(40, '\0'))
+                                 << "{work}/import";
+    QTest::newRow("double-byte folder")
+        << (QByteArray("{work}/") + toCodePage(u"現場～データ") + '/')
+        << QStringLiteral("{work}/現場～データ");
 }
 
 void TestDrivePaths::readingRule()
@@ -137,7 +143,8 @@ void TestDrivePaths::readingRule()
     record.replace("{work}", work);
     expected.replace(QStringLiteral("{work}"), in.tc.path(QStringLiteral("work")));
     QVERIFY(record.size() <= 128);
-    const QByteArray file = record + QByteArray(128 - record.size(), ' ') + records({in.data, in.import});
+    const QByteArray file =
+        record + QByteArray(128 - record.size(), ' ') + records({in.data, in.import});
     in.tc.writeFile(QStringLiteral("WOMSET"), file);
 
     in.load();
@@ -178,7 +185,8 @@ void TestDrivePaths::twoRecordFile()
 void TestDrivePaths::twoRecordFileWithReplacedSlot()
 {
     Install in;
-    in.tc.writeFile(QStringLiteral("WOMSET"), records({in.tc.path(QStringLiteral("gone")), in.data}));
+    in.tc.writeFile(QStringLiteral("WOMSET"),
+                    records({in.tc.path(QStringLiteral("gone")), in.data}));
     in.load();
     in.verifyAllFiles(records({in.install(), in.data, in.install()}));
 }
@@ -270,7 +278,8 @@ void TestDrivePaths::diskNotReadyRetryThenCancel()
     QCOMPARE(checks, 2);
     QCOMPARE(in.tc.messages.shown.size(), 2);
     for (const auto& box : in.tc.messages.shown) {
-        QCOMPARE(box.text, QStringLiteral("ディスクを（/media/usb）ドライブに入れてドアを閉じて下さい。"));
+        QCOMPARE(box.text,
+                 QStringLiteral("ディスクを（/media/usb）ドライブに入れてドアを閉じて下さい。"));
         QCOMPARE(box.style, 53);
     }
     QCOMPARE(in.slot(2), in.install());
@@ -322,7 +331,8 @@ void TestDrivePaths::otherLookupErrorsReplaceSilently()
             return error;
         return QFileInfo(path).isDir() ? 0 : int(FileError::PathNotFound);
     };
-    in.tc.writeFile(QStringLiteral("WOMSET"), records({in.master, in.data, QStringLiteral("/mnt/x/in")}));
+    in.tc.writeFile(QStringLiteral("WOMSET"),
+                    records({in.master, in.data, QStringLiteral("/mnt/x/in")}));
     in.load();
     QVERIFY(in.tc.messages.shown.isEmpty());
     QCOMPARE(in.slot(3), in.install());
@@ -338,7 +348,8 @@ void TestDrivePaths::saveFailureShownOnce()
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(in.slot(k), in.install());
     QCOMPARE(in.tc.messages.shown.size(), 1);
-    QCOMPARE(in.tc.messages.shown.first().text, in.install() + QStringLiteral("\n\n指定されたパスが存在しません。"));
+    QCOMPARE(in.tc.messages.shown.first().text,
+             in.install() + QStringLiteral("\n\n指定されたパスが存在しません。"));
     // The other files are written all the same.
     const QByteArray expected = records({in.install(), in.install(), in.install()});
     for (const QString& name : AllFiles) {
@@ -384,7 +395,8 @@ void TestDrivePaths::damagedFilesEndInUsablePaths()
         in.tc.context.drivePath = DrivePaths{};
         QByteArray bytes(length, '\0');
         for (int i = 0; i < length; ++i)
-            bytes[i] = length % 2 ? char(rng.bounded(256)) : alphabet.at(rng.bounded(alphabet.size()));
+            bytes[i] =
+                length % 2 ? char(rng.bounded(256)) : alphabet.at(rng.bounded(alphabet.size()));
         in.tc.writeFile(QStringLiteral("WOMSET"), bytes);
         in.load();
         for (int k = 1; k <= 3; ++k) {
@@ -414,14 +426,30 @@ void TestDrivePaths::pathRules_data()
 
     const auto W = PathStyle::Windows;
     const auto P = PathStyle::Posix;
-    QTest::newRow("windows root becomes the bare drive") << W << "C:\\" << "C:" << "C:\\";
-    QTest::newRow("windows folder") << W << "D:\\Mabora\\data\\" << "D:\\Mabora\\data" << "D:\\Mabora\\data\\";
-    QTest::newRow("windows one backslash only") << W << "D:\\x\\\\" << "D:\\x\\" << "D:\\x\\\\";
-    QTest::newRow("windows slash is no separator") << W << "D:/x/" << "D:/x/" << "D:/x/\\";
-    QTest::newRow("posix root stays") << P << "/" << "/" << "/";
-    QTest::newRow("posix folder") << P << "/srv/mabora/" << "/srv/mabora" << "/srv/mabora/";
-    QTest::newRow("posix double slash") << P << "//" << "/" << "//";
-    QTest::newRow("posix backslash is a character") << P << "/a\\" << "/a\\" << "/a\\/";
+    QTest::newRow("windows root becomes the bare drive") << W << "C:\\"
+                                                         << "C:"
+                                                         << "C:\\";
+    QTest::newRow("windows folder") << W << "D:\\Mabora\\data\\"
+                                    << "D:\\Mabora\\data"
+                                    << "D:\\Mabora\\data\\";
+    QTest::newRow("windows one backslash only") << W << "D:\\x\\\\"
+                                                << "D:\\x\\"
+                                                << "D:\\x\\\\";
+    QTest::newRow("windows slash is no separator") << W << "D:/x/"
+                                                   << "D:/x/"
+                                                   << "D:/x/\\";
+    QTest::newRow("posix root stays") << P << "/"
+                                      << "/"
+                                      << "/";
+    QTest::newRow("posix folder") << P << "/srv/mabora/"
+                                  << "/srv/mabora"
+                                  << "/srv/mabora/";
+    QTest::newRow("posix double slash") << P << "//"
+                                        << "/"
+                                        << "//";
+    QTest::newRow("posix backslash is a character") << P << "/a\\"
+                                                    << "/a\\"
+                                                    << "/a\\/";
 }
 
 void TestDrivePaths::pathRules()

@@ -46,7 +46,9 @@ void TestFileErrorPosix::systemCodes()
     QFETCH(int, code);
     QFETCH(bool, path);
     QFETCH(int, number);
-    QCOMPARE(FileError::fromSystemCode(code, path ? FileError::Target::Path : FileError::Target::File), number);
+    QCOMPARE(
+        FileError::fromSystemCode(code, path ? FileError::Target::Path : FileError::Target::File),
+        number);
 }
 
 void TestFileErrorPosix::realFailures()

@@ -16,7 +16,8 @@ qint16 keyCode(QChar c)
 }
 
 // What a numeric box does when it receives the focus.
-void focusBox(NumEditState& s, const QString& boxText, int intDigits, int decDigits, int signAllowance)
+void focusBox(NumEditState& s, const QString& boxText, int intDigits, int decDigits,
+              int signAllowance)
 {
     s.text = boxText;
     s.focusText = boxText;
@@ -73,39 +74,60 @@ void TestInputHelpers::numKeyFilter_data()
     QTest::addColumn<bool>("firstKey");
 
     // A year box: four digits, no point, no sign.
-    QTest::newRow("year: first digit replaces") << "2023" << 4 << 0 << 0 << "2" << "2" << false;
-    QTest::newRow("year: four digits") << "2023" << 4 << 0 << 0 << "2024" << "2024" << false;
-    QTest::newRow("year: fifth digit ignored") << "2023" << 4 << 0 << 0 << "20245" << "2024" << false;
-    QTest::newRow("year: point and minus ignored") << "2023" << 4 << 0 << 0 << "2024.-" << "2024" << false;
-    QTest::newRow("year: backspace restores") << "2023" << 4 << 0 << 0 << "2024\b" << "2023" << true;
-    QTest::newRow("year: backspace then digit replaces") << "2023" << 4 << 0 << 0 << "20\b7" << "7" << false;
+    QTest::newRow("year: first digit replaces") << "2023" << 4 << 0 << 0 << "2"
+                                                << "2" << false;
+    QTest::newRow("year: four digits") << "2023" << 4 << 0 << 0 << "2024"
+                                       << "2024" << false;
+    QTest::newRow("year: fifth digit ignored") << "2023" << 4 << 0 << 0 << "20245"
+                                               << "2024" << false;
+    QTest::newRow("year: point and minus ignored") << "2023" << 4 << 0 << 0 << "2024.-"
+                                                   << "2024" << false;
+    QTest::newRow("year: backspace restores") << "2023" << 4 << 0 << 0 << "2024\b"
+                                              << "2023" << true;
+    QTest::newRow("year: backspace then digit replaces") << "2023" << 4 << 0 << 0 << "20\b7"
+                                                         << "7" << false;
     QTest::newRow("year: point first is ignored and keeps the value")
-        << "2023" << 4 << 0 << 0 << "." << "2023" << true;
+        << "2023" << 4 << 0 << 0 << "."
+        << "2023" << true;
 
     // An area box: six digits and three decimals.
-    QTest::newRow("area: six digits, no seventh") << "" << 6 << 3 << 0 << "1234567" << "123456" << false;
-    QTest::newRow("area: point after six digits") << "" << 6 << 3 << 0 << "123456." << "123456." << false;
-    QTest::newRow("area: three decimals, fourth ignored")
-        << "" << 6 << 3 << 0 << "123456.7891" << "123456.789" << false;
-    QTest::newRow("area: second point ignored") << "" << 6 << 3 << 0 << "1.2.3" << "1.23" << false;
-    QTest::newRow("area: point first") << "99.5" << 6 << 3 << 0 << ".25" << ".25" << false;
-    QTest::newRow("area: point on a blank box") << "  " << 6 << 3 << 0 << "<." << "." << false;
+    QTest::newRow("area: six digits, no seventh") << "" << 6 << 3 << 0 << "1234567"
+                                                  << "123456" << false;
+    QTest::newRow("area: point after six digits") << "" << 6 << 3 << 0 << "123456."
+                                                  << "123456." << false;
+    QTest::newRow("area: three decimals, fourth ignored") << "" << 6 << 3 << 0 << "123456.7891"
+                                                          << "123456.789" << false;
+    QTest::newRow("area: second point ignored") << "" << 6 << 3 << 0 << "1.2.3"
+                                                << "1.23" << false;
+    QTest::newRow("area: point first") << "99.5" << 6 << 3 << 0 << ".25"
+                                       << ".25" << false;
+    QTest::newRow("area: point on a blank box") << "  " << 6 << 3 << 0 << "<."
+                                                << "." << false;
 
     // Left arrow deletes from the end, then brings the old value back.
-    QTest::newRow("left: 12.5 to 12.") << "12.5" << 6 << 3 << 0 << "<" << "12." << false;
-    QTest::newRow("left: 12.5 to 12") << "12.5" << 6 << 3 << 0 << "<<" << "12" << false;
-    QTest::newRow("left: then a digit appends") << "12.5" << 6 << 3 << 0 << "<<3" << "123" << false;
-    QTest::newRow("left: empty box brings the value back")
-        << "77" << 4 << 0 << 0 << "9<<" << "77" << true;
+    QTest::newRow("left: 12.5 to 12.") << "12.5" << 6 << 3 << 0 << "<"
+                                       << "12." << false;
+    QTest::newRow("left: 12.5 to 12") << "12.5" << 6 << 3 << 0 << "<<"
+                                      << "12" << false;
+    QTest::newRow("left: then a digit appends") << "12.5" << 6 << 3 << 0 << "<<3"
+                                                << "123" << false;
+    QTest::newRow("left: empty box brings the value back") << "77" << 4 << 0 << 0 << "9<<"
+                                                           << "77" << true;
     QTest::newRow("left: restored value is replaced by the next digit")
-        << "77" << 4 << 0 << 0 << "9<<5" << "5" << false;
+        << "77" << 4 << 0 << 0 << "9<<5"
+        << "5" << false;
 
     // Minus sign.
-    QTest::newRow("sign: forbidden") << "" << 3 << 0 << 0 << "-12" << "12" << false;
-    QTest::newRow("sign: first character only") << "" << 3 << 0 << 1 << "-12-3" << "-123" << false;
-    QTest::newRow("sign: widens the limit by the allowance") << "" << 3 << 0 << 1 << "-1234" << "-123" << false;
-    QTest::newRow("sign: not after a digit") << "" << 3 << 0 << 1 << "5-" << "5" << false;
-    QTest::newRow("sign: replaces the old value") << "42" << 3 << 0 << 1 << "-" << "-" << false;
+    QTest::newRow("sign: forbidden") << "" << 3 << 0 << 0 << "-12"
+                                     << "12" << false;
+    QTest::newRow("sign: first character only") << "" << 3 << 0 << 1 << "-12-3"
+                                                << "-123" << false;
+    QTest::newRow("sign: widens the limit by the allowance") << "" << 3 << 0 << 1 << "-1234"
+                                                             << "-123" << false;
+    QTest::newRow("sign: not after a digit") << "" << 3 << 0 << 1 << "5-"
+                                             << "5" << false;
+    QTest::newRow("sign: replaces the old value") << "42" << 3 << 0 << 1 << "-"
+                                                  << "-" << false;
 }
 
 void TestInputHelpers::numKeyFilter()

@@ -19,9 +19,9 @@ using lc::test::TestContext;
 namespace {
 
 const QStringList Tools = {"trevik21.exe", "halvex21.exe", "saldun21.exe", "brisko21.exe"};
-const QStringList ToolCaptions = {QStringLiteral("\u3000統\u3000合"), QStringLiteral("\u3000DXF変換(RC→ DXF)"),
-                                  QStringLiteral("\u3000DXF変換(DXF→ RC)"),
-                                  QStringLiteral("\u3000ＲＣ TEXT変換\u3000")};
+const QStringList ToolCaptions = {
+    QStringLiteral("\u3000統\u3000合"), QStringLiteral("\u3000DXF変換(RC→ DXF)"),
+    QStringLiteral("\u3000DXF変換(DXF→ RC)"), QStringLiteral("\u3000ＲＣ TEXT変換\u3000")};
 
 // The other-systems menu as the main window opens it: "menu" already renamed to
 // "sub".
@@ -39,9 +39,11 @@ struct Sub
     }
     ~Sub() { delete window.data(); }
 
-    Panel3D* panel(int i) const { return window->findChild<Panel3D*>(QStringLiteral("Panel3D2_%1").arg(i)); }
-    template <typename T = QWidget>
-    T* child(const QString& name) const
+    Panel3D* panel(int i) const
+    {
+        return window->findChild<Panel3D*>(QStringLiteral("Panel3D2_%1").arg(i));
+    }
+    template <typename T = QWidget> T* child(const QString& name) const
     {
         T* w = window->findChild<T*>(name);
         if (!w)
@@ -56,7 +58,10 @@ struct Sub
         QTest::mouseMove(w, to + QPoint(1, 1));
         QTest::mouseMove(w, to);
     }
-    void click(int i) const { QTest::mouseClick(panel(i), Qt::LeftButton, {}, panel(i)->rect().center()); }
+    void click(int i) const
+    {
+        QTest::mouseClick(panel(i), Qt::LeftButton, {}, panel(i)->rect().center());
+    }
     bool topmost() const { return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
     TestContext t;
@@ -99,7 +104,8 @@ void TestSonotaMenu::captions_data()
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QStringList>("captions"); // panels 0 to 3
     QTest::newRow("none") << QStringList{} << QStringList{"", "", "", ""};
-    QTest::newRow("only brisko21") << QStringList{"brisko21.exe"} << QStringList{"", "", "", ToolCaptions[3]};
+    QTest::newRow("only brisko21")
+        << QStringList{"brisko21.exe"} << QStringList{"", "", "", ToolCaptions[3]};
     QTest::newRow("all four") << Tools << ToolCaptions;
     QTest::newRow("letter case ignored") << QStringList{"HALVEX21.EXE", "Saldun21.Exe"}
                                          << QStringList{"", ToolCaptions[1], ToolCaptions[2], ""};
@@ -221,7 +227,8 @@ void TestSonotaMenu::toolStartFailureRestoresSub()
 void TestSonotaMenu::toolStartWithoutSubIsRefused()
 {
     Sub s;
-    QVERIFY(QDir(s.t.dir()).rename(QStringLiteral("sub"), QStringLiteral("app"))); // another tool runs
+    QVERIFY(
+        QDir(s.t.dir()).rename(QStringLiteral("sub"), QStringLiteral("app"))); // another tool runs
     s.click(2);
     QCOMPARE(s.t.messages.shown.size(), 1);
     QVERIFY(s.t.platform.starts.isEmpty());
