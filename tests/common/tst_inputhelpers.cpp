@@ -40,7 +40,6 @@ private Q_SLOTS:
     void kanaTypingIntoAreaBox();
     void otherKeysPassThrough_data();
     void otherKeysPassThrough();
-    void sharedStateIsOne();
 };
 
 void TestInputHelpers::kanaKeys_data()
@@ -181,16 +180,6 @@ void TestInputHelpers::otherKeysPassThrough()
     QCOMPARE(int(s.key), key);
     QCOMPARE(s.text, QStringLiteral("12"));
     QCOMPARE(s.firstKey, QStringLiteral("1"));
-}
-
-void TestInputHelpers::sharedStateIsOne()
-{
-    NumEditState& shared = numEditState();
-    focusBox(shared, QStringLiteral("5"), 2, 0, 0);
-    shared.key = '7';
-    NumKeyFilter();
-    QCOMPARE(numEditState().text, QStringLiteral("7"));
-    QCOMPARE(&numEditState(), &shared);
 }
 
 QTEST_GUILESS_MAIN(TestInputHelpers)
