@@ -307,8 +307,12 @@ void OmClock::paintFace(qreal devicePixelRatio)
     }
 
     // The dial text in the lower half, shrunk to fit its width.
-    const QString text = m_dialText.left(MaxDialTextChars).trimmed();
-    if (!text.isEmpty() && r >= 6.0) {
+    // A stored text comes padded with blanks; only those are dropped, so that a
+    // text the user indents keeps its place.
+    QString text = m_dialText.left(MaxDialTextChars);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    if (!text.trimmed().isEmpty() && r >= 6.0) {
         QFont font = designFont(Fonts::PGothic, 9);
         font.setPixelSize(std::max(5, int(std::lround(r * 0.24))));
         const double room = dial.rx * 1.25;
