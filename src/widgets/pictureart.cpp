@@ -43,8 +43,8 @@ void blueprintPaper(QPainter& p, QSize size, double step = 12)
 void leftShade(QPainter& p, QSize size, double solid, double fade)
 {
     QLinearGradient g(QPointF(0, 0), QPointF(solid + fade, 0));
-    g.setColorAt(0, rgba(0, 0, 0, 235));
-    g.setColorAt(solid / (solid + fade), rgba(0, 0, 0, 200));
+    g.setColorAt(0, rgba(0, 0, 0, 245));
+    g.setColorAt(solid / (solid + fade), rgba(0, 0, 0, 228));
     g.setColorAt(1, rgba(0, 0, 0, 0));
     p.fillRect(QRectF(0, 0, solid + fade, size.height()), g);
 }
@@ -400,7 +400,7 @@ QImage standardPanorama()
     elevation(p, QRectF(470, 96, 110, 296), rgba(0xd4, 0xe6, 0xff, 210), 12, 4, true);
     water(p, rng, QRectF(0, horizon, size.width(), size.height() - horizon), rgba(0x1c, 0x26, 0x40),
           rgba(0x04, 0x06, 0x0e), rgba(0xff, 0xd0, 0x90));
-    leftShade(p, size, 230, 120);
+    leftShade(p, size, 265, 110);
     fadeEdges(p, size, 30);
     return image;
 }

@@ -5,6 +5,7 @@
 #include "common/messagebox.h"
 #include "common/twips.h"
 #include "menu/backgrounds.h"
+#include "menu/eventtable.h"
 #include "menu/menupictures.h"
 #include "menu/menushared.h"
 #include "prefs/preview.h"
@@ -13,6 +14,7 @@
 #include "widgets/commandbutton.h"
 #include "widgets/panel3d.h"
 #include "widgets/picturebox.h"
+#include "widgets/pictureart.h"
 
 #include <QApplication>
 #include <QDir>
@@ -211,6 +213,7 @@ private Q_SLOTS:
     void fallbackStoresZeroOnClose();
     void closeWhenBackImgCannotBeWritten();
 
+    void builtinPicturesSitWell();
     void randomFilesNeverCrash();
 };
 
@@ -800,6 +803,57 @@ void TestMenuPictures::closeWhenBackImgCannotBeWritten()
 }
 
 // ---------------------------------------------------------------------------
+
+void TestMenuPictures::builtinPicturesSitWell()
+{
+    const QRect window(QPoint(0, 0), twips::size(11880, 8070));
+    const int panelsRight = twips::toPx(330 + 4185);
+    const int cornerTop = twips::toPx(7320);
+    QCOMPARE(art::backgroundNumbers().size(), 32);
+    for (const int n : art::backgroundNumbers()) {
+        const QImage image = art::background(n);
+        QVERIFY2(!image.isNull(), qPrintable(QString::number(n)));
+        QCOMPARE(image.size(), art::backgroundSize(n));
+        switch (backgroundKind(n)) {
+        case BackgroundKind::Stretched:
+            QCOMPARE(image.size(), FullWindow.size());
+            break;
+        case BackgroundKind::Natural: {
+            const QPoint at = picturePositionTwips(n, Applied::AtStartUp);
+            const QRect placed(twips::point(at.x(), at.y()), image.size());
+            QVERIFY2(placed.right() <= window.right() && placed.bottom() < cornerTop, qPrintable(QString::number(n)));
+            // Whatever lies behind the slot panels is dark, so the panels stand on a calm ground.
+            for (int x = 0; x < panelsRight - placed.left() && x < image.width(); ++x) {
+                for (int y = 0; y < image.height(); y += 3) {
+                    const QColor c = image.pixelColor(x, y);
+                    QVERIFY2(std::max({c.red(), c.green(), c.blue()}) < 48,
+                             qPrintable(QStringLiteral("%1 at %2, %3").arg(n).arg(x).arg(y)));
+                }
+            }
+            break;
+        }
+        case BackgroundKind::Enlarged:
+            for (Applied applied : {Applied::AtStartUp, Applied::FromThumbnail}) {
+                const QPoint at = picturePositionTwips(n, applied);
+                const QRect placed(twips::point(at.x(), at.y()), enlargedSize(image.size()));
+                QVERIFY2(placed.left() > panelsRight && placed.right() <= window.right() && placed.top() >= 0 &&
+                             placed.bottom() < cornerTop,
+                         qPrintable(QString::number(n)));
+            }
+            break;
+        default:
+            QFAIL("a built-in picture of another kind");
+        }
+    }
+    // The seasonal pictures, those of the computed weekends among them, fit the boxes.
+    const QStringList names = art::seasonalNames();
+    for (const char* computed : {"view02", "view10", "view11", "view14", "view16"})
+        QVERIFY(names.contains(QString::fromLatin1(computed)));
+    for (const QString& name : names) {
+        QVERIFY(isPlainPictureName(name) && name.size() <= 8);
+        QCOMPARE(art::seasonal(name).size(), twips::size(2565, 495));
+    }
+}
 
 void TestMenuPictures::randomFilesNeverCrash()
 {
