@@ -36,9 +36,11 @@ double nowMs()
 
 bool pixelAt(xcb_connection_t* c, xcb_window_t root, int x, int y, std::uint32_t& rgb)
 {
-    xcb_get_image_reply_t* reply = xcb_get_image_reply(
-        c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, std::int16_t(x), std::int16_t(y), 1, 1, ~0u),
-        nullptr);
+    xcb_get_image_reply_t* reply =
+        xcb_get_image_reply(c,
+                            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, std::int16_t(x),
+                                          std::int16_t(y), 1, 1, ~0u),
+                            nullptr);
     if (!reply)
         return false;
     const int length = xcb_get_image_data_length(reply);
@@ -55,7 +57,8 @@ bool pixelAt(xcb_connection_t* c, xcb_window_t root, int x, int y, std::uint32_t
 int main(int argc, char** argv)
 {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: bench_slidewatch <x> <y> <mid-x> <timeout-ms> <program> [args...]\n");
+        std::fprintf(stderr,
+                     "usage: bench_slidewatch <x> <y> <mid-x> <timeout-ms> <program> [args...]\n");
         return 2;
     }
     const int x = std::atoi(argv[1]);

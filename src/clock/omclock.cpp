@@ -288,7 +288,8 @@ void OmClock::paintFace(qreal devicePixelRatio)
         const double angle = i * 6.0;
         if (i % 5 == 0) {
             const bool quarter = i % 15 == 0;
-            p.setPen(QPen(marking, quarter ? tickWidth * 1.7 : tickWidth, Qt::SolidLine, Qt::FlatCap));
+            p.setPen(
+                QPen(marking, quarter ? tickWidth * 1.7 : tickWidth, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(dial.at(angle, quarter ? 0.72 : 0.79), dial.at(angle, 0.93));
         } else if (r >= 45.0) {
             p.setPen(QPen(marking, std::max(0.6, r / 70.0), Qt::SolidLine, Qt::FlatCap));
@@ -355,7 +356,8 @@ void OmClock::paintEvent(QPaintEvent*)
     // The hub over the hands' roots.
     p.setPen(Qt::NoPen);
     p.setBrush(colorFromBgr(m_hourHandColor));
-    const double hub = std::max(lineWidth(m_hourHandWidth), lineWidth(m_minuteHandWidth)) / 2.0 + 1.0;
+    const double hub =
+        std::max(lineWidth(m_hourHandWidth), lineWidth(m_minuteHandWidth)) / 2.0 + 1.0;
     p.drawEllipse(dial.centre, hub, hub);
     p.setBrush(colorFromBgr(m_secondHandColor));
     const double pin = lineWidth(m_secondHandWidth) / 2.0 + 0.8;

@@ -20,7 +20,7 @@ namespace {
 QTime at(const QString& text)
 {
     return QTime::fromString(text, text.contains(u'.') ? QStringLiteral("HH:mm:ss.zzz")
-                                                        : QStringLiteral("HH:mm:ss"));
+                                                       : QStringLiteral("HH:mm:ss"));
 }
 
 // The clock drawn on a transparent image.
@@ -42,7 +42,8 @@ QPoint dialPoint(const OmClock& clock, double degrees, double fraction)
 
 bool near(QColor a, QColor b, int tolerance = 24)
 {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance && a.alpha() > 200;
 }
 
@@ -86,41 +87,50 @@ void TestClock::timeSignal_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("rang");
 
-    QTest::newRow("reaching the minute") << 0 << QStringList{"09:59:59", "10:00:00"} << QStringList{"10:00:00"};
+    QTest::newRow("reaching the minute")
+        << 0 << QStringList{"09:59:59", "10:00:00"} << QStringList{"10:00:00"};
     QTest::newRow("once within the minute")
         << 0 << QStringList{"09:59:59", "10:00:00", "10:00:01", "10:00:30", "10:00:59", "10:01:00"}
         << QStringList{"10:00:00"};
-    QTest::newRow("every hour") << 0
-                                << QStringList{"09:59:59", "10:00:00", "10:00:01", "10:59:59", "11:00:00",
-                                               "11:00:01"}
+    QTest::newRow("every hour") << 0 << QStringList{"09:59:59", "10:00:00", "10:00:01",
+                                                    "10:59:59", "11:00:00", "11:00:01"}
                                 << QStringList{"10:00:00", "11:00:00"};
     QTest::newRow("late tick inside the minute")
         << 0 << QStringList{"09:59:59.900", "10:00:02.100"} << QStringList{"10:00:02.100"};
-    QTest::newRow("tick only after the minute") << 0 << QStringList{"09:59:59", "10:01:00.500"} << QStringList{};
-    QTest::newRow("other minute") << 30 << QStringList{"09:59:59", "10:00:00", "10:29:59", "10:30:00"}
+    QTest::newRow("tick only after the minute")
+        << 0 << QStringList{"09:59:59", "10:01:00.500"} << QStringList{};
+    QTest::newRow("other minute") << 30
+                                  << QStringList{"09:59:59", "10:00:00", "10:29:59", "10:30:00"}
                                   << QStringList{"10:30:00"};
-    QTest::newRow("minute 59") << 59 << QStringList{"10:58:59", "10:59:00", "10:59:01"} << QStringList{"10:59:00"};
-    QTest::newRow("across midnight") << 0 << QStringList{"23:59:59", "00:00:00"} << QStringList{"00:00:00"};
-    QTest::newRow("off") << 0 << QStringList{"off", "09:59:59", "10:00:00", "10:00:01"} << QStringList{};
+    QTest::newRow("minute 59") << 59 << QStringList{"10:58:59", "10:59:00", "10:59:01"}
+                               << QStringList{"10:59:00"};
+    QTest::newRow("across midnight")
+        << 0 << QStringList{"23:59:59", "00:00:00"} << QStringList{"00:00:00"};
+    QTest::newRow("off") << 0 << QStringList{"off", "09:59:59", "10:00:00", "10:00:01"}
+                         << QStringList{};
     QTest::newRow("switched on inside the minute")
         << 0 << QStringList{"off", "09:59:59", "10:00:00", "on", "10:00:01", "10:59:59", "11:00:00"}
         << QStringList{"11:00:00"};
     QTest::newRow("switched off before the minute")
         << 0 << QStringList{"09:59:58", "off", "09:59:59", "10:00:00"} << QStringList{};
-    QTest::newRow("started inside the minute") << 0 << QStringList{"10:00:10", "10:00:11", "10:00:12"}
-                                               << QStringList{};
+    QTest::newRow("started inside the minute")
+        << 0 << QStringList{"10:00:10", "10:00:11", "10:00:12"} << QStringList{};
     QTest::newRow("minute changed after ringing")
-        << 0 << QStringList{"09:59:59", "10:00:00", "10:00:01", "minute=30", "10:29:59", "10:30:00", "10:30:01"}
+        << 0 << QStringList{"09:59:59", "10:00:00", "10:00:01", "minute=30",
+                            "10:29:59", "10:30:00", "10:30:01"}
         << QStringList{"10:00:00", "10:30:00"};
-    QTest::newRow("minute set to the current one") << 0 << QStringList{"10:05:00", "minute=5", "10:05:01", "10:05:02"}
-                                                   << QStringList{};
-    QTest::newRow("minute set ahead") << 0 << QStringList{"10:05:00", "minute=6", "10:05:59", "10:06:00"}
-                                      << QStringList{"10:06:00"};
+    QTest::newRow("minute set to the current one")
+        << 0 << QStringList{"10:05:00", "minute=5", "10:05:01", "10:05:02"} << QStringList{};
+    QTest::newRow("minute set ahead")
+        << 0 << QStringList{"10:05:00", "minute=6", "10:05:59", "10:06:00"}
+        << QStringList{"10:06:00"};
     QTest::newRow("clock set back over the minute")
         << 0 << QStringList{"09:59:59", "10:00:00", "10:00:30", "09:59:30", "09:59:59", "10:00:00"}
         << QStringList{"10:00:00", "10:00:00"};
-    QTest::newRow("clock set ahead by hours") << 0 << QStringList{"03:10:00", "10:00:05", "10:00:06"} << QStringList{};
-    QTest::newRow("minute out of range") << 75 << QStringList{"09:59:59", "10:00:00", "10:15:00"} << QStringList{};
+    QTest::newRow("clock set ahead by hours")
+        << 0 << QStringList{"03:10:00", "10:00:05", "10:00:06"} << QStringList{};
+    QTest::newRow("minute out of range")
+        << 75 << QStringList{"09:59:59", "10:00:00", "10:15:00"} << QStringList{};
 }
 
 void TestClock::timeSignal()
@@ -204,7 +214,8 @@ void TestClock::geometryInTwips_data()
     QTest::newRow("start-up") << 10950.0 << 120.0 << 855.0 << 855.0 << QRect(730, 8, 57, 57);
     QTest::newRow("slider step 4") << 10950.0 << 120.0 << 891.0 << 891.0 << QRect(730, 8, 59, 59);
     QTest::newRow("largest") << 0.0 << 0.0 << 3465.0 << 3465.0 << QRect(0, 0, 231, 231);
-    QTest::newRow("smallest, not square") << 300.0 << 450.0 << 495.0 << 2970.0 << QRect(20, 30, 33, 198);
+    QTest::newRow("smallest, not square")
+        << 300.0 << 450.0 << 495.0 << 2970.0 << QRect(20, 30, 33, 198);
     QTest::newRow("rounded to pixels") << 22.0 << 23.0 << 37.0 << 38.0 << QRect(1, 2, 2, 3);
     QTest::newRow("negative size") << 150.0 << 150.0 << -30.0 << -1.0 << QRect(10, 10, 0, 0);
 }
@@ -258,15 +269,17 @@ void TestClock::mouseMoveReportsButtonsAndTwips_data()
     QTest::newRow("plain") << int(Qt::NoButton) << int(Qt::NoModifier) << QPoint(10, 20) << 0 << 0;
     QTest::newRow("left") << int(Qt::LeftButton) << int(Qt::NoModifier) << QPoint(1, 2) << 1 << 0;
     QTest::newRow("right") << int(Qt::RightButton) << int(Qt::NoModifier) << QPoint(0, 0) << 2 << 0;
-    QTest::newRow("middle") << int(Qt::MiddleButton) << int(Qt::NoModifier) << QPoint(56, 56) << 4 << 0;
-    QTest::newRow("left and right") << int(Qt::LeftButton | Qt::RightButton) << int(Qt::NoModifier)
-                                    << QPoint(5, 5) << 3 << 0;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << int(Qt::NoModifier) << QPoint(56, 56) << 4
+                            << 0;
+    QTest::newRow("left and right")
+        << int(Qt::LeftButton | Qt::RightButton) << int(Qt::NoModifier) << QPoint(5, 5) << 3 << 0;
     QTest::newRow("shift") << int(Qt::NoButton) << int(Qt::ShiftModifier) << QPoint(3, 4) << 0 << 1;
-    QTest::newRow("ctrl") << int(Qt::NoButton) << int(Qt::ControlModifier) << QPoint(3, 4) << 0 << 2;
+    QTest::newRow("ctrl") << int(Qt::NoButton) << int(Qt::ControlModifier) << QPoint(3, 4) << 0
+                          << 2;
     QTest::newRow("alt") << int(Qt::NoButton) << int(Qt::AltModifier) << QPoint(3, 4) << 0 << 4;
-    QTest::newRow("shift ctrl alt") << int(Qt::LeftButton)
-                                    << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)
-                                    << QPoint(30, 40) << 1 << 7;
+    QTest::newRow("shift ctrl alt")
+        << int(Qt::LeftButton) << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)
+        << QPoint(30, 40) << 1 << 7;
 }
 
 void TestClock::mouseMoveReportsButtonsAndTwips()
@@ -279,8 +292,8 @@ void TestClock::mouseMoveReportsButtonsAndTwips()
     TestContext t;
     OmClock clock(&t.platform);
     QSignalSpy moved(&clock, &OmClock::mouseMoved);
-    QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(clock.mapToGlobal(pos)), Qt::NoButton,
-                      Qt::MouseButtons(buttons), Qt::KeyboardModifiers(modifiers));
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(clock.mapToGlobal(pos)),
+                      Qt::NoButton, Qt::MouseButtons(buttons), Qt::KeyboardModifiers(modifiers));
     QApplication::sendEvent(&clock, &event);
     QCOMPARE(moved.size(), 1);
     const QList<QVariant> args = moved.takeFirst();
@@ -297,7 +310,8 @@ void TestClock::click_data()
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<int>("clicks");
     QTest::newRow("left inside") << int(Qt::LeftButton) << QPoint(28, 28) << QPoint(30, 30) << 1;
-    QTest::newRow("released outside") << int(Qt::LeftButton) << QPoint(28, 28) << QPoint(80, 30) << 0;
+    QTest::newRow("released outside")
+        << int(Qt::LeftButton) << QPoint(28, 28) << QPoint(80, 30) << 0;
     QTest::newRow("right") << int(Qt::RightButton) << QPoint(28, 28) << QPoint(28, 28) << 0;
     QTest::newRow("middle") << int(Qt::MiddleButton) << QPoint(28, 28) << QPoint(28, 28) << 0;
 }
@@ -327,9 +341,9 @@ void TestClock::drawsColoursAsBgr()
     OmClock clock(&t.platform);
     clock.setTimeSource([] { return QTime(4, 40, 30); }); // hands in the lower half
     clock.setWidth(1500);
-    clock.setHeight(1500); // 100 px
-    clock.setDialColor(0x0000FF);       // red
-    clock.setFrameColor(0x00FF00);      // green
+    clock.setHeight(1500);         // 100 px
+    clock.setDialColor(0x0000FF);  // red
+    clock.setFrameColor(0x00FF00); // green
     clock.setFrameWidth(4);
     clock.setSecondHandColor(0xFF0000); // blue
     clock.setSecondHandWidth(3);

@@ -46,9 +46,9 @@ void TestStandin::script_data()
     QTest::addColumn<QStringList>("log");
 
     QTest::newRow("names itself by pid and hands the menu back")
-        << "korvan21.exe" << QStringList{"app"} << QStringList{"create_app_hnd_pid", "log made", "close"}
-        << QStringList{"menu", "app_hnd"} << QByteArray("<pid>\r\n")
-        << QStringList{"started pid=<pid> cwd=<cwd>", "made"};
+        << "korvan21.exe" << QStringList{"app"}
+        << QStringList{"create_app_hnd_pid", "log made", "close"} << QStringList{"menu", "app_hnd"}
+        << QByteArray("<pid>\r\n") << QStringList{"started pid=<pid> cwd=<cwd>", "made"};
     QTest::newRow("names itself by its window title")
         << "Pevrin21.exe" << QStringList{"app"} << QStringList{"create_app_hnd_title", "close"}
         << QStringList{"menu", "app_hnd"} << QByteArray("\"Pevrin21.exe\"\r\n")
@@ -58,19 +58,19 @@ void TestStandin::script_data()
         << QStringList{"create_app_hnd_title", "sleep 1", "create_app_hnd_pid", "close"}
         << QStringList{"menu", "app_hnd"} << QByteArray("<pid>\r\n")
         << QStringList{"started pid=<pid> cwd=<cwd>"};
-    QTest::newRow("deletes app_hnd") << "Mirelda.exe" << QStringList{"app", "app_hnd"}
-                                     << QStringList{"delete_app_hnd", "# a comment", "", "close"}
-                                     << QStringList{"menu"} << QByteArray()
-                                     << QStringList{"started pid=<pid> cwd=<cwd>"};
-    QTest::newRow("menu already there stays, app too")
-        << "Tasparin.exe" << QStringList{"app", "menu"} << QStringList{"close"} << QStringList{"menu", "app"}
+    QTest::newRow("deletes app_hnd")
+        << "Mirelda.exe" << QStringList{"app", "app_hnd"}
+        << QStringList{"delete_app_hnd", "# a comment", "", "close"} << QStringList{"menu"}
         << QByteArray() << QStringList{"started pid=<pid> cwd=<cwd>"};
-    QTest::newRow("no marker: none made") << "trevik21.exe" << QStringList{} << QStringList{"close"}
-                                          << QStringList{} << QByteArray()
-                                          << QStringList{"started pid=<pid> cwd=<cwd>"};
-    QTest::newRow("sub is left alone") << "brisko21.exe" << QStringList{"sub"} << QStringList{"close"}
-                                       << QStringList{"sub"} << QByteArray()
-                                       << QStringList{"started pid=<pid> cwd=<cwd>"};
+    QTest::newRow("menu already there stays, app too")
+        << "Tasparin.exe" << QStringList{"app", "menu"} << QStringList{"close"}
+        << QStringList{"menu", "app"} << QByteArray() << QStringList{"started pid=<pid> cwd=<cwd>"};
+    QTest::newRow("no marker: none made")
+        << "trevik21.exe" << QStringList{} << QStringList{"close"} << QStringList{} << QByteArray()
+        << QStringList{"started pid=<pid> cwd=<cwd>"};
+    QTest::newRow("sub is left alone")
+        << "brisko21.exe" << QStringList{"sub"} << QStringList{"close"} << QStringList{"sub"}
+        << QByteArray() << QStringList{"started pid=<pid> cwd=<cwd>"};
     QTest::newRow("bad lines are logged, the rest runs")
         << "halvex21.exe" << QStringList{"app"}
         << QStringList{"frobnicate now", "sleep soon", "log still here", "close", "log never"}
@@ -118,7 +118,8 @@ void TestStandin::script()
             expected.append(marker);
     QCOMPARE(present, expected);
     if (!appHnd.isEmpty())
-        QCOMPARE(readFile(install.filePath("app_hnd")), QByteArray(appHnd).replace("<pid>", pid.toLatin1()));
+        QCOMPARE(readFile(install.filePath("app_hnd")),
+                 QByteArray(appHnd).replace("<pid>", pid.toLatin1()));
     if (after.contains("menu") && before.contains("menu"))
         QCOMPARE(readFile(install.filePath("menu")), QByteArray("\"om\"\r\n"));
 

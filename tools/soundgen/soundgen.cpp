@@ -36,7 +36,8 @@ double bell(const Tone& tone, double t)
     {
         double ratio, gain, decayScale;
     };
-    constexpr Partial partials[] = {{1.0, 1.0, 1.0}, {2.0, 0.32, 0.55}, {3.0, 0.12, 0.35}, {4.2, 0.05, 0.2}};
+    constexpr Partial partials[] = {
+        {1.0, 1.0, 1.0}, {2.0, 0.32, 0.55}, {3.0, 0.12, 0.35}, {4.2, 0.05, 0.2}};
     double v = 0.0;
     for (const Partial& p : partials)
         v += p.gain * std::exp(-local / (tone.decay * p.decayScale)) *
@@ -106,7 +107,8 @@ int main(int argc, char** argv)
     put32(wav, dataBytes);
     for (double v : samples) {
         const long s = std::lround(v * scale);
-        put16(wav, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp(s, -32768L, 32767L))));
+        put16(wav, static_cast<std::uint16_t>(
+                       static_cast<std::int16_t>(std::clamp(s, -32768L, 32767L))));
     }
 
     std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);

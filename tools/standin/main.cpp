@@ -10,7 +10,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    lc::standin::StandinWindow window(programName, lc::InstallDir(QCoreApplication::applicationDirPath()));
+    lc::standin::StandinWindow window(programName,
+                                      lc::InstallDir(QCoreApplication::applicationDirPath()));
     window.show();
     window.startScript();
     return app.exec();

@@ -34,11 +34,14 @@ StandinWindow::StandinWindow(const QString& programName, InstallDir installDir)
     heading->setFont(big);
     layout->addWidget(heading);
 
-    auto* pid = new QLabel(QStringLiteral("プロセス番号: %1").arg(QCoreApplication::applicationPid()), this);
+    auto* pid = new QLabel(
+        QStringLiteral("プロセス番号: %1").arg(QCoreApplication::applicationPid()), this);
     pid->setObjectName(QStringLiteral("pidLabel"));
     pid->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(pid);
-    auto* cwd = new QLabel(QStringLiteral("作業フォルダ: %1").arg(QDir::toNativeSeparators(QDir::currentPath())), this);
+    auto* cwd = new QLabel(
+        QStringLiteral("作業フォルダ: %1").arg(QDir::toNativeSeparators(QDir::currentPath())),
+        this);
     cwd->setObjectName(QStringLiteral("cwdLabel"));
     cwd->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(cwd);
@@ -47,7 +50,8 @@ StandinWindow::StandinWindow(const QString& programName, InstallDir installDir)
     layout->addWidget(m_markers);
 
     auto* buttons = new QHBoxLayout;
-    auto addButton = [&](const QString& name, const QString& caption, void (StandinWindow::*action)()) {
+    auto addButton = [&](const QString& name, const QString& caption,
+                         void (StandinWindow::*action)()) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
         connect(b, &QPushButton::clicked, this, action);
@@ -57,7 +61,8 @@ StandinWindow::StandinWindow(const QString& programName, InstallDir installDir)
               &StandinWindow::createAppHndWithPid);
     addButton(QStringLiteral("createAppHndTitle"), QStringLiteral("app_hnd を作成（名前）"),
               &StandinWindow::createAppHndWithTitle);
-    addButton(QStringLiteral("deleteAppHnd"), QStringLiteral("app_hnd を削除"), &StandinWindow::deleteAppHnd);
+    addButton(QStringLiteral("deleteAppHnd"), QStringLiteral("app_hnd を削除"),
+              &StandinWindow::deleteAppHnd);
     layout->addLayout(buttons);
 
     m_status = new QLabel(this);
@@ -78,7 +83,9 @@ void StandinWindow::startScript()
     if (!file.exists())
         return;
     m_scripted = true;
-    appendLog(QStringLiteral("started pid=%1 cwd=%2").arg(QCoreApplication::applicationPid()).arg(QDir::currentPath()));
+    appendLog(QStringLiteral("started pid=%1 cwd=%2")
+                  .arg(QCoreApplication::applicationPid())
+                  .arg(QDir::currentPath()));
     if (!file.open(QIODevice::ReadOnly)) {
         appendLog(QStringLiteral("error cannot read %1").arg(file.fileName()));
         return;
@@ -178,11 +185,13 @@ void StandinWindow::appendLog(const QString& line)
 void StandinWindow::refreshMarkers()
 {
     QStringList present;
-    for (const QString& name : {Marker::Menu, Marker::App, Marker::Sub, Marker::AppHnd, Marker::AppHndDat})
+    for (const QString& name :
+         {Marker::Menu, Marker::App, Marker::Sub, Marker::AppHnd, Marker::AppHndDat})
         if (m_installDir.exists(name))
             present.append(name);
-    m_markers->setText(QStringLiteral("制御ファイル: %1").arg(present.isEmpty() ? QStringLiteral("なし")
-                                                                           : present.join(QStringLiteral(", "))));
+    m_markers->setText(
+        QStringLiteral("制御ファイル: %1")
+            .arg(present.isEmpty() ? QStringLiteral("なし") : present.join(QStringLiteral(", "))));
 }
 
 } // namespace lc::standin
