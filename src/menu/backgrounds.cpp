@@ -24,7 +24,8 @@ BackgroundKind backgroundKind(int number)
 bool isBuiltinBackground(int number)
 {
     const BackgroundKind kind = backgroundKind(number);
-    return kind == BackgroundKind::Stretched || kind == BackgroundKind::Natural || kind == BackgroundKind::Enlarged;
+    return kind == BackgroundKind::Stretched || kind == BackgroundKind::Natural ||
+           kind == BackgroundKind::Enlarged;
 }
 
 bool hasOverlay(int number)
@@ -98,8 +99,9 @@ QByteArray backImgBytes(const BackImgRecord& record)
     return writeQuotedRecord({qint64(record.number), record.text});
 }
 
-std::optional<BackImgRecord> backgroundToStore(int backNo, const QString& backText, bool pictureShown,
-                                                quint32 windowColour, const BackImgRecord& saved)
+std::optional<BackImgRecord> backgroundToStore(int backNo, const QString& backText,
+                                               bool pictureShown, quint32 windowColour,
+                                               const BackImgRecord& saved)
 {
     if (!pictureShown) {
         const BackImgRecord colour{Background::Colour, colourText(windowColour)};
@@ -125,12 +127,14 @@ QString pictureErrorTitle(const QString& file)
 
 QString missingOwnPictureText()
 {
-    return QStringLiteral("登録されている画像ファイルが、見当たりません。\n\n　　標準画像ファイルを設定して実行します。");
+    return QStringLiteral("登録されている画像ファイルが、見当たりません。\n\n　　標準画像ファイルを"
+                          "設定して実行します。");
 }
 
 QString unreadableOwnPictureText()
 {
-    return QStringLiteral("登録されている画像ファイルを、読み込めません。\n\n　　標準画像ファイルを設定して実行します。");
+    return QStringLiteral("登録されている画像ファイルを、読み込めません。\n\n　　標準画像ファイルを"
+                          "設定して実行します。");
 }
 
 QString missingPictureText()
@@ -145,12 +149,14 @@ QString unreadablePictureText()
 
 QString unstorablePictureNameText()
 {
-    return QStringLiteral("画像ファイルの名前に、登録できない文字が含まれています。\n\n　　背景画は変更しません。");
+    return QStringLiteral(
+        "画像ファイルの名前に、登録できない文字が含まれています。\n\n　　背景画は変更しません。");
 }
 
 QString unreadableChoiceText()
 {
-    return QStringLiteral("画像ファイルを、読み込めません。\n\n　　別の画像ファイルを選択してください。");
+    return QStringLiteral(
+        "画像ファイルを、読み込めません。\n\n　　別の画像ファイルを選択してください。");
 }
 
 } // namespace lc

@@ -14,8 +14,8 @@ namespace lc {
 // pictures (bmp\image<N>.jpg), 50 a plain colour, 99 a picture file of the user's
 // own; any other number shows nothing on the black window.
 namespace Background {
-constexpr int Standard = 12;    // before any choice was stored
-constexpr int Fallback = 0;     // in place of a missing own picture file
+constexpr int Standard = 12; // before any choice was stored
+constexpr int Fallback = 0;  // in place of a missing own picture file
 constexpr int Colour = 50;
 constexpr int OwnFile = 99;
 constexpr double Enlargement = 1.5; // pictures 13 to 33
@@ -72,8 +72,9 @@ QByteArray backImgBytes(const BackImgRecord& record);
 // What "閉じる" stores, given the background on screen and the one stored last;
 // nothing when the stored choice already says the same. pictureShown tells
 // whether a picture is visible; without one the window's colour is the choice.
-std::optional<BackImgRecord> backgroundToStore(int backNo, const QString& backText, bool pictureShown,
-                                                quint32 windowColour, const BackImgRecord& saved);
+std::optional<BackImgRecord> backgroundToStore(int backNo, const QString& backText,
+                                               bool pictureShown, quint32 windowColour,
+                                               const BackImgRecord& saved);
 
 // Messages about pictures that cannot be shown.
 QString pictureErrorTitle(const QString& file);

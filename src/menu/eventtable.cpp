@@ -40,7 +40,8 @@ QList<EventRow> readEventTable(const QByteArray& bytes)
         const QByteArray key = field.left(EventTable::DateKeyBytes);
         if (key.size() < EventTable::DateKeyBytes || trimmedBytes(key).isEmpty())
             continue;
-        const QString name = trimBlanks(fromCodePage(trimmedBytes(field).mid(EventTable::DateKeyBytes)));
+        const QString name =
+            trimBlanks(fromCodePage(trimmedBytes(field).mid(EventTable::DateKeyBytes)));
         rows.append({fromCodePage(key), name.left(EventTable::PictureNameLength)});
     }
     return rows;
@@ -88,7 +89,9 @@ QList<EventRow> computedEventRows(QDate date)
 
 QString eventDateKey(QDate date)
 {
-    return QStringLiteral("%1%2").arg(date.month(), 2, 10, QLatin1Char('0')).arg(date.day(), 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1%2")
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
 
 QStringList matchingPictures(const QList<EventRow>& rows, const QString& key, int max)

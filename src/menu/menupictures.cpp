@@ -16,10 +16,10 @@
 #include "widgets/panel3d.h"
 #include "widgets/picturebox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QApplication>
 
 namespace lc {
 namespace {
@@ -35,8 +35,9 @@ constexpr qint64 MaxBackImgBytes = 64 * 1024;
 constexpr qint64 MaxEventTableBytes = 1024 * 1024;
 
 // The thumbnails of each page in their grid order, row by row.
-constexpr int PageThumbnails[2][16] = {{0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16, 17},
-                                       {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33}};
+constexpr int PageThumbnails[2][16] = {
+    {0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16, 17},
+    {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33}};
 constexpr int ColumnLeft[4] = {150, 1280, 2400, 3520};
 constexpr int RowTop[4] = {360, 1120, 1900, 2680};
 
@@ -51,8 +52,8 @@ public:
 
 } // namespace
 
-MenuPictures::MenuPictures(AppContext& context, MenuShared& shared, const MenuPictureControls& controls,
-                           QObject* parent)
+MenuPictures::MenuPictures(AppContext& context, MenuShared& shared,
+                           const MenuPictureControls& controls, QObject* parent)
     : QObject(parent), m_context(context), m_shared(shared), m_controls(controls)
 {
     for (int n = 0; n < int(m_controls.Picture1.size()); ++n) {
@@ -105,7 +106,8 @@ void MenuPictures::createPickerPanel()
             const int index = page * 2 + side;
             auto* swatch = new Panel3D(frame);
             swatch->setObjectName(QStringLiteral("Label2_%1").arg(index));
-            swatch->setGeometry(twips::rect(side == 0 ? 120 : 2400, 3480, 2240, side == 0 ? 615 : 600));
+            swatch->setGeometry(
+                twips::rect(side == 0 ? 120 : 2400, 3480, 2240, side == 0 ? 615 : 600));
             swatch->setBackColor(colorFromBgr(side == 0 ? White : Black));
             swatch->setBevelOuter(Panel3D::Inset);
             swatch->setBevelWidth(1);
@@ -126,8 +128,8 @@ void MenuPictures::createPickerPanel()
     for (int index = 0; index < 3; ++index) {
         auto* button = new CommandButton(panel);
         button->setObjectName(QStringLiteral("SSCommand2_%1").arg(index));
-        button->setGeometry(twips::rect(buttons[index].left, buttons[index].top, buttons[index].width,
-                                        buttons[index].height));
+        button->setGeometry(twips::rect(buttons[index].left, buttons[index].top,
+                                        buttons[index].width, buttons[index].height));
         button->setFont(font);
         button->setText(buttons[index].caption);
         connect(button, &CommandButton::clicked, this, [this, index] { SSCommand2_Click(index); });
@@ -159,7 +161,8 @@ void MenuPictures::seasonalStep()
     const QDate today = m_context.today();
     QList<EventRow> rows = readEventTable(bytes);
     rows += computedEventRows(today);
-    const QStringList pictures = matchingPictures(rows, eventDateKey(today), int(m_controls.Picture1.size()));
+    const QStringList pictures =
+        matchingPictures(rows, eventDateKey(today), int(m_controls.Picture1.size()));
 
     if (pictures.isEmpty()) {
         for (PictureBox* box : m_controls.Picture1) {
@@ -219,8 +222,8 @@ void MenuPictures::showBackground(int number, const QPixmap& picture, Applied ap
     switch (backgroundKind(number)) {
     case BackgroundKind::Stretched:
     case BackgroundKind::OwnFile:
-        image3->setGeometry(twips::rect(fullWindowTwips().x(), fullWindowTwips().y(), fullWindowTwips().width(),
-                                        fullWindowTwips().height()));
+        image3->setGeometry(twips::rect(fullWindowTwips().x(), fullWindowTwips().y(),
+                                        fullWindowTwips().width(), fullWindowTwips().height()));
         image4->setVisible(hasOverlay(number));
         image3->setStretch(true);
         image3->setPicture(picture);
@@ -339,7 +342,8 @@ void MenuPictures::Image5_Click(int n)
     // background as it was.
     const QString file = installFile(builtinPictureName(n));
     if (!QFileInfo(file).isFile()) {
-        m_context.messages->show(missingPictureText(), pictureErrorTitle(QDir::toNativeSeparators(file)),
+        m_context.messages->show(missingPictureText(),
+                                 pictureErrorTitle(QDir::toNativeSeparators(file)),
                                  Msg::Ok | Msg::Exclamation);
         return;
     }
@@ -403,7 +407,8 @@ void MenuPictures::chooseOwnPicture()
     // BackImg holds the path in the code page; a name it cannot hold would come
     // back as another file.
     if (fromCodePage(toCodePage(chosen)) != chosen) {
-        m_context.messages->show(unstorablePictureNameText(), pictureErrorTitle(chosen), Msg::Ok | Msg::Exclamation);
+        m_context.messages->show(unstorablePictureNameText(), pictureErrorTitle(chosen),
+                                 Msg::Ok | Msg::Exclamation);
         return;
     }
     const QPixmap picture = readBackgroundPicture(chosen, unreadablePictureText());
@@ -430,7 +435,8 @@ void MenuPictures::storeChoice()
         if (error == 0)
             break;
         // Not stored: the next "閉じる" tries again.
-        if (DiskErrorMessage(m_context, error, m_context.platform->driveOf(path)) != Msg::ResultRetry)
+        if (DiskErrorMessage(m_context, error, m_context.platform->driveOf(path)) !=
+            Msg::ResultRetry)
             return;
     }
     m_shared.SavedImageNo = record->number;

@@ -26,7 +26,7 @@ struct MenuPictureControls
     PictureBox* Image3 = nullptr;
     PictureBox* Image4 = nullptr;
     std::array<PictureBox*, 3> Picture1{}; // Picture1(1..3)
-    Panel3D* SSPanel2 = nullptr;            // the picker panel, filled here
+    Panel3D* SSPanel2 = nullptr;           // the picker panel, filled here
 };
 
 // Background and seasonal pictures of the main window and its picker panel

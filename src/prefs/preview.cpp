@@ -64,7 +64,8 @@ bool isUnder(const QString& path, const QString& root)
 
 } // namespace
 
-PreView::PreView(AppContext& context, int backImageNo, const QString& backImageText, QWidget* parent)
+PreView::PreView(AppContext& context, int backImageNo, const QString& backImageText,
+                 QWidget* parent)
     : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("pre_view"));
@@ -181,7 +182,8 @@ void PreView::selectDrive(const QString& root)
     int index = m_Drive1->findData(root);
     if (index < 0) {
         for (int i = 0; i < m_Drive1->count(); ++i) {
-            if (normalFolder(m_Drive1->itemData(i).toString()).compare(normalFolder(root), Qt::CaseInsensitive) == 0)
+            if (normalFolder(m_Drive1->itemData(i).toString())
+                    .compare(normalFolder(root), Qt::CaseInsensitive) == 0)
                 index = i;
         }
     }
@@ -255,7 +257,8 @@ void PreView::fillFolders()
     QTreeWidgetItem* parent = nullptr;
     for (qsizetype i = 0; i < chain.size(); ++i) {
         const QString& folder = chain[i];
-        const QString name = i == 0 ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
+        const QString name =
+            i == 0 ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_Dir1);
         item->setText(0, name);
         item->setIcon(0, open);
@@ -264,7 +267,8 @@ void PreView::fillFolders()
     }
     // ...then its subfolders.
     const QDir dir(m_dirPath);
-    const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subfolders =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : subfolders) {
         auto* item = new QTreeWidgetItem(parent);
         item->setText(0, name);
@@ -295,7 +299,8 @@ QString PreView::selectedPath() const
     if (selected.isEmpty())
         return {};
     const QString folder = QDir::fromNativeSeparators(m_currentFolder);
-    return QDir::toNativeSeparators(folder + (folder.endsWith(u'/') ? QString() : QStringLiteral("/")) +
+    return QDir::toNativeSeparators(folder +
+                                    (folder.endsWith(u'/') ? QString() : QStringLiteral("/")) +
                                     selected.first()->text());
 }
 
@@ -316,7 +321,8 @@ void PreView::File1_Click()
     m_previewFailed = picture.isNull();
     if (m_previewFailed) {
         m_Image1->clearPicture();
-        m_context.messages->show(unreadableChoiceText(), pictureErrorTitle(path), Msg::Ok + Msg::Exclamation);
+        m_context.messages->show(unreadableChoiceText(), pictureErrorTitle(path),
+                                 Msg::Ok + Msg::Exclamation);
         return;
     }
     m_Image1->setPicture(picture);
@@ -332,7 +338,8 @@ void PreView::SSCommand1_Click(int index)
             return;
         }
         if (m_previewFailed) {
-            m_context.messages->show(unreadableChoiceText(), pictureErrorTitle(path), Msg::Ok + Msg::Exclamation);
+            m_context.messages->show(unreadableChoiceText(), pictureErrorTitle(path),
+                                     Msg::Ok + Msg::Exclamation);
             return;
         }
         m_backimagefile->setText(path);

@@ -84,7 +84,8 @@ void pictogram(QPainter& p, double s, int index)
         p.setPen(linePen(ink, 1.0));
         for (int row = 0; row < 4; ++row)
             for (int col = 0; col < 2; ++col)
-                p.drawPoint(QPointF(b.left() + b.width() * (0.3 + 0.4 * col), b.top() + b.height() * (0.15 + 0.2 * row)));
+                p.drawPoint(QPointF(b.left() + b.width() * (0.3 + 0.4 * col),
+                                    b.top() + b.height() * (0.15 + 0.2 * row)));
         p.drawLine(QPointF(m * 0.7, s - m), QPointF(s - m * 0.7, s - m));
         break;
     }
@@ -158,8 +159,9 @@ QPixmap slotIcon(int index)
     QPixmap pm = canvas(s, s);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    static const QColor tones[] = {QColor(0x2f, 0x6d, 0xb5), QColor(0x2f, 0x84, 0x6c), QColor(0xa8, 0x74, 0x30),
-                                   QColor(0x6c, 0x58, 0xa8), QColor(0xb0, 0x4c, 0x3c), QColor(0x3c, 0x78, 0x8c),
+    static const QColor tones[] = {QColor(0x2f, 0x6d, 0xb5), QColor(0x2f, 0x84, 0x6c),
+                                   QColor(0xa8, 0x74, 0x30), QColor(0x6c, 0x58, 0xa8),
+                                   QColor(0xb0, 0x4c, 0x3c), QColor(0x3c, 0x78, 0x8c),
                                    QColor(0x60, 0x68, 0x74)};
     tile(p, s, tones[qBound(0, index, 6)]);
     pictogram(p, s, qBound(0, index, 6));
@@ -218,8 +220,8 @@ QPixmap cornerPicture()
     for (double gy = 6.5; gy < h; gy += 8)
         p.drawLine(QPointF(0, gy), QPointF(w, gy));
     const double base = h - 7;
-    const double blocks[][2] = {{10, 14}, {9, 22}, {14, 17}, {8, 30}, {12, 20}, {10, 26}, {15, 15},
-                                {9, 33}, {12, 19}, {10, 24}, {14, 16}, {10, 21}};
+    const double blocks[][2] = {{10, 14}, {9, 22}, {14, 17}, {8, 30},  {12, 20}, {10, 26},
+                                {15, 15}, {9, 33}, {12, 19}, {10, 24}, {14, 16}, {10, 21}};
     double x = 4;
     int lit = 0;
     for (const auto& block : blocks) {
@@ -265,10 +267,12 @@ QPixmap overlay()
     p.setPen(QPen(ink, 0.8));
     for (int row = 0; row < 7; ++row)
         for (int col = 0; col < 3; ++col)
-            p.drawRect(QRectF(tower.left() + tower.width() * (0.12 + col * 0.3), tower.top() + tower.height() * (0.06 + row * 0.12),
+            p.drawRect(QRectF(tower.left() + tower.width() * (0.12 + col * 0.3),
+                              tower.top() + tower.height() * (0.06 + row * 0.12),
                               tower.width() * 0.16, tower.height() * 0.06));
-    p.drawRect(QRectF(tower.center().x() - tower.width() * 0.12, tower.bottom() - tower.height() * 0.1,
-                      tower.width() * 0.24, tower.height() * 0.1));
+    p.drawRect(QRectF(tower.center().x() - tower.width() * 0.12,
+                      tower.bottom() - tower.height() * 0.1, tower.width() * 0.24,
+                      tower.height() * 0.1));
     p.drawLine(QPointF(w * 0.16, tower.bottom()), QPointF(w * 0.84, tower.bottom()));
     const double dx = tower.right() + w * 0.1;
     p.drawLine(QPointF(dx, tower.top()), QPointF(dx, tower.bottom()));
@@ -297,7 +301,8 @@ QImage paintThumbnail(int number)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     // The picture as the window shows it, kept in proportion.
     const QSize fitted = full.size().scaled(size, Qt::KeepAspectRatio);
-    const QRect target(QPoint((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2), fitted);
+    const QRect target(
+        QPoint((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2), fitted);
     p.drawImage(target, full.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));

@@ -105,8 +105,8 @@ QImage duskSkyline()
     stars(p, rng, QRectF(0, 0, FullSize.width(), 160), 70, rgba(255, 255, 255));
     skyline(p, rng, 0, 800, horizon, 40, 110, rgba(0x2c, 0x2a, 0x48), rgba(0xff, 0xd2, 0x8a, 0), 0);
     skyline(p, rng, 0, 800, horizon, 30, 200, rgba(0x12, 0x13, 0x24), rgba(0xff, 0xd8, 0x90), 0.3);
-    water(p, rng, QRectF(0, horizon, FullSize.width(), FullSize.height() - horizon), rgba(0x3a, 0x2c, 0x4a),
-          rgba(0x06, 0x08, 0x14), rgba(0xff, 0xc0, 0x80));
+    water(p, rng, QRectF(0, horizon, FullSize.width(), FullSize.height() - horizon),
+          rgba(0x3a, 0x2c, 0x4a), rgba(0x06, 0x08, 0x14), rgba(0xff, 0xc0, 0x80));
     vignette(p, FullSize, 0.6);
     leftShade(p, FullSize, 200, 130);
     return image;
@@ -169,14 +169,15 @@ QImage sitePlan()
     p.drawLine(QPointF(0, 313), QPointF(FullSize.width(), 313));
     p.drawLine(QPointF(482, 0), QPointF(482, FullSize.height()));
     // Plots with their buildings.
-    const QRectF plots[] = {{300, 40, 150, 240}, {510, 40, 250, 110}, {510, 170, 120, 110}, {650, 170, 110, 110},
-                            {300, 346, 150, 170}, {510, 346, 250, 170}};
+    const QRectF plots[] = {{300, 40, 150, 240},  {510, 40, 250, 110},  {510, 170, 120, 110},
+                            {650, 170, 110, 110}, {300, 346, 150, 170}, {510, 346, 250, 170}};
     for (const QRectF& plot : plots) {
         p.setPen(QPen(line, 0.8, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(plot);
-        const QRectF footprint = plot.adjusted(plot.width() * rng.range(0.12, 0.25), plot.height() * rng.range(0.12, 0.25),
-                                               -plot.width() * rng.range(0.12, 0.3), -plot.height() * rng.range(0.15, 0.3));
+        const QRectF footprint = plot.adjusted(
+            plot.width() * rng.range(0.12, 0.25), plot.height() * rng.range(0.12, 0.25),
+            -plot.width() * rng.range(0.12, 0.3), -plot.height() * rng.range(0.15, 0.3));
         p.setPen(QPen(line, 1.4));
         p.setBrush(rgba(0xc8, 0xe8, 0xd8, 40));
         p.drawRect(footprint);
@@ -211,7 +212,9 @@ QImage isometricCity()
     const QRectF all(QPointF(0, 0), QSizeF(FullSize));
     verticalGradient(p, all, {{0, rgba(0x0b, 0x24, 0x2e)}, {1, rgba(0x06, 0x14, 0x1c)}});
     const double cx = 540, cy = 300, u = 18;
-    auto iso = [&](double x, double y, double z) { return QPointF(cx + (x - y) * u * 0.866, cy + (x + y) * u * 0.5 - z * u); };
+    auto iso = [&](double x, double y, double z) {
+        return QPointF(cx + (x - y) * u * 0.866, cy + (x + y) * u * 0.5 - z * u);
+    };
     // Ground grid.
     p.setPen(QPen(rgba(0x7f, 0xd4, 0xe0, 40), 0.8));
     for (int i = -8; i <= 8; ++i) {
@@ -225,15 +228,17 @@ QImage isometricCity()
     std::vector<Block> blocks;
     for (int gx = -6; gx <= 5; gx += 3)
         for (int gy = -6; gy <= 5; gy += 3)
-            blocks.push_back({double(gx), double(gy), rng.range(1.6, 2.4), rng.range(1.6, 2.4), rng.range(1, 9)});
-    std::sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) { return a.x + a.y < b.x + b.y; });
+            blocks.push_back({double(gx), double(gy), rng.range(1.6, 2.4), rng.range(1.6, 2.4),
+                              rng.range(1, 9)});
+    std::sort(blocks.begin(), blocks.end(),
+              [](const Block& a, const Block& b) { return a.x + a.y < b.x + b.y; });
     for (const Block& b : blocks) {
-        const QPointF top[4] = {iso(b.x, b.y, b.h), iso(b.x + b.w, b.y, b.h), iso(b.x + b.w, b.y + b.d, b.h),
-                                iso(b.x, b.y + b.d, b.h)};
-        const QPointF left[4] = {iso(b.x, b.y + b.d, b.h), iso(b.x + b.w, b.y + b.d, b.h), iso(b.x + b.w, b.y + b.d, 0),
-                                 iso(b.x, b.y + b.d, 0)};
-        const QPointF right[4] = {iso(b.x + b.w, b.y, b.h), iso(b.x + b.w, b.y + b.d, b.h), iso(b.x + b.w, b.y + b.d, 0),
-                                  iso(b.x + b.w, b.y, 0)};
+        const QPointF top[4] = {iso(b.x, b.y, b.h), iso(b.x + b.w, b.y, b.h),
+                                iso(b.x + b.w, b.y + b.d, b.h), iso(b.x, b.y + b.d, b.h)};
+        const QPointF left[4] = {iso(b.x, b.y + b.d, b.h), iso(b.x + b.w, b.y + b.d, b.h),
+                                 iso(b.x + b.w, b.y + b.d, 0), iso(b.x, b.y + b.d, 0)};
+        const QPointF right[4] = {iso(b.x + b.w, b.y, b.h), iso(b.x + b.w, b.y + b.d, b.h),
+                                  iso(b.x + b.w, b.y + b.d, 0), iso(b.x + b.w, b.y, 0)};
         p.setPen(QPen(rgba(0x9f, 0xe6, 0xf0, 200), 1.0));
         p.setBrush(rgba(0x1d, 0x4e, 0x5c, 230));
         p.drawPolygon(left, 4);
@@ -392,9 +397,11 @@ QImage standardPanorama()
                       {0.85, rgba(0x3c, 0x5c, 0x8c)},
                       {1, rgba(0x9a, 0x8e, 0x9a)}});
     stars(p, rng, QRectF(260, 0, size.width() - 260, 180), 90, rgba(255, 255, 255));
-    gridPaper(p, QRectF(0, 0, size.width(), horizon), rgba(255, 255, 255, 10), rgba(255, 255, 255, 22), 12, 5);
+    gridPaper(p, QRectF(0, 0, size.width(), horizon), rgba(255, 255, 255, 10),
+              rgba(255, 255, 255, 22), 12, 5);
     skyline(p, rng, 250, 744, horizon, 30, 90, rgba(0x24, 0x34, 0x58), rgba(0, 0, 0, 0), 0);
-    skyline(p, rng, 240, 744, horizon, 30, 170, rgba(0x0e, 0x14, 0x26), rgba(0xff, 0xd8, 0x96), 0.28);
+    skyline(p, rng, 240, 744, horizon, 30, 170, rgba(0x0e, 0x14, 0x26), rgba(0xff, 0xd8, 0x96),
+            0.28);
     // The suite's own subject: a tower drawn over the city as on a drawing board.
     p.fillRect(QRectF(470, 96, 110, 296), rgba(0x0c, 0x18, 0x34, 215));
     elevation(p, QRectF(470, 96, 110, 296), rgba(0xd4, 0xe6, 0xff, 210), 12, 4, true);
@@ -423,7 +430,10 @@ struct Scene
     double h() const { return size.height(); }
     QRectF all() const { return QRectF(QPointF(0, 0), QSizeF(size)); }
     void sky(Stops stops, double bottom) { verticalGradient(p, QRectF(0, 0, w(), bottom), stops); }
-    void ground(QColor top, QColor bottom, double from) { verticalGradient(p, QRectF(0, from, w(), h() - from), {{0, top}, {1, bottom}}); }
+    void ground(QColor top, QColor bottom, double from)
+    {
+        verticalGradient(p, QRectF(0, from, w(), h() - from), {{0, top}, {1, bottom}});
+    }
     QImage finish()
     {
         fadeEdges(p, size, 16);
@@ -448,7 +458,8 @@ QImage springPagoda()
 QImage pagodaDusk()
 {
     Scene s(NarrowCardSize, 1414);
-    s.sky({{0, rgba(0x2a, 0x24, 0x54)}, {0.6, rgba(0xa0, 0x58, 0x6c)}, {1, rgba(0xf0, 0xa8, 0x6a)}}, 210);
+    s.sky({{0, rgba(0x2a, 0x24, 0x54)}, {0.6, rgba(0xa0, 0x58, 0x6c)}, {1, rgba(0xf0, 0xa8, 0x6a)}},
+          210);
     sun(s.p, QPointF(70, 190), 14, rgba(0xff, 0xd8, 0x9a));
     pagoda(s.p, QPointF(150, 212), 96, 196, 5, rgba(0x1c, 0x16, 0x20), rgba(0x10, 0x0c, 0x14));
     s.ground(rgba(0x16, 0x12, 0x1a), rgba(0x08, 0x06, 0x0a), 210);
@@ -463,9 +474,12 @@ QImage summerOffice()
     s.sky({{0, rgba(0x2c, 0x74, 0xc4)}, {1, rgba(0xa4, 0xd0, 0xf0)}}, 210);
     clouds(s.p, s.rng, QRectF(20, 30, 260, 60), rgba(255, 255, 255, 220), 4);
     Rng windows(15);
-    building(s.p, windows, QRectF(150, 40, 70, 175), rgba(0x4c, 0x6e, 0x94), rgba(0xc8, 0xe4, 0xff), 0.85, 7);
-    building(s.p, windows, QRectF(90, 110, 56, 105), rgba(0x6a, 0x80, 0x98), rgba(0xe0, 0xf0, 0xff), 0.7, 7);
-    building(s.p, windows, QRectF(226, 90, 50, 125), rgba(0x5a, 0x70, 0x8c), rgba(0xd0, 0xe8, 0xff), 0.7, 7);
+    building(s.p, windows, QRectF(150, 40, 70, 175), rgba(0x4c, 0x6e, 0x94), rgba(0xc8, 0xe4, 0xff),
+             0.85, 7);
+    building(s.p, windows, QRectF(90, 110, 56, 105), rgba(0x6a, 0x80, 0x98), rgba(0xe0, 0xf0, 0xff),
+             0.7, 7);
+    building(s.p, windows, QRectF(226, 90, 50, 125), rgba(0x5a, 0x70, 0x8c), rgba(0xd0, 0xe8, 0xff),
+             0.7, 7);
     s.ground(rgba(0x6c, 0xa0, 0x54), rgba(0x3c, 0x64, 0x34), 212);
     for (double x = 30; x < 290; x += 34)
         roundTree(s.p, QPointF(x, 236), 34, rgba(0x3c, 0x7c, 0x3c), rgba(0x4a, 0x3a, 0x2a));
@@ -484,7 +498,8 @@ QImage autumnMinka()
                rgba(0x3a, 0x2c, 0x1c));
     roundTree(s.p, QPointF(250, 206), 60, rgba(0xd0, 0x50, 0x28), rgba(0x4a, 0x30, 0x20));
     roundTree(s.p, QPointF(50, 210), 50, rgba(0xe0, 0x90, 0x30), rgba(0x4a, 0x30, 0x20));
-    leaves(s.p, s.rng, s.all(), 26, {rgba(0xe0, 0x48, 0x20), rgba(0xf0, 0x9c, 0x28), rgba(0xc8, 0x30, 0x20)}, 6);
+    leaves(s.p, s.rng, s.all(), 26,
+           {rgba(0xe0, 0x48, 0x20), rgba(0xf0, 0x9c, 0x28), rgba(0xc8, 0x30, 0x20)}, 6);
     return s.finish();
 }
 
@@ -493,12 +508,16 @@ QImage winterApartments()
     Scene s(CardSize, 1717);
     s.sky({{0, rgba(0x0c, 0x14, 0x2c)}, {1, rgba(0x34, 0x44, 0x6c)}}, 200);
     Rng windows(17);
-    building(s.p, windows, QRectF(40, 90, 70, 115), rgba(0x2a, 0x30, 0x44), rgba(0xff, 0xd8, 0x90), 0.5, 8);
-    building(s.p, windows, QRectF(120, 60, 80, 145), rgba(0x24, 0x2a, 0x3c), rgba(0xff, 0xe0, 0xa0), 0.55, 8);
-    building(s.p, windows, QRectF(210, 100, 60, 105), rgba(0x2c, 0x32, 0x48), rgba(0xff, 0xd0, 0x88), 0.45, 8);
+    building(s.p, windows, QRectF(40, 90, 70, 115), rgba(0x2a, 0x30, 0x44), rgba(0xff, 0xd8, 0x90),
+             0.5, 8);
+    building(s.p, windows, QRectF(120, 60, 80, 145), rgba(0x24, 0x2a, 0x3c), rgba(0xff, 0xe0, 0xa0),
+             0.55, 8);
+    building(s.p, windows, QRectF(210, 100, 60, 105), rgba(0x2c, 0x32, 0x48),
+             rgba(0xff, 0xd0, 0x88), 0.45, 8);
     s.p.setPen(Qt::NoPen);
     s.p.setBrush(rgba(0xe8, 0xee, 0xf8));
-    for (const QRectF& roof : {QRectF(40, 87, 70, 4), QRectF(120, 57, 80, 4), QRectF(210, 97, 60, 4)})
+    for (const QRectF& roof :
+         {QRectF(40, 87, 70, 4), QRectF(120, 57, 80, 4), QRectF(210, 97, 60, 4)})
         s.p.drawRoundedRect(roof, 2, 2);
     s.ground(rgba(0xd8, 0xe0, 0xee), rgba(0x90, 0x9c, 0xb8), 204);
     snow(s.p, s.rng, s.all(), 160, 1.6);
@@ -508,9 +527,11 @@ QImage winterApartments()
 QImage bridgeDusk()
 {
     Scene s(CardSize, 1818);
-    s.sky({{0, rgba(0x1c, 0x24, 0x4c)}, {0.7, rgba(0x8a, 0x5c, 0x7a)}, {1, rgba(0xf0, 0xa0, 0x6c)}}, 170);
+    s.sky({{0, rgba(0x1c, 0x24, 0x4c)}, {0.7, rgba(0x8a, 0x5c, 0x7a)}, {1, rgba(0xf0, 0xa0, 0x6c)}},
+          170);
     sun(s.p, QPointF(150, 168), 12, rgba(0xff, 0xd4, 0x90));
-    water(s.p, s.rng, QRectF(0, 170, s.w(), 80), rgba(0x6a, 0x4a, 0x64), rgba(0x10, 0x12, 0x24), rgba(0xff, 0xc8, 0x90));
+    water(s.p, s.rng, QRectF(0, 170, s.w(), 80), rgba(0x6a, 0x4a, 0x64), rgba(0x10, 0x12, 0x24),
+          rgba(0xff, 0xc8, 0x90));
     suspensionBridge(s.p, QRectF(-10, 60, 320, 150), rgba(0x18, 0x16, 0x24));
     return s.finish();
 }
@@ -585,7 +606,8 @@ QImage lighthouseCoast()
     Scene s(CardSize, 2121);
     s.sky({{0, rgba(0x2c, 0x6c, 0xb4)}, {1, rgba(0xb8, 0xdc, 0xf0)}}, 160);
     clouds(s.p, s.rng, QRectF(40, 30, 160, 40), rgba(255, 255, 255, 210), 3);
-    water(s.p, s.rng, QRectF(0, 160, s.w(), 90), rgba(0x3c, 0x7c, 0xb4), rgba(0x14, 0x34, 0x5c), rgba(255, 255, 255));
+    water(s.p, s.rng, QRectF(0, 160, s.w(), 90), rgba(0x3c, 0x7c, 0xb4), rgba(0x14, 0x34, 0x5c),
+          rgba(255, 255, 255));
     QPainterPath cliff;
     cliff.moveTo(150, 250);
     cliff.lineTo(170, 170);
@@ -651,9 +673,11 @@ QImage schoolClockTower()
 QImage civicEvening()
 {
     Scene s(CardSize, 2323);
-    s.sky({{0, rgba(0x14, 0x1c, 0x3c)}, {0.7, rgba(0x4c, 0x4c, 0x7c)}, {1, rgba(0xc8, 0x8c, 0x7c)}}, 180);
+    s.sky({{0, rgba(0x14, 0x1c, 0x3c)}, {0.7, rgba(0x4c, 0x4c, 0x7c)}, {1, rgba(0xc8, 0x8c, 0x7c)}},
+          180);
     Rng windows(23);
-    building(s.p, windows, QRectF(30, 110, 240, 70), rgba(0x2c, 0x30, 0x44), rgba(0xff, 0xe4, 0xb0), 0.8, 9);
+    building(s.p, windows, QRectF(30, 110, 240, 70), rgba(0x2c, 0x30, 0x44), rgba(0xff, 0xe4, 0xb0),
+             0.8, 9);
     s.p.setPen(Qt::NoPen);
     s.p.setBrush(rgba(0x3c, 0x44, 0x5c));
     s.p.drawRect(QRectF(20, 104, 260, 8));
@@ -696,7 +720,8 @@ QImage mountainTown()
     cap.closeSubpath();
     s.p.setBrush(rgba(0xf8, 0xfa, 0xff));
     s.p.drawPath(cap);
-    water(s.p, s.rng, QRectF(0, 200, s.w(), 50), rgba(0x5c, 0x84, 0xb8), rgba(0x2c, 0x44, 0x6c), rgba(255, 255, 255));
+    water(s.p, s.rng, QRectF(0, 200, s.w(), 50), rgba(0x5c, 0x84, 0xb8), rgba(0x2c, 0x44, 0x6c),
+          rgba(255, 255, 255));
     skyline(s.p, s.rng, 10, 290, 202, 6, 22, rgba(0x3c, 0x44, 0x54), rgba(0xf0, 0xf0, 0xd0), 0.2);
     return s.finish();
 }
@@ -732,7 +757,8 @@ QImage riversideStorehouses()
     }
     s.p.setBrush(rgba(0x6c, 0x6c, 0x64));
     s.p.drawRect(QRectF(0, 154, s.w(), 12));
-    water(s.p, s.rng, QRectF(0, 166, s.w(), 84), rgba(0x5c, 0x80, 0x8c), rgba(0x24, 0x3c, 0x48), rgba(255, 255, 255));
+    water(s.p, s.rng, QRectF(0, 166, s.w(), 84), rgba(0x5c, 0x80, 0x8c), rgba(0x24, 0x3c, 0x48),
+          rgba(255, 255, 255));
     // A willow leaning over the water.
     s.p.setPen(QPen(rgba(0x3c, 0x30, 0x28), 3));
     s.p.drawLine(QPointF(282, 166), QPointF(274, 96));
@@ -740,7 +766,8 @@ QImage riversideStorehouses()
         const QPointF from(274 + s.rng.range(-14, 10), 96 + s.rng.range(-8, 6));
         QPainterPath strand;
         strand.moveTo(from);
-        strand.quadTo(from + QPointF(-10, 8), from + QPointF(-12 + s.rng.range(-4, 4), s.rng.range(40, 64)));
+        strand.quadTo(from + QPointF(-10, 8),
+                      from + QPointF(-12 + s.rng.range(-4, 4), s.rng.range(40, 64)));
         s.p.setPen(QPen(rgba(0x6c, 0xa4, 0x4c, 200), 1.2));
         s.p.setBrush(Qt::NoBrush);
         s.p.drawPath(strand);
@@ -755,8 +782,8 @@ QImage skyscraperFrame()
     const QColor steel(0x2c, 0x30, 0x3c);
     const double left = 90, right = 190, top = 70, base = 222;
     Rng windows(26);
-    building(s.p, windows, QRectF(left, 150, right - left, base - 150), rgba(0x4c, 0x60, 0x7c), rgba(0xc8, 0xe0, 0xf8), 0.9,
-             7);
+    building(s.p, windows, QRectF(left, 150, right - left, base - 150), rgba(0x4c, 0x60, 0x7c),
+             rgba(0xc8, 0xe0, 0xf8), 0.9, 7);
     s.p.setPen(QPen(steel, 2));
     for (double x = left; x <= right + 0.1; x += 20)
         s.p.drawLine(QPointF(x, 150), QPointF(x, top));
@@ -802,7 +829,8 @@ QImage riceFields()
         for (double x = 4; x < s.w(); x += 6 + band * 2)
             s.p.drawLine(QPointF(x, y + 2), QPointF(x, y + 4 + band));
     }
-    gableHouse(s.p, QRectF(190, 112, 60, 26), 22, rgba(0xe8, 0xdc, 0xc4), rgba(0x5c, 0x54, 0x58), rgba(0x3c, 0x34, 0x30));
+    gableHouse(s.p, QRectF(190, 112, 60, 26), 22, rgba(0xe8, 0xdc, 0xc4), rgba(0x5c, 0x54, 0x58),
+               rgba(0x3c, 0x34, 0x30));
     roundTree(s.p, QPointF(270, 138), 30, rgba(0x2c, 0x5c, 0x2c), rgba(0x3c, 0x30, 0x24));
     return s.finish();
 }
@@ -827,13 +855,15 @@ QImage rainyShrine()
     s.p.setBrush(rgba(0x2c, 0x24, 0x24));
     s.p.drawPath(kasagi);
     s.ground(rgba(0x6c, 0x74, 0x6c), rgba(0x3c, 0x44, 0x3c), 190);
-    for (const QPointF& at : {QPointF(40, 200), QPointF(70, 214), QPointF(240, 204), QPointF(268, 218)}) {
+    for (const QPointF& at :
+         {QPointF(40, 200), QPointF(70, 214), QPointF(240, 204), QPointF(268, 218)}) {
         roundTree(s.p, at + QPointF(0, 20), 40, rgba(0x3c, 0x6c, 0x44), rgba(0x3c, 0x6c, 0x44));
         for (int k = 0; k < 3; ++k) {
             const QPointF c = at + QPointF(-10 + k * 10, -10 + (k % 2) * 6);
             for (int f = 0; f < 7; ++f)
                 flower(s.p, c + QPointF(s.rng.range(-5, 5), s.rng.range(-5, 5)), 2.6, 4,
-                       (k % 2) ? rgba(0x8c, 0x7c, 0xd8) : rgba(0x6c, 0x9c, 0xe0), rgba(0xe0, 0xe8, 0xff));
+                       (k % 2) ? rgba(0x8c, 0x7c, 0xd8) : rgba(0x6c, 0x9c, 0xe0),
+                       rgba(0xe0, 0xe8, 0xff));
         }
     }
     rain(s.p, s.rng, s.all(), 160, rgba(255, 255, 255, 90));
@@ -858,14 +888,16 @@ QImage harbourCranes()
         s.p.setPen(QPen(steel, 2));
     }
     s.p.setPen(Qt::NoPen);
-    const QColor boxes[] = {rgba(0x8c, 0x3c, 0x34), rgba(0x3c, 0x5c, 0x8c), rgba(0x5c, 0x7c, 0x4c), rgba(0x9c, 0x7c, 0x3c)};
+    const QColor boxes[] = {rgba(0x8c, 0x3c, 0x34), rgba(0x3c, 0x5c, 0x8c), rgba(0x5c, 0x7c, 0x4c),
+                            rgba(0x9c, 0x7c, 0x3c)};
     for (int k = 0; k < 12; ++k) {
         s.p.setBrush(boxes[k % 4].darker(140));
         s.p.drawRect(QRectF(200 + (k % 4) * 22, 160 - (k / 4) * 9, 21, 8));
     }
     s.p.setBrush(steel);
     s.p.drawRect(QRectF(0, 168, s.w(), 6));
-    water(s.p, s.rng, QRectF(0, 174, s.w(), 76), rgba(0x6c, 0x5c, 0x6c), rgba(0x10, 0x14, 0x24), rgba(0xff, 0xc0, 0x90));
+    water(s.p, s.rng, QRectF(0, 174, s.w(), 76), rgba(0x6c, 0x5c, 0x6c), rgba(0x10, 0x14, 0x24),
+          rgba(0xff, 0xc0, 0x90));
     QPainterPath hull;
     hull.moveTo(30, 190);
     hull.lineTo(180, 190);
@@ -881,7 +913,9 @@ QImage harbourCranes()
 QImage viaductTrain()
 {
     Scene s(CardSize, 3232);
-    s.sky({{0, rgba(0x24, 0x2c, 0x5c)}, {0.75, rgba(0xb0, 0x6c, 0x7c)}, {1, rgba(0xf0, 0xb4, 0x7c)}}, 200);
+    s.sky(
+        {{0, rgba(0x24, 0x2c, 0x5c)}, {0.75, rgba(0xb0, 0x6c, 0x7c)}, {1, rgba(0xf0, 0xb4, 0x7c)}},
+        200);
     const QColor stone(0x2c, 0x26, 0x30);
     QPainterPath viaduct;
     viaduct.addRect(QRectF(0, 130, s.w(), 14));

@@ -44,26 +44,32 @@ void radialGlow(QPainter& p, QPointF centre, double radius, QColor colour);
 // melts into the black window.
 void fadeEdges(QPainter& p, QSize size, double margin);
 void vignette(QPainter& p, QSize size, double strength);
-void gridPaper(QPainter& p, const QRectF& r, QColor minor, QColor major, double step, int majorEvery);
+void gridPaper(QPainter& p, const QRectF& r, QColor minor, QColor major, double step,
+               int majorEvery);
 void stars(QPainter& p, Rng& rng, const QRectF& r, int count, QColor colour);
 void clouds(QPainter& p, Rng& rng, const QRectF& r, QColor colour, int count);
 void mountains(QPainter& p, Rng& rng, const QRectF& r, QColor colour, double roughness, int peaks);
 // Buildings standing on baseY between x0 and x1; lit windows with probability lit.
-void skyline(QPainter& p, Rng& rng, double x0, double x1, double baseY, double minH, double maxH, QColor body,
-             QColor window, double lit);
-void building(QPainter& p, Rng& rng, const QRectF& r, QColor body, QColor window, double lit, double cell = 6);
+void skyline(QPainter& p, Rng& rng, double x0, double x1, double baseY, double minH, double maxH,
+             QColor body, QColor window, double lit);
+void building(QPainter& p, Rng& rng, const QRectF& r, QColor body, QColor window, double lit,
+              double cell = 6);
 // A facade as a line drawing: floors, windows, a ground floor entrance and
 // dimension lines.
 void elevation(QPainter& p, const QRectF& r, QColor line, int floors, int bays, bool dimensions);
 void dimensionLine(QPainter& p, QPointF a, QPointF b, double offset, QColor colour);
-void gableHouse(QPainter& p, const QRectF& body, double roofHeight, QColor wall, QColor roof, QColor line);
-void gableHouseOutline(QPainter& p, const QRectF& body, double roofHeight, QColor line, bool section);
-void pagoda(QPainter& p, QPointF base, double width, double height, int storeys, QColor body, QColor roof);
+void gableHouse(QPainter& p, const QRectF& body, double roofHeight, QColor wall, QColor roof,
+                QColor line);
+void gableHouseOutline(QPainter& p, const QRectF& body, double roofHeight, QColor line,
+                       bool section);
+void pagoda(QPainter& p, QPointF base, double width, double height, int storeys, QColor body,
+            QColor roof);
 void roundTree(QPainter& p, QPointF base, double size, QColor leaves, QColor trunk);
 void pineTree(QPainter& p, QPointF base, double size, QColor leaves);
 void blossomTree(QPainter& p, Rng& rng, QPointF base, double size, QColor blossom, QColor trunk);
 void blossoms(QPainter& p, Rng& rng, const QRectF& r, int count, QColor colour, double size);
-void leaves(QPainter& p, Rng& rng, const QRectF& r, int count, std::initializer_list<QColor> colours, double size);
+void leaves(QPainter& p, Rng& rng, const QRectF& r, int count,
+            std::initializer_list<QColor> colours, double size);
 void snow(QPainter& p, Rng& rng, const QRectF& r, int count, double maxSize);
 void rain(QPainter& p, Rng& rng, const QRectF& r, int count, QColor colour);
 void water(QPainter& p, Rng& rng, const QRectF& r, QColor top, QColor bottom, QColor glint);

@@ -28,7 +28,8 @@ struct Banner
     QPainter p;
     Rng rng;
 
-    Banner(quint32 seed, QColor left, QColor right) : image(canvas(BannerSize)), p(&image), rng(seed)
+    Banner(quint32 seed, QColor left, QColor right)
+        : image(canvas(BannerSize)), p(&image), rng(seed)
     {
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient g(QPointF(0, 0), QPointF(BannerSize.width(), BannerSize.height()));
@@ -74,8 +75,8 @@ QImage comingOfAge()
     branch(b.p, QPointF(4, 28), QPointF(80, 10), rgba(0x4a, 0x30, 0x28), 2);
     branch(b.p, QPointF(40, 20), QPointF(64, 28), rgba(0x4a, 0x30, 0x28), 1.2);
     branch(b.p, QPointF(100, 26), QPointF(166, 8), rgba(0x4a, 0x30, 0x28), 1.6);
-    for (const QPointF& at : {QPointF(24, 20), QPointF(52, 13), QPointF(74, 11), QPointF(60, 26), QPointF(118, 21),
-                              QPointF(142, 14), QPointF(160, 10)})
+    for (const QPointF& at : {QPointF(24, 20), QPointF(52, 13), QPointF(74, 11), QPointF(60, 26),
+                              QPointF(118, 21), QPointF(142, 14), QPointF(160, 10)})
         flower(b.p, at, 4.2, 5, rgba(0xd8, 0x34, 0x50), rgba(0xf8, 0xd8, 0x60));
     for (const QPointF& at : {QPointF(36, 17), QPointF(88, 8), QPointF(130, 19)})
         flower(b.p, at, 2.6, 5, rgba(0xf4, 0xa0, 0xb0), rgba(0xf8, 0xe0, 0x80));
@@ -262,8 +263,8 @@ QImage dollsFestival()
     };
     doll(74, rgba(0x2c, 0x3c, 0x7c), rgba(0xe0, 0xb4, 0x40));
     doll(98, rgba(0xc8, 0x34, 0x4c), rgba(0xf0, 0xd0, 0x60));
-    for (const QPointF& at : {QPointF(14, 10), QPointF(28, 18), QPointF(40, 8), QPointF(132, 10), QPointF(146, 19),
-                              QPointF(160, 9)})
+    for (const QPointF& at : {QPointF(14, 10), QPointF(28, 18), QPointF(40, 8), QPointF(132, 10),
+                              QPointF(146, 19), QPointF(160, 9)})
         flower(b.p, at, 3.6, 5, rgba(0xf4, 0x9c, 0xb8), rgba(0xfc, 0xe4, 0x90));
     return b.finish(rgba(0xc0, 0x5c, 0x7c));
 }
@@ -341,7 +342,8 @@ QImage christmas()
     for (double x : {40.0, 86.0, 132.0}) {
         const double size = x == 86.0 ? 30 : 24;
         pineTree(b.p, QPointF(x, 32), size, rgba(0x2c, 0x8c, 0x4c));
-        const QColor lights[] = {rgba(0xf8, 0xd0, 0x4c), rgba(0xf0, 0x4c, 0x4c), rgba(0x6c, 0xc8, 0xf8)};
+        const QColor lights[] = {rgba(0xf8, 0xd0, 0x4c), rgba(0xf0, 0x4c, 0x4c),
+                                 rgba(0x6c, 0xc8, 0xf8)};
         b.p.setPen(Qt::NoPen);
         for (int k = 0; k < 7; ++k) {
             b.p.setBrush(lights[k % 3]);
@@ -359,9 +361,9 @@ QImage christmas()
 
 QStringList seasonalNames()
 {
-    return {QStringLiteral("view02"),   QStringLiteral("view10"),   QStringLiteral("view11"),
-            QStringLiteral("view14"),   QStringLiteral("view16"),   QStringLiteral("shogatsu"),
-            QStringLiteral("setsubun"), QStringLiteral("hina"),     QStringLiteral("kodomo"),
+    return {QStringLiteral("view02"),   QStringLiteral("view10"), QStringLiteral("view11"),
+            QStringLiteral("view14"),   QStringLiteral("view16"), QStringLiteral("shogatsu"),
+            QStringLiteral("setsubun"), QStringLiteral("hina"),   QStringLiteral("kodomo"),
             QStringLiteral("tanabata"), QStringLiteral("xmas")};
 }
 

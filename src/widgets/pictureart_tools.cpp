@@ -82,7 +82,8 @@ void vignette(QPainter& p, QSize size, double strength)
     p.fillRect(QRectF(QPointF(0, 0), QSizeF(size)), g);
 }
 
-void gridPaper(QPainter& p, const QRectF& r, QColor minor, QColor major, double step, int majorEvery)
+void gridPaper(QPainter& p, const QRectF& r, QColor minor, QColor major, double step,
+               int majorEvery)
 {
     p.save();
     p.setClipRect(r);
@@ -130,7 +131,8 @@ void clouds(QPainter& p, Rng& rng, const QRectF& r, QColor colour, int count)
         const int puffs = rng.pick(4, 7);
         for (int k = 0; k < puffs; ++k) {
             const double px = cx - w / 2 + w * (k + 0.5) / puffs;
-            const double ph = h * (0.6 + 0.4 * std::sin(Pi * (k + 0.5) / puffs)) * rng.range(0.8, 1.2);
+            const double ph =
+                h * (0.6 + 0.4 * std::sin(Pi * (k + 0.5) / puffs)) * rng.range(0.8, 1.2);
             cloud.addEllipse(QPointF(px, cy - ph * 0.3), w / puffs * 0.9, ph);
         }
         cloud.addRoundedRect(QRectF(cx - w / 2, cy - h * 0.2, w, h * 0.7), h * 0.35, h * 0.35);
@@ -167,7 +169,8 @@ void mountains(QPainter& p, Rng& rng, const QRectF& r, QColor colour, double rou
     p.drawPath(path);
 }
 
-void building(QPainter& p, Rng& rng, const QRectF& r, QColor body, QColor window, double lit, double cell)
+void building(QPainter& p, Rng& rng, const QRectF& r, QColor body, QColor window, double lit,
+              double cell)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(body);
@@ -191,8 +194,8 @@ void building(QPainter& p, Rng& rng, const QRectF& r, QColor body, QColor window
     }
 }
 
-void skyline(QPainter& p, Rng& rng, double x0, double x1, double baseY, double minH, double maxH, QColor body,
-             QColor window, double lit)
+void skyline(QPainter& p, Rng& rng, double x0, double x1, double baseY, double minH, double maxH,
+             QColor body, QColor window, double lit)
 {
     double x = x0;
     while (x < x1) {
@@ -254,7 +257,8 @@ void elevation(QPainter& p, const QRectF& r, QColor line, int floors, int bays, 
     for (int f = 0; f < floors; ++f) {
         const double y = r.top() + fh * 0.3 + f * upperH;
         for (int b = 0; b < bays; ++b) {
-            const QRectF w(r.left() + b * bw + bw * 0.18, y + upperH * 0.22, bw * 0.64, upperH * 0.56);
+            const QRectF w(r.left() + b * bw + bw * 0.18, y + upperH * 0.22, bw * 0.64,
+                           upperH * 0.56);
             p.setPen(thinPen(line, 0.8));
             p.setBrush(glass);
             p.drawRect(w);
@@ -264,7 +268,8 @@ void elevation(QPainter& p, const QRectF& r, QColor line, int floors, int bays, 
     // Entrance.
     p.setBrush(Qt::NoBrush);
     p.setPen(thinPen(line, 1.0));
-    const QRectF door(r.center().x() - bw * 0.6, ground + fh * 0.25, bw * 1.2, r.bottom() - ground - fh * 0.25);
+    const QRectF door(r.center().x() - bw * 0.6, ground + fh * 0.25, bw * 1.2,
+                      r.bottom() - ground - fh * 0.25);
     p.drawRect(door);
     p.drawLine(QPointF(door.center().x(), door.top()), QPointF(door.center().x(), door.bottom()));
     p.drawLine(QPointF(r.left() - 10, r.bottom()), QPointF(r.right() + 10, r.bottom()));
@@ -275,7 +280,8 @@ void elevation(QPainter& p, const QRectF& r, QColor line, int floors, int bays, 
     }
 }
 
-void gableHouse(QPainter& p, const QRectF& body, double roofHeight, QColor wall, QColor roof, QColor line)
+void gableHouse(QPainter& p, const QRectF& body, double roofHeight, QColor wall, QColor roof,
+                QColor line)
 {
     p.setPen(thinPen(line, 1.0));
     p.setBrush(wall);
@@ -293,13 +299,17 @@ void gableHouse(QPainter& p, const QRectF& body, double roofHeight, QColor wall,
     p.setBrush(glass);
     const double ww = body.width() * 0.16;
     const double wh = body.height() * 0.28;
-    p.drawRect(QRectF(body.left() + body.width() * 0.12, body.top() + body.height() * 0.22, ww, wh));
-    p.drawRect(QRectF(body.right() - body.width() * 0.12 - ww, body.top() + body.height() * 0.22, ww, wh));
+    p.drawRect(
+        QRectF(body.left() + body.width() * 0.12, body.top() + body.height() * 0.22, ww, wh));
+    p.drawRect(
+        QRectF(body.right() - body.width() * 0.12 - ww, body.top() + body.height() * 0.22, ww, wh));
     p.setBrush(wall.darker(135));
-    p.drawRect(QRectF(body.center().x() - ww * 0.5, body.bottom() - body.height() * 0.5, ww, body.height() * 0.5));
+    p.drawRect(QRectF(body.center().x() - ww * 0.5, body.bottom() - body.height() * 0.5, ww,
+                      body.height() * 0.5));
 }
 
-void gableHouseOutline(QPainter& p, const QRectF& body, double roofHeight, QColor line, bool section)
+void gableHouseOutline(QPainter& p, const QRectF& body, double roofHeight, QColor line,
+                       bool section)
 {
     p.setBrush(Qt::NoBrush);
     p.setPen(thinPen(line, 1.4));
@@ -345,24 +355,28 @@ void gableHouseOutline(QPainter& p, const QRectF& body, double roofHeight, QColo
     } else {
         const double ww = body.width() * 0.14;
         for (int row = 0; row < 2; ++row) {
-            const double top = row == 0 ? body.top() + body.height() * 0.12 : mid + body.height() * 0.1;
+            const double top =
+                row == 0 ? body.top() + body.height() * 0.12 : mid + body.height() * 0.1;
             for (int k = 0; k < 3; ++k) {
-                const QRectF w(body.left() + body.width() * (0.12 + k * 0.3), top, ww, body.height() * 0.26);
+                const QRectF w(body.left() + body.width() * (0.12 + k * 0.3), top, ww,
+                               body.height() * 0.26);
                 if (row == 1 && k == 1)
                     continue;
                 p.drawRect(w);
                 p.drawLine(QPointF(w.left(), w.center().y()), QPointF(w.right(), w.center().y()));
             }
         }
-        p.drawRect(QRectF(body.center().x() - ww * 0.55, body.bottom() - body.height() * 0.38, ww * 1.1,
-                          body.height() * 0.38));
+        p.drawRect(QRectF(body.center().x() - ww * 0.55, body.bottom() - body.height() * 0.38,
+                          ww * 1.1, body.height() * 0.38));
     }
-    dimensionLine(p, body.bottomLeft() + QPointF(0, 14), body.bottomRight() + QPointF(0, 14), 8, line);
-    dimensionLine(p, QPointF(body.right() + eave, body.top() - roofHeight), QPointF(body.right() + eave, body.bottom()),
-                  -14, line);
+    dimensionLine(p, body.bottomLeft() + QPointF(0, 14), body.bottomRight() + QPointF(0, 14), 8,
+                  line);
+    dimensionLine(p, QPointF(body.right() + eave, body.top() - roofHeight),
+                  QPointF(body.right() + eave, body.bottom()), -14, line);
 }
 
-void pagoda(QPainter& p, QPointF base, double width, double height, int storeys, QColor body, QColor roof)
+void pagoda(QPainter& p, QPointF base, double width, double height, int storeys, QColor body,
+            QColor roof)
 {
     const double sh = height * 0.86 / storeys;
     p.setPen(Qt::NoPen);
@@ -443,14 +457,16 @@ void blossomTree(QPainter& p, Rng& rng, QPointF base, double size, QColor blosso
     p.drawLine(base, fork);
     pen.setWidthF(size * 0.03);
     p.setPen(pen);
-    const QPointF tips[] = {{-0.35, -0.75}, {0.3, -0.8}, {-0.1, -0.95}, {0.45, -0.6}, {-0.45, -0.55}};
+    const QPointF tips[] = {
+        {-0.35, -0.75}, {0.3, -0.8}, {-0.1, -0.95}, {0.45, -0.6}, {-0.45, -0.55}};
     for (const QPointF& t : tips)
         p.drawLine(fork, base + t * size);
-    blossoms(p, rng, QRectF(base.x() - size * 0.55, base.y() - size * 1.05, size * 1.1, size * 0.6), int(size * 2.2),
-             blossom, size * 0.07);
+    blossoms(p, rng, QRectF(base.x() - size * 0.55, base.y() - size * 1.05, size * 1.1, size * 0.6),
+             int(size * 2.2), blossom, size * 0.07);
 }
 
-void leaves(QPainter& p, Rng& rng, const QRectF& r, int count, std::initializer_list<QColor> colours, double size)
+void leaves(QPainter& p, Rng& rng, const QRectF& r, int count,
+            std::initializer_list<QColor> colours, double size)
 {
     const std::vector<QColor> palette(colours);
     for (int i = 0; i < count; ++i) {
@@ -578,7 +594,8 @@ void suspensionBridge(QPainter& p, const QRectF& r, QColor colour)
     cable.moveTo(r.left(), deck - r.height() * 0.28);
     cable.quadTo(QPointF((r.left() + t1) / 2, deck - r.height() * 0.4), QPointF(t1, r.top() + 2));
     cable.quadTo(QPointF((t1 + t2) / 2, deck + r.height() * 0.12), QPointF(t2, r.top() + 2));
-    cable.quadTo(QPointF((t2 + r.right()) / 2, deck - r.height() * 0.4), QPointF(r.right(), deck - r.height() * 0.28));
+    cable.quadTo(QPointF((t2 + r.right()) / 2, deck - r.height() * 0.4),
+                 QPointF(r.right(), deck - r.height() * 0.28));
     p.drawPath(cable);
     p.setPen(thinPen(colour, 0.6));
     for (double x = r.left() + 4; x < r.right(); x += r.width() / 48) {
@@ -607,16 +624,22 @@ void floorPlan(QPainter& p, const QRectF& r, QColor line)
     const double h = r.height();
     QPen inner(line, 1.6);
     p.setPen(inner);
-    p.drawLine(QPointF(r.left() + w * 0.45, r.top()), QPointF(r.left() + w * 0.45, r.top() + h * 0.55));
-    p.drawLine(QPointF(r.left(), r.top() + h * 0.55), QPointF(r.left() + w * 0.3, r.top() + h * 0.55));
-    p.drawLine(QPointF(r.left() + w * 0.42, r.top() + h * 0.55), QPointF(r.right(), r.top() + h * 0.55));
-    p.drawLine(QPointF(r.left() + w * 0.72, r.top() + h * 0.55), QPointF(r.left() + w * 0.72, r.bottom()));
+    p.drawLine(QPointF(r.left() + w * 0.45, r.top()),
+               QPointF(r.left() + w * 0.45, r.top() + h * 0.55));
+    p.drawLine(QPointF(r.left(), r.top() + h * 0.55),
+               QPointF(r.left() + w * 0.3, r.top() + h * 0.55));
+    p.drawLine(QPointF(r.left() + w * 0.42, r.top() + h * 0.55),
+               QPointF(r.right(), r.top() + h * 0.55));
+    p.drawLine(QPointF(r.left() + w * 0.72, r.top() + h * 0.55),
+               QPointF(r.left() + w * 0.72, r.bottom()));
     // Door swings.
     p.setPen(QPen(line, 0.8));
     const double d = w * 0.1;
     p.drawArc(QRectF(r.left() + w * 0.3 - d, r.top() + h * 0.55 - d, 2 * d, 2 * d), 0, 90 * 16);
-    p.drawLine(QPointF(r.left() + w * 0.3, r.top() + h * 0.55), QPointF(r.left() + w * 0.3, r.top() + h * 0.55 - d));
-    p.drawArc(QRectF(r.left() + w * 0.72 - d, r.bottom() - h * 0.15 - d, 2 * d, 2 * d), 90 * 16, 90 * 16);
+    p.drawLine(QPointF(r.left() + w * 0.3, r.top() + h * 0.55),
+               QPointF(r.left() + w * 0.3, r.top() + h * 0.55 - d));
+    p.drawArc(QRectF(r.left() + w * 0.72 - d, r.bottom() - h * 0.15 - d, 2 * d, 2 * d), 90 * 16,
+              90 * 16);
     // Windows in the outer walls.
     p.setPen(QPen(line, 0.8));
     for (double f : {0.12, 0.6}) {
@@ -680,7 +703,8 @@ void stairSection(QPainter& p, const QRectF& r, QColor line)
     for (int s = 0; s < steps; s += 3) {
         const double x = r.left() + s * run + run / 2;
         const double yTread = r.bottom() - (s + 1) * rise;
-        const double yRail = r.bottom() - rise * 6 - (x - r.left()) * (r.height() + rise) / r.width();
+        const double yRail =
+            r.bottom() - rise * 6 - (x - r.left()) * (r.height() + rise) / r.width();
         p.drawLine(QPointF(x, yTread), QPointF(x, yRail));
     }
     dimensionLine(p, r.bottomLeft() + QPointF(0, 4), QPointF(r.right(), r.bottom() + 4), 10, line);
@@ -693,7 +717,8 @@ void flower(QPainter& p, QPointF centre, double size, int petals, QColor petal, 
     p.setBrush(petal);
     for (int k = 0; k < petals; ++k) {
         const double a = 2 * Pi * k / petals - Pi / 2;
-        p.drawEllipse(centre + QPointF(std::cos(a), std::sin(a)) * size * 0.55, size * 0.45, size * 0.45);
+        p.drawEllipse(centre + QPointF(std::cos(a), std::sin(a)) * size * 0.55, size * 0.45,
+                      size * 0.45);
     }
     p.setBrush(heart);
     p.drawEllipse(centre, size * 0.25, size * 0.25);

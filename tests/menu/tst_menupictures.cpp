@@ -13,8 +13,8 @@
 #include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
 #include "widgets/panel3d.h"
-#include "widgets/picturebox.h"
 #include "widgets/pictureart.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,11 +67,13 @@ struct MenuWindow
         Image4->hide();
         Image2 = new PictureBox(&window);
         Image2->setGeometry(twips::rect(9840, 7320, 1980, 690));
-        const double boxes[3][4] = {{4000, 1100, 2565, 495}, {4500, 1600, 2565, 525}, {5000, 2100, 2520, 495}};
+        const double boxes[3][4] = {
+            {4000, 1100, 2565, 495}, {4500, 1600, 2565, 525}, {5000, 2100, 2520, 495}};
         for (int n = 0; n < 3; ++n) {
             Picture1[n] = new PictureBox(&window);
             Picture1[n]->setObjectName(QStringLiteral("Picture1_%1").arg(n + 1));
-            Picture1[n]->setGeometry(twips::rect(boxes[n][0], boxes[n][1], boxes[n][2], boxes[n][3]));
+            Picture1[n]->setGeometry(
+                twips::rect(boxes[n][0], boxes[n][1], boxes[n][2], boxes[n][3]));
             Picture1[n]->hide();
         }
         SSPanel2 = new Panel3D(&window);
@@ -89,8 +91,7 @@ struct MenuWindow
         window.show();
     }
 
-    template <typename T = QWidget>
-    T* control(const QString& name) const
+    template <typename T = QWidget> T* control(const QString& name) const
     {
         return window.findChild<T*>(name);
     }
@@ -110,7 +111,8 @@ struct MenuWindow
     }
 };
 
-void writePicture(const TestContext& t, const QString& name, QSize size, const char* format, QColor colour = Qt::gray)
+void writePicture(const TestContext& t, const QString& name, QSize size, const char* format,
+                  QColor colour = Qt::gray)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
@@ -238,48 +240,58 @@ void TestMenuPictures::startupBackground_data()
 
     const QStringList none;
     const QRect any;
-    QTest::newRow("no BackImg: picture 12") << QByteArray() << none << none << true << QRect(40, 8, 40, 30) << false
-                                            << true << false << 0u << 0 << 12 << "om" << 12;
-    QTest::newRow("empty BackImg") << QByteArray("") << none << none << true << QRect(40, 8, 40, 30) << false << true
-                                   << false << 0u << 0 << 12 << "om" << 12;
-    QTest::newRow("damaged BackImg") << QByteArray("x\x01,\"") << none << none << true << QRect(40, 8, 40, 30)
-                                     << false << true << false << 0u << 0 << 12 << "om" << 12;
-    QTest::newRow("0 with the overlay") << QByteArray("0,\"OM\"\r\n") << none << none << true << FullWindow << true
-                                        << true << true << 0u << 0 << 0 << "OM" << 0;
-    QTest::newRow("1 with the overlay") << QByteArray("1,\"OM\"\r\n") << none << none << true << FullWindow << true
-                                        << true << true << 0u << 0 << 1 << "OM" << 1;
-    QTest::newRow("5 stretched") << QByteArray("5,\"OM\"\r\n") << none << none << true << FullWindow << true << true
-                                 << false << 0u << 0 << 5 << "OM" << 5;
-    QTest::newRow("10 natural") << QByteArray("10,\"OM\"\r\n") << none << none << true << QRect(353, 33, 40, 30)
-                                << false << true << false << 0u << 0 << 10 << "OM" << 10;
-    QTest::newRow("11 natural") << QByteArray("11,\"OM\"\r\n") << none << none << true << QRect(296, -16, 40, 30)
-                                << false << true << false << 0u << 0 << 11 << "OM" << 11;
-    QTest::newRow("13 enlarged") << QByteArray("13,\"OM\"\r\n") << none << none << true << QRect(320, 88, 60, 45)
-                                 << true << true << false << 0u << 0 << 13 << "OM" << 13;
-    QTest::newRow("26 enlarged at start-up") << QByteArray("26,\"OM\"\r\n") << none << none << true
-                                             << QRect(320, 88, 60, 45) << true << true << false << 0u << 0 << 26
-                                             << "OM" << 26;
-    QTest::newRow("50 red") << QByteArray("50,\"255\"\r\n") << none << none << false << any << false << false << false
-                            << 0x0000FFu << 0 << 50 << "255" << 50;
-    QTest::newRow("50 not a number keeps black") << QByteArray("50,\"white\"\r\n") << none << none << false << any
-                                                 << false << false << false << 0u << 0 << 50 << "white" << 50;
-    QTest::newRow("8 black") << QByteArray("8,\"OM\"\r\n") << none << none << false << any << false << false << false
-                             << 0u << 0 << 8 << "OM" << 8;
-    QTest::newRow("40 black") << QByteArray("40,\"OM\"\r\n") << none << none << false << any << false << false
-                              << false << 0u << 0 << 40 << "OM" << 40;
-    QTest::newRow("99 own picture") << QByteArray("99,\"$DIR/own/a.jpg\"\r\n") << none << none << true << FullWindow
-                                    << true << true << false << 0u << 0 << 99 << "$DIR/own/a.jpg" << 99;
-    QTest::newRow("99 missing: background 0") << QByteArray("99,\"$DIR/gone.jpg\"\r\n") << none << none << true
-                                              << FullWindow << true << true << true << 0u << 1 << 0 << "om" << 99;
+    QTest::newRow("no BackImg: picture 12")
+        << QByteArray() << none << none << true << QRect(40, 8, 40, 30) << false << true << false
+        << 0u << 0 << 12 << "om" << 12;
+    QTest::newRow("empty BackImg") << QByteArray("") << none << none << true << QRect(40, 8, 40, 30)
+                                   << false << true << false << 0u << 0 << 12 << "om" << 12;
+    QTest::newRow("damaged BackImg")
+        << QByteArray("x\x01,\"") << none << none << true << QRect(40, 8, 40, 30) << false << true
+        << false << 0u << 0 << 12 << "om" << 12;
+    QTest::newRow("0 with the overlay")
+        << QByteArray("0,\"OM\"\r\n") << none << none << true << FullWindow << true << true << true
+        << 0u << 0 << 0 << "OM" << 0;
+    QTest::newRow("1 with the overlay")
+        << QByteArray("1,\"OM\"\r\n") << none << none << true << FullWindow << true << true << true
+        << 0u << 0 << 1 << "OM" << 1;
+    QTest::newRow("5 stretched") << QByteArray("5,\"OM\"\r\n") << none << none << true << FullWindow
+                                 << true << true << false << 0u << 0 << 5 << "OM" << 5;
+    QTest::newRow("10 natural") << QByteArray("10,\"OM\"\r\n") << none << none << true
+                                << QRect(353, 33, 40, 30) << false << true << false << 0u << 0 << 10
+                                << "OM" << 10;
+    QTest::newRow("11 natural") << QByteArray("11,\"OM\"\r\n") << none << none << true
+                                << QRect(296, -16, 40, 30) << false << true << false << 0u << 0
+                                << 11 << "OM" << 11;
+    QTest::newRow("13 enlarged") << QByteArray("13,\"OM\"\r\n") << none << none << true
+                                 << QRect(320, 88, 60, 45) << true << true << false << 0u << 0 << 13
+                                 << "OM" << 13;
+    QTest::newRow("26 enlarged at start-up")
+        << QByteArray("26,\"OM\"\r\n") << none << none << true << QRect(320, 88, 60, 45) << true
+        << true << false << 0u << 0 << 26 << "OM" << 26;
+    QTest::newRow("50 red") << QByteArray("50,\"255\"\r\n") << none << none << false << any << false
+                            << false << false << 0x0000FFu << 0 << 50 << "255" << 50;
+    QTest::newRow("50 not a number keeps black")
+        << QByteArray("50,\"white\"\r\n") << none << none << false << any << false << false << false
+        << 0u << 0 << 50 << "white" << 50;
+    QTest::newRow("8 black") << QByteArray("8,\"OM\"\r\n") << none << none << false << any << false
+                             << false << false << 0u << 0 << 8 << "OM" << 8;
+    QTest::newRow("40 black") << QByteArray("40,\"OM\"\r\n") << none << none << false << any
+                              << false << false << false << 0u << 0 << 40 << "OM" << 40;
+    QTest::newRow("99 own picture")
+        << QByteArray("99,\"$DIR/own/a.jpg\"\r\n") << none << none << true << FullWindow << true
+        << true << false << 0u << 0 << 99 << "$DIR/own/a.jpg" << 99;
+    QTest::newRow("99 missing: background 0")
+        << QByteArray("99,\"$DIR/gone.jpg\"\r\n") << none << none << true << FullWindow << true
+        << true << true << 0u << 1 << 0 << "om" << 99;
     QTest::newRow("99 unreadable: background 0")
-        << QByteArray("99,\"$DIR/own/broken.jpg\"\r\n") << none << QStringList{"own/broken.jpg"} << true << FullWindow
-        << true << true << true << 0u << 1 << 0 << "om" << 99;
-    QTest::newRow("built-in picture missing") << QByteArray("5,\"OM\"\r\n") << QStringList{"bmp/image5.jpg"} << none
-                                              << true << FullWindow << true << false << false << 0u << 0 << 5 << "OM"
-                                              << 5;
+        << QByteArray("99,\"$DIR/own/broken.jpg\"\r\n") << none << QStringList{"own/broken.jpg"}
+        << true << FullWindow << true << true << true << 0u << 1 << 0 << "om" << 99;
+    QTest::newRow("built-in picture missing")
+        << QByteArray("5,\"OM\"\r\n") << QStringList{"bmp/image5.jpg"} << none << true << FullWindow
+        << true << false << false << 0u << 0 << 5 << "OM" << 5;
     QTest::newRow("built-in picture unreadable")
-        << QByteArray() << none << QStringList{"bmp/image12.jpg"} << true << any << false << false << false << 0u << 1
-        << 12 << "om" << 12;
+        << QByteArray() << none << QStringList{"bmp/image12.jpg"} << true << any << false << false
+        << false << 0u << 1 << 12 << "om" << 12;
 }
 
 void TestMenuPictures::startupBackground()
@@ -344,8 +356,10 @@ void TestMenuPictures::missingOwnPictureMessage()
     w.pictures->backgroundStep();
     QCOMPARE(t.messages.shown.size(), 1);
     const MessageRequest& box = t.messages.shown.first();
-    QCOMPARE(box.text, QStringLiteral("登録されている画像ファイルが、見当たりません。\n\n　　標準画像ファイルを設定して実行します。"));
-    QCOMPARE(box.title, QStringLiteral("画像ファイル(") + path + QStringLiteral(") 読み込みエラー"));
+    QCOMPARE(box.text, QStringLiteral("登録されている画像ファイルが、見当たりません。\n\n　　標準画"
+                                      "像ファイルを設定して実行します。"));
+    QCOMPARE(box.title,
+             QStringLiteral("画像ファイル(") + path + QStringLiteral(") 読み込みエラー"));
     QCOMPARE(box.buttons(), Msg::Ok);
     QCOMPARE(w.shared.SavedImageText, path);
 }
@@ -367,27 +381,33 @@ void TestMenuPictures::seasonalStep_data()
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QStringList>("shown"); // per visible box; "" for an empty box
 
-    QTest::newRow("no table, not even on a computed weekend") << QByteArray() << QDate(2023, 1, 7) << QStringList();
-    QTest::newRow("empty table: computed January weekend") << QByteArray("") << QDate(2023, 1, 7)
-                                                           << QStringList{"view02"};
-    QTest::newRow("empty table: day after the weekend") << QByteArray("") << QDate(2023, 1, 9) << QStringList();
-    QTest::newRow("empty table: November Saturday") << QByteArray("") << QDate(2025, 11, 14) << QStringList{"view16"};
-    QTest::newRow("empty table: not the 13th then") << QByteArray("") << QDate(2025, 11, 13) << QStringList();
+    QTest::newRow("no table, not even on a computed weekend")
+        << QByteArray() << QDate(2023, 1, 7) << QStringList();
+    QTest::newRow("empty table: computed January weekend")
+        << QByteArray("") << QDate(2023, 1, 7) << QStringList{"view02"};
+    QTest::newRow("empty table: day after the weekend")
+        << QByteArray("") << QDate(2023, 1, 9) << QStringList();
+    QTest::newRow("empty table: November Saturday")
+        << QByteArray("") << QDate(2025, 11, 14) << QStringList{"view16"};
+    QTest::newRow("empty table: not the 13th then")
+        << QByteArray("") << QDate(2025, 11, 13) << QStringList();
     QTest::newRow("empty table: March") << QByteArray("") << QDate(2026, 3, 8) << QStringList();
-    QTest::newRow("last field lost") << QByteArray("\"0101a\"\r\n\"0102b\"\r\n") << QDate(2026, 1, 2) << QStringList();
-    QTest::newRow("first field kept") << QByteArray("\"0101a\"\r\n\"0102b\"\r\n") << QDate(2026, 1, 1)
-                                      << QStringList{"a"};
-    QTest::newRow("two rows in row order") << QByteArray("\"1208b\",\"0101a\",\"1208a\",999\r\n") << QDate(2026, 12, 8)
-                                           << QStringList{"b", "a"};
-    QTest::newRow("table rows before computed rows") << QByteArray("\"0106a\"\r\n999\r\n") << QDate(2023, 1, 6)
-                                                     << QStringList{"a", "view02"};
-    QTest::newRow("at most three") << QByteArray("\"1208a\",\"1208b\",\"1208c\",\"1208d\",999") << QDate(2026, 12, 8)
-                                   << QStringList{"a", "b", "c"};
-    QTest::newRow("missing bitmap leaves an empty box") << QByteArray("\"1208zz\",\"1208a\",999") << QDate(2026, 12, 8)
-                                                        << QStringList{"", "a"};
-    QTest::newRow("name reaching out of the folder") << QByteArray("\"1208..\\\\a\",999") << QDate(2026, 12, 8)
-                                                     << QStringList{""};
-    QTest::newRow("name in any case") << QByteArray("\"1208A\",999") << QDate(2026, 12, 8) << QStringList{"a"};
+    QTest::newRow("last field lost")
+        << QByteArray("\"0101a\"\r\n\"0102b\"\r\n") << QDate(2026, 1, 2) << QStringList();
+    QTest::newRow("first field kept")
+        << QByteArray("\"0101a\"\r\n\"0102b\"\r\n") << QDate(2026, 1, 1) << QStringList{"a"};
+    QTest::newRow("two rows in row order") << QByteArray("\"1208b\",\"0101a\",\"1208a\",999\r\n")
+                                           << QDate(2026, 12, 8) << QStringList{"b", "a"};
+    QTest::newRow("table rows before computed rows")
+        << QByteArray("\"0106a\"\r\n999\r\n") << QDate(2023, 1, 6) << QStringList{"a", "view02"};
+    QTest::newRow("at most three") << QByteArray("\"1208a\",\"1208b\",\"1208c\",\"1208d\",999")
+                                   << QDate(2026, 12, 8) << QStringList{"a", "b", "c"};
+    QTest::newRow("missing bitmap leaves an empty box")
+        << QByteArray("\"1208zz\",\"1208a\",999") << QDate(2026, 12, 8) << QStringList{"", "a"};
+    QTest::newRow("name reaching out of the folder")
+        << QByteArray("\"1208..\\\\a\",999") << QDate(2026, 12, 8) << QStringList{""};
+    QTest::newRow("name in any case")
+        << QByteArray("\"1208A\",999") << QDate(2026, 12, 8) << QStringList{"a"};
 }
 
 void TestMenuPictures::seasonalStep()
@@ -484,11 +504,13 @@ void TestMenuPictures::pickerPanelLayout()
         QVERIFY(swatch);
         QCOMPARE(swatch->parentWidget(), i < 2 ? page1 : page2);
         QCOMPARE(bgrFromColor(swatch->backColor()), i % 2 == 0 ? 0xFFFFFFu : 0u);
-        QCOMPARE(swatch->geometry(), i % 2 == 0 ? twips::rect(120, 3480, 2240, 615) : twips::rect(2400, 3480, 2240, 600));
+        QCOMPARE(swatch->geometry(), i % 2 == 0 ? twips::rect(120, 3480, 2240, 615)
+                                                : twips::rect(2400, 3480, 2240, 600));
     }
     const QString captions[3] = {"参照", "閉じる", "次へ >>"};
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(w.control<CommandButton>(QStringLiteral("SSCommand2_%1").arg(i))->text(), captions[i]);
+        QCOMPARE(w.control<CommandButton>(QStringLiteral("SSCommand2_%1").arg(i))->text(),
+                 captions[i]);
 }
 
 void TestMenuPictures::thumbnailPlacement_data()
@@ -709,7 +731,8 @@ void TestMenuPictures::referenceChoosesOwnPicture()
     QVERIFY(!t.exists(QStringLiteral("BackImg")));
 
     w.click(QStringLiteral("SSCommand2_1"));
-    QCOMPARE(t.readFile(QStringLiteral("BackImg")), "99,\"" + toCodePage(QDir::toNativeSeparators(own)) + "\"\r\n");
+    QCOMPARE(t.readFile(QStringLiteral("BackImg")),
+             "99,\"" + toCodePage(QDir::toNativeSeparators(own)) + "\"\r\n");
 }
 
 void TestMenuPictures::referenceCancelled()
@@ -821,7 +844,8 @@ void TestMenuPictures::builtinPicturesSitWell()
         case BackgroundKind::Natural: {
             const QPoint at = picturePositionTwips(n, Applied::AtStartUp);
             const QRect placed(twips::point(at.x(), at.y()), image.size());
-            QVERIFY2(placed.right() <= window.right() && placed.bottom() < cornerTop, qPrintable(QString::number(n)));
+            QVERIFY2(placed.right() <= window.right() && placed.bottom() < cornerTop,
+                     qPrintable(QString::number(n)));
             // Whatever lies behind the slot panels is dark, so the panels stand on a calm ground.
             for (int x = 0; x < panelsRight - placed.left() && x < image.width(); ++x) {
                 for (int y = 0; y < image.height(); y += 3) {
@@ -836,8 +860,8 @@ void TestMenuPictures::builtinPicturesSitWell()
             for (Applied applied : {Applied::AtStartUp, Applied::FromThumbnail}) {
                 const QPoint at = picturePositionTwips(n, applied);
                 const QRect placed(twips::point(at.x(), at.y()), enlargedSize(image.size()));
-                QVERIFY2(placed.left() > panelsRight && placed.right() <= window.right() && placed.top() >= 0 &&
-                             placed.bottom() < cornerTop,
+                QVERIFY2(placed.left() > panelsRight && placed.right() <= window.right() &&
+                             placed.top() >= 0 && placed.bottom() < cornerTop,
                          qPrintable(QString::number(n)));
             }
             break;
@@ -863,13 +887,15 @@ void TestMenuPictures::randomFilesNeverCrash()
         QByteArray bytes;
         const int length = int(random.bounded(maxLength + 1));
         for (int i = 0; i < length; ++i)
-            bytes.append(random.bounded(4) == 0 ? char(random.bounded(256)) : alphabet[random.bounded(alphabet.size())]);
+            bytes.append(random.bounded(4) == 0 ? char(random.bounded(256))
+                                                : alphabet[random.bounded(alphabet.size())]);
         return bytes;
     };
     for (int round = 0; round < 150; ++round) {
         TestContext t(QDate(2020, 1, 1).addDays(random.bounded(3650)));
         if (round % 3 == 0)
-            writePicture(t, QStringLiteral("bmp/image%1.jpg").arg(random.bounded(34)), PictureSize, "JPG");
+            writePicture(t, QStringLiteral("bmp/image%1.jpg").arg(random.bounded(34)), PictureSize,
+                         "JPG");
         QByteArray backImg;
         switch (random.bounded(3)) {
         case 0:
@@ -879,14 +905,16 @@ void TestMenuPictures::randomFilesNeverCrash()
             backImg = QByteArray::number(int(random.bounded(120)) - 5) + ',' + noise(20);
             break;
         default:
-            backImg = QByteArray::number(int(random.bounded(120)) - 5) + ",\"" + noise(12) + "\"\r\n";
+            backImg =
+                QByteArray::number(int(random.bounded(120)) - 5) + ",\"" + noise(12) + "\"\r\n";
             break;
         }
         t.writeFile(QStringLiteral("BackImg"), backImg);
         QByteArray table;
         const QByteArray today = t.date.toString(QStringLiteral("MMdd")).toLatin1();
         for (int f = int(random.bounded(130)); f > 0; --f)
-            table += (random.bounded(2) ? "\"" + today + noise(10) + "\"" : noise(14)) + (random.bounded(2) ? "," : "\r\n");
+            table += (random.bounded(2) ? "\"" + today + noise(10) + "\"" : noise(14)) +
+                     (random.bounded(2) ? "," : "\r\n");
         if (random.bounded(2))
             table += "999";
         t.writeFile(QStringLiteral("event_tbl"), table);

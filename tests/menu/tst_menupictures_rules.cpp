@@ -83,17 +83,22 @@ void TestMenuPicturesRules::readEventTable_data()
     QTest::newRow("last field lost without 999")
         << QByteArray("\"0101a\"\r\n\"0102b\"\r\n") << rows({{"0101", "a"}});
     QTest::newRow("single field without 999") << QByteArray("\"0101a\"\r\n") << QList<EventRow>();
-    QTest::newRow("fields on one line") << QByteArray(" 0101abc , 0202def ,999") << rows({{"0101", "abc"}, {"0202", "def"}});
-    QTest::newRow("comma inside quotes") << QByteArray("\"0101a,b\",999") << rows({{"0101", "a,b"}});
+    QTest::newRow("fields on one line")
+        << QByteArray(" 0101abc , 0202def ,999") << rows({{"0101", "abc"}, {"0202", "def"}});
+    QTest::newRow("comma inside quotes")
+        << QByteArray("\"0101a,b\",999") << rows({{"0101", "a,b"}});
     QTest::newRow("name trimmed and cut to eight")
-        << QByteArray("\"0101  nm  \",\"0102abcdefghijk\",999") << rows({{"0101", "nm"}, {"0102", "abcdefgh"}});
+        << QByteArray("\"0101  nm  \",\"0102abcdefghijk\",999")
+        << rows({{"0101", "nm"}, {"0102", "abcdefgh"}});
     QTest::newRow("short and blank fields passed over")
         << QByteArray("\"12\",,\"    x\",\"0101y\",999") << rows({{"0101", "y"}});
-    QTest::newRow("key counted in code-page bytes")
-        << QByteArray("\x82\x50\x82\x51" "25x,999") << rows({{"１２", "25x"}});
+    QTest::newRow("key counted in code-page bytes") << QByteArray("\x82\x50\x82\x51"
+                                                                  "25x,999")
+                                                    << rows({{"１２", "25x"}});
     QTest::newRow("key taken before trimming")
         << QByteArray("\" 0101abc\",999") << rows({{" 010", "abc"}});
-    QTest::newRow("blank lines") << QByteArray("\r\n\r\n\"0707tanabata\"\r\n\r\n999\r\n") << rows({{"0707", "tanabata"}});
+    QTest::newRow("blank lines") << QByteArray("\r\n\r\n\"0707tanabata\"\r\n\r\n999\r\n")
+                                 << rows({{"0707", "tanabata"}});
     QTest::newRow("unterminated quote") << QByteArray("\"0101abc,999") << QList<EventRow>();
 }
 
@@ -126,16 +131,20 @@ void TestMenuPicturesRules::computedRows_data()
         << QDate(2024, 1, 1) << rows({{"0112", "view02"}, {"0113", "view02"}, {"0114", "view02"}});
     QTest::newRow("January starting on a Saturday")
         << QDate(2022, 1, 31) << rows({{"0107", "view02"}, {"0108", "view02"}, {"0109", "view02"}});
-    QTest::newRow("May") << QDate(2026, 5, 3) << rows({{"0508", "view10"}, {"0509", "view10"}, {"0510", "view10"}});
+    QTest::newRow("May") << QDate(2026, 5, 3)
+                         << rows({{"0508", "view10"}, {"0509", "view10"}, {"0510", "view10"}});
     QTest::newRow("June, third Sunday")
         << QDate(2026, 6, 30) << rows({{"0619", "view11"}, {"0620", "view11"}, {"0621", "view11"}});
     QTest::newRow("June starting on a Sunday")
         << QDate(2025, 6, 1) << rows({{"0613", "view11"}, {"0614", "view11"}, {"0615", "view11"}});
-    QTest::newRow("October") << QDate(2026, 10, 1) << rows({{"1009", "view14"}, {"1010", "view14"}, {"1011", "view14"}});
-    QTest::newRow("November, 15th a Saturday") << QDate(2025, 11, 2) << rows({{"1114", "view16"}, {"1115", "view16"}});
+    QTest::newRow("October") << QDate(2026, 10, 1)
+                             << rows({{"1009", "view14"}, {"1010", "view14"}, {"1011", "view14"}});
+    QTest::newRow("November, 15th a Saturday")
+        << QDate(2025, 11, 2) << rows({{"1114", "view16"}, {"1115", "view16"}});
     QTest::newRow("November, 15th a Sunday")
         << QDate(2026, 11, 2) << rows({{"1113", "view16"}, {"1114", "view16"}, {"1115", "view16"}});
-    QTest::newRow("November, 15th a Wednesday") << QDate(2023, 11, 30) << rows({{"1115", "view16"}});
+    QTest::newRow("November, 15th a Wednesday")
+        << QDate(2023, 11, 30) << rows({{"1115", "view16"}});
     QTest::newRow("March") << QDate(2026, 3, 14) << QList<EventRow>();
     QTest::newRow("December") << QDate(2026, 12, 8) << QList<EventRow>();
 }
@@ -176,9 +185,10 @@ void TestMenuPicturesRules::computedRowsAgainstCalendar()
                 const QDate fifteenth(year, 11, 15);
                 // The 15th and the days of its weekend before it.
                 for (QDate d = fifteenth.addDays(-2); d <= fifteenth; d = d.addDays(1)) {
-                    const bool weekend = d == fifteenth ||
-                                         (fifteenth.dayOfWeek() == Qt::Sunday && d >= fifteenth.addDays(-2)) ||
-                                         (fifteenth.dayOfWeek() == Qt::Saturday && d == fifteenth.addDays(-1));
+                    const bool weekend =
+                        d == fifteenth ||
+                        (fifteenth.dayOfWeek() == Qt::Sunday && d >= fifteenth.addDays(-2)) ||
+                        (fifteenth.dayOfWeek() == Qt::Saturday && d == fifteenth.addDays(-1));
                     if (weekend)
                         expected.append(key(d));
                 }
@@ -194,10 +204,11 @@ void TestMenuPicturesRules::computedRowsAgainstCalendar()
                     keys.append(row.DateKey);
                     QCOMPARE(row.PictureName, picture);
                 }
-                QVERIFY2(keys == expected, qPrintable(QStringLiteral("%1-%2: %3 instead of %4")
-                                                          .arg(year)
-                                                          .arg(month)
-                                                          .arg(keys.join(u' '), expected.join(u' '))));
+                QVERIFY2(keys == expected,
+                         qPrintable(QStringLiteral("%1-%2: %3 instead of %4")
+                                        .arg(year)
+                                        .arg(month)
+                                        .arg(keys.join(u' '), expected.join(u' '))));
             }
         }
     }
@@ -210,13 +221,15 @@ void TestMenuPicturesRules::matching_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("none") << rows({{"0101", "a"}}) << "0102" << QStringList();
-    QTest::newRow("two in row order") << rows({{"1208", "b"}, {"0101", "x"}, {"1208", "a"}}) << "1208"
-                                      << QStringList{"b", "a"};
-    QTest::newRow("at most three") << rows({{"1208", "a"}, {"1208", "b"}, {"1208", "c"}, {"1208", "d"}}) << "1208"
-                                   << QStringList{"a", "b", "c"};
-    QTest::newRow("key trimmed") << rows({{"0101", "a"}, {"1208 ", "b"}}) << "1208" << QStringList{"b"};
-    QTest::newRow("empty key ends the table") << rows({{"1208", "a"}, {"    ", "z"}, {"1208", "b"}}) << "1208"
-                                              << QStringList{"a"};
+    QTest::newRow("two in row order")
+        << rows({{"1208", "b"}, {"0101", "x"}, {"1208", "a"}}) << "1208" << QStringList{"b", "a"};
+    QTest::newRow("at most three")
+        << rows({{"1208", "a"}, {"1208", "b"}, {"1208", "c"}, {"1208", "d"}}) << "1208"
+        << QStringList{"a", "b", "c"};
+    QTest::newRow("key trimmed") << rows({{"0101", "a"}, {"1208 ", "b"}}) << "1208"
+                                 << QStringList{"b"};
+    QTest::newRow("empty key ends the table")
+        << rows({{"1208", "a"}, {"    ", "z"}, {"1208", "b"}}) << "1208" << QStringList{"a"};
 }
 
 void TestMenuPicturesRules::matching()
@@ -256,9 +269,11 @@ void TestMenuPicturesRules::parseBackImg_data()
 
     QTest::newRow("built-in") << QByteArray("12,\"OM\"\r\n") << true << 12 << "OM";
     QTest::newRow("colour") << QByteArray("50,\"16777215\"\r\n") << true << 50 << "16777215";
-    QTest::newRow("own file") << QByteArray("99,\"D:\\pics\\a.bmp\"\r\n") << true << 99 << "D:\\pics\\a.bmp";
+    QTest::newRow("own file") << QByteArray("99,\"D:\\pics\\a.bmp\"\r\n") << true << 99
+                              << "D:\\pics\\a.bmp";
     QTest::newRow("own file in the code page")
-        << QByteArray("99,\"/home/u/\x89\xe6\x91\x9c.jpg\"\r\n") << true << 99 << "/home/u/画像.jpg";
+        << QByteArray("99,\"/home/u/\x89\xe6\x91\x9c.jpg\"\r\n") << true << 99
+        << "/home/u/画像.jpg";
     QTest::newRow("text trimmed") << QByteArray(" 5 ,\"  om  \"") << true << 5 << "om";
     QTest::newRow("number only") << QByteArray("7\r\n") << true << 7 << "";
     QTest::newRow("unknown number") << QByteArray("40,\"OM\"\r\n") << true << 40 << "OM";
@@ -290,7 +305,8 @@ void TestMenuPicturesRules::backImgBytes_data()
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("built-in") << 5 << "OM" << QByteArray("5,\"OM\"\r\n");
     QTest::newRow("white") << 50 << "16777215" << QByteArray("50,\"16777215\"\r\n");
-    QTest::newRow("own file") << 99 << "/home/u/画像.jpg" << QByteArray("99,\"/home/u/\x89\xe6\x91\x9c.jpg\"\r\n");
+    QTest::newRow("own file") << 99 << "/home/u/画像.jpg"
+                              << QByteArray("99,\"/home/u/\x89\xe6\x91\x9c.jpg\"\r\n");
 }
 
 void TestMenuPicturesRules::backImgBytes()
@@ -344,15 +360,20 @@ void TestMenuPicturesRules::toStore_data()
 
     QTest::newRow("new built-in") << 5 << "om" << true << 0u << 12 << "om" << true << 5 << "OM";
     QTest::newRow("same built-in") << 12 << "om" << true << 0u << 12 << "OM" << false << 0 << "";
-    QTest::newRow("built-in after the fall-back") << 0 << "om" << true << 0u << 99 << "/a.jpg" << true << 0 << "OM";
-    QTest::newRow("new own file") << 99 << "/b.jpg" << true << 0u << 99 << "/a.jpg" << true << 99 << "/b.jpg";
-    QTest::newRow("same own file") << 99 << "/a.jpg" << true << 0u << 99 << "/a.jpg" << false << 0 << "";
+    QTest::newRow("built-in after the fall-back")
+        << 0 << "om" << true << 0u << 99 << "/a.jpg" << true << 0 << "OM";
+    QTest::newRow("new own file") << 99 << "/b.jpg" << true << 0u << 99 << "/a.jpg" << true << 99
+                                  << "/b.jpg";
+    QTest::newRow("same own file")
+        << 99 << "/a.jpg" << true << 0u << 99 << "/a.jpg" << false << 0 << "";
     QTest::newRow("own file again after a built-in")
         << 99 << "/a.jpg" << true << 0u << 3 << "/a.jpg" << true << 99 << "/a.jpg";
-    QTest::newRow("colour") << 12 << "om" << false << 0xFFFFFFu << 12 << "om" << true << 50 << "16777215";
+    QTest::newRow("colour") << 12 << "om" << false << 0xFFFFFFu << 12 << "om" << true << 50
+                            << "16777215";
     QTest::newRow("same colour") << 50 << "255" << false << 255u << 50 << "255" << false << 0 << "";
     QTest::newRow("other colour") << 50 << "255" << false << 0u << 50 << "255" << true << 50 << "0";
-    QTest::newRow("unknown number stores the colour") << 40 << "OM" << false << 0u << 40 << "OM" << true << 50 << "0";
+    QTest::newRow("unknown number stores the colour")
+        << 40 << "OM" << false << 0u << 40 << "OM" << true << 50 << "0";
 }
 
 void TestMenuPicturesRules::toStore()
@@ -364,8 +385,8 @@ void TestMenuPicturesRules::toStore()
     QFETCH(int, savedNo);
     QFETCH(QString, savedText);
     QFETCH(bool, writes);
-    const std::optional<BackImgRecord> record =
-        backgroundToStore(backNo, backText, pictureShown, colour, BackImgRecord{savedNo, savedText});
+    const std::optional<BackImgRecord> record = backgroundToStore(
+        backNo, backText, pictureShown, colour, BackImgRecord{savedNo, savedText});
     QCOMPARE(record.has_value(), writes);
     if (!writes)
         return;
@@ -389,13 +410,20 @@ void TestMenuPicturesRules::kindsAndPlaces_data()
     QTest::newRow("7") << 7 << int(BackgroundKind::Stretched) << false << none << none;
     QTest::newRow("8") << 8 << int(BackgroundKind::None) << false << none << none;
     QTest::newRow("9") << 9 << int(BackgroundKind::None) << false << none << none;
-    QTest::newRow("10") << 10 << int(BackgroundKind::Natural) << false << QPoint(5300, 500) << QPoint(5300, 500);
-    QTest::newRow("11") << 11 << int(BackgroundKind::Natural) << false << QPoint(4440, -240) << QPoint(4440, -240);
-    QTest::newRow("12") << 12 << int(BackgroundKind::Natural) << false << QPoint(600, 120) << QPoint(600, 120);
-    QTest::newRow("13") << 13 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320) << QPoint(4800, 1500);
-    QTest::newRow("14") << 14 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320) << QPoint(5700, 1500);
-    QTest::newRow("26") << 26 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320) << QPoint(5700, 1500);
-    QTest::newRow("33") << 33 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320) << QPoint(4800, 1500);
+    QTest::newRow("10") << 10 << int(BackgroundKind::Natural) << false << QPoint(5300, 500)
+                        << QPoint(5300, 500);
+    QTest::newRow("11") << 11 << int(BackgroundKind::Natural) << false << QPoint(4440, -240)
+                        << QPoint(4440, -240);
+    QTest::newRow("12") << 12 << int(BackgroundKind::Natural) << false << QPoint(600, 120)
+                        << QPoint(600, 120);
+    QTest::newRow("13") << 13 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320)
+                        << QPoint(4800, 1500);
+    QTest::newRow("14") << 14 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320)
+                        << QPoint(5700, 1500);
+    QTest::newRow("26") << 26 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320)
+                        << QPoint(5700, 1500);
+    QTest::newRow("33") << 33 << int(BackgroundKind::Enlarged) << false << QPoint(4800, 1320)
+                        << QPoint(4800, 1500);
     QTest::newRow("34") << 34 << int(BackgroundKind::None) << false << none << none;
     QTest::newRow("40") << 40 << int(BackgroundKind::None) << false << none << none;
     QTest::newRow("50") << 50 << int(BackgroundKind::Colour) << false << none << none;
@@ -411,8 +439,9 @@ void TestMenuPicturesRules::kindsAndPlaces()
     QCOMPARE(int(backgroundKind(number)), kind);
     QCOMPARE(hasOverlay(number), overlay);
     const BackgroundKind k = backgroundKind(number);
-    QCOMPARE(isBuiltinBackground(number),
-             k == BackgroundKind::Stretched || k == BackgroundKind::Natural || k == BackgroundKind::Enlarged);
+    QCOMPARE(isBuiltinBackground(number), k == BackgroundKind::Stretched ||
+                                              k == BackgroundKind::Natural ||
+                                              k == BackgroundKind::Enlarged);
     if (k == BackgroundKind::Natural || k == BackgroundKind::Enlarged) {
         QFETCH(QPoint, atStartUp);
         QFETCH(QPoint, fromThumbnail);

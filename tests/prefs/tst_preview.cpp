@@ -41,12 +41,12 @@ struct Picker
 {
     PreView view;
 
-    Picker(TestContext& t, int backImageNo, const QString& backImageText) : view(t.context, backImageNo, backImageText, nullptr)
+    Picker(TestContext& t, int backImageNo, const QString& backImageText)
+        : view(t.context, backImageNo, backImageText, nullptr)
     {
         view.show();
     }
-    template <typename T = QWidget>
-    T* control(const QString& name) const
+    template <typename T = QWidget> T* control(const QString& name) const
     {
         return view.findChild<T*>(name);
     }
@@ -143,11 +143,16 @@ void TestPreView::stockPreselection_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("selected");
-    QTest::newRow("picture 12") << 12 << "image12.jpg" << "image12.jpg";
-    QTest::newRow("any letter case") << 12 << "IMAGE12.JPG" << "IMAGE12.JPG";
-    QTest::newRow("picture 0") << 0 << "image0.jpg" << "image0.jpg";
-    QTest::newRow("not in the folder") << 5 << "image12.jpg" << "";
-    QTest::newRow("colour") << 50 << "image12.jpg" << "";
+    QTest::newRow("picture 12") << 12 << "image12.jpg"
+                                << "image12.jpg";
+    QTest::newRow("any letter case") << 12 << "IMAGE12.JPG"
+                                     << "IMAGE12.JPG";
+    QTest::newRow("picture 0") << 0 << "image0.jpg"
+                               << "image0.jpg";
+    QTest::newRow("not in the folder") << 5 << "image12.jpg"
+                                       << "";
+    QTest::newRow("colour") << 50 << "image12.jpg"
+                            << "";
 }
 
 void TestPreView::stockPreselection()
@@ -206,9 +211,12 @@ void TestPreView::ownFolderGone_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("opens");
-    QTest::newRow("folder deleted") << "$DIR/pics/old/deeper/a.bmp" << "$DIR/pics";
-    QTest::newRow("no folder in the text") << "a.bmp" << "$DIR/bmp";
-    QTest::newRow("empty text") << "" << "$DIR/bmp";
+    QTest::newRow("folder deleted") << "$DIR/pics/old/deeper/a.bmp"
+                                    << "$DIR/pics";
+    QTest::newRow("no folder in the text") << "a.bmp"
+                                           << "$DIR/bmp";
+    QTest::newRow("empty text") << ""
+                                << "$DIR/bmp";
 }
 
 void TestPreView::ownFolderGone()
@@ -230,7 +238,8 @@ void TestPreView::ownFolderGone()
 void TestPreView::filePattern()
 {
     TestContext t;
-    for (const char* name : {"b.bmp", "a.JPG", "e.Bmp", "c.png", "d.jpeg", "f.jpg.txt", ".hidden.jpg", "Z.jpg"})
+    for (const char* name :
+         {"b.bmp", "a.JPG", "e.Bmp", "c.png", "d.jpeg", "f.jpg.txt", ".hidden.jpg", "Z.jpg"})
         t.writeFile(QStringLiteral("pics/") + QString::fromLatin1(name), "x");
     QDir().mkpath(t.path(QStringLiteral("pics/folder.jpg")));
     Picker p(t, 99, native(t.path(QStringLiteral("pics/none.jpg"))));
@@ -293,7 +302,8 @@ void TestPreView::folderListFollowsAndLeads()
     // The open folders down to the current one, then its subfolders in order.
     QTreeWidgetItem* current = p.folders()->currentItem();
     QVERIFY(current);
-    QCOMPARE(QDir::cleanPath(current->data(0, Qt::UserRole).toString()), t.path(QStringLiteral("bmp")));
+    QCOMPARE(QDir::cleanPath(current->data(0, Qt::UserRole).toString()),
+             t.path(QStringLiteral("bmp")));
     QCOMPARE(current->childCount(), 2);
     QCOMPARE(current->child(0)->text(0), QStringLiteral("alpha"));
     QCOMPARE(current->child(1)->text(0), QStringLiteral("Zeta"));
@@ -362,7 +372,8 @@ void TestPreView::unreadableFileReported()
     p.select(QStringLiteral("broken.jpg"));
     QCOMPARE(t.messages.shown.size(), 1);
     QCOMPARE(t.messages.shown.first().text, unreadableChoiceText());
-    QCOMPARE(t.messages.shown.first().title, pictureErrorTitle(native(t.path(QStringLiteral("bmp/broken.jpg")))));
+    QCOMPARE(t.messages.shown.first().title,
+             pictureErrorTitle(native(t.path(QStringLiteral("bmp/broken.jpg")))));
     QVERIFY(!p.preview()->hasPicture());
     // "開く" on it reports it again and the picker stays open.
     p.press(0);

@@ -24,8 +24,9 @@ struct ShippedDay
     const char* picture;
 };
 constexpr ShippedDay ShippedDays[] = {
-    {"0101", "shogatsu"}, {"0102", "shogatsu"}, {"0103", "shogatsu"}, {"0203", "setsubun"}, {"0303", "hina"},
-    {"0505", "kodomo"},   {"0707", "tanabata"}, {"1224", "xmas"},     {"1225", "xmas"},
+    {"0101", "shogatsu"}, {"0102", "shogatsu"}, {"0103", "shogatsu"},
+    {"0203", "setsubun"}, {"0303", "hina"},     {"0505", "kodomo"},
+    {"0707", "tanabata"}, {"1224", "xmas"},     {"1225", "xmas"},
 };
 
 bool fail(const QString& what)
@@ -73,8 +74,11 @@ int main(int argc, char* argv[])
         ok = writeImage(lc::art::background(n), path, "jpg", 90) && ok;
     }
     for (const QString& name : lc::art::seasonalNames()) {
-        const QString path = dist.filePath(QStringLiteral("event/") + name + QStringLiteral(".bmp"));
-        ok = writeImage(lc::art::seasonal(name).convertToFormat(QImage::Format_RGB888), path, "bmp", -1) && ok;
+        const QString path =
+            dist.filePath(QStringLiteral("event/") + name + QStringLiteral(".bmp"));
+        ok = writeImage(lc::art::seasonal(name).convertToFormat(QImage::Format_RGB888), path, "bmp",
+                        -1) &&
+             ok;
     }
 
     QByteArray table;
