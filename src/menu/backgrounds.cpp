@@ -1,6 +1,7 @@
 #include "backgrounds.h"
 
 #include "common/bytetext.h"
+#include "common/codepage.h"
 #include "common/quotedfields.h"
 #include "common/twips.h"
 
@@ -97,6 +98,13 @@ std::optional<BackImgRecord> parseBackImg(const QByteArray& bytes)
 QByteArray backImgBytes(const BackImgRecord& record)
 {
     return writeQuotedRecord({qint64(record.number), record.text});
+}
+
+bool isStorablePicturePath(const QString& path)
+{
+    if (path.contains(u'"') || path.contains(u'\r') || path.contains(u'\n'))
+        return false;
+    return fromCodePage(toCodePage(path)) == path;
 }
 
 std::optional<BackImgRecord> backgroundToStore(int backNo, const QString& backText,

@@ -69,6 +69,10 @@ struct BackImgRecord
 std::optional<BackImgRecord> parseBackImg(const QByteArray& bytes);
 QByteArray backImgBytes(const BackImgRecord& record);
 
+// Whether BackImg can hold path and give it back unchanged: every character in
+// the code page, and no double quote or line end, which end a quoted field.
+bool isStorablePicturePath(const QString& path);
+
 // What "閉じる" stores, given the background on screen and the one stored last;
 // nothing when the stored choice already says the same. pictureShown tells
 // whether a picture is visible; without one the window's colour is the choice.

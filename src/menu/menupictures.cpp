@@ -1,7 +1,6 @@
 #include "menupictures.h"
 
 #include "common/appcontext.h"
-#include "common/codepage.h"
 #include "common/diskerror.h"
 #include "common/messagebox.h"
 #include "common/recordfile.h"
@@ -404,9 +403,8 @@ void MenuPictures::chooseOwnPicture()
     }
     if (chosen.isEmpty())
         return;
-    // BackImg holds the path in the code page; a name it cannot hold would come
-    // back as another file.
-    if (fromCodePage(toCodePage(chosen)) != chosen) {
+    // A name BackImg cannot hold would come back as another file.
+    if (!isStorablePicturePath(chosen)) {
         m_context.messages->show(unstorablePictureNameText(), pictureErrorTitle(chosen),
                                  Msg::Ok | Msg::Exclamation);
         return;

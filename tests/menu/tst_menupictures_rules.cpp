@@ -61,6 +61,8 @@ private Q_SLOTS:
     void backImgBytes();
     void colourText_data();
     void colourText();
+    void storablePaths_data();
+    void storablePaths();
     void toStore_data();
     void toStore();
     void kindsAndPlaces_data();
@@ -344,6 +346,28 @@ void TestMenuPicturesRules::colourText()
     QCOMPARE(colour.has_value(), valid);
     if (valid)
         QCOMPARE(*colour, bgr);
+}
+
+void TestMenuPicturesRules::storablePaths_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("plain") << "/home/u/a.jpg" << true;
+    QTest::newRow("japanese") << "/home/u/写真/庭ー～.bmp" << true;
+    QTest::newRow("windows") << "D:\\pics\\a.bmp" << true;
+    QTest::newRow("outside the code page") << "/home/u/😀.jpg" << false;
+    QTest::newRow("accented") << "/home/u/café.jpg" << false;
+    QTest::newRow("double quote") << "/home/u/a\"b.jpg" << false;
+    QTest::newRow("line end") << "/home/u/a\nb.jpg" << false;
+}
+
+void TestMenuPicturesRules::storablePaths()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, storable);
+    QCOMPARE(isStorablePicturePath(path), storable);
+    if (storable)
+        QCOMPARE(lc::parseBackImg(lc::backImgBytes({99, path}))->text, path);
 }
 
 void TestMenuPicturesRules::toStore_data()
