@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace lc {
 
 RecordFile::RecordFile(QString path, int recordLength)
@@ -117,7 +119,10 @@ int readFileContents(const QString& path, QByteArray& out, qint64 maxBytes)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return FileError::fromDevice(f);
-    out = f.read(maxBytes);
+    // A buffer of the file's size, not of the cap: the files are small and the cap
+    // is large. (A file without a size, such as a pipe, is read up to the cap.)
+    const qint64 size = f.size();
+    out = f.read(size > 0 ? std::min(size, maxBytes) : maxBytes);
     if (f.error() != QFileDevice::NoError)
         return FileError::fromDevice(f);
     return FileError::None;
