@@ -69,12 +69,14 @@ int main(int argc, char* argv[])
     timer.start();
     for (int i = 0; i < count; ++i)
         QDir().mkpath(big + QStringLiteral("/folder%1/inner").arg(i, 5, 10, QLatin1Char('0')));
-    out << "tree of " << count << " folders with one sub-folder each made in " << ms(timer) << " ms\n";
+    out << "tree of " << count << " folders with one sub-folder each made in " << ms(timer)
+        << " ms\n";
 
     // A plain walk: every folder of the tree.
     timer.restart();
     int walked = 0;
-    for (QDirIterator it(big, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();) {
+    for (QDirIterator it(big, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         it.hasNext();) {
         it.next();
         ++walked;
     }
@@ -88,7 +90,8 @@ int main(int argc, char* argv[])
         QDirIterator sub(it.filePath(), QDir::Dirs | QDir::NoDotAndDotDot);
         probed += sub.hasNext() ? 1 : 0;
     }
-    out << "plain listing with one probe per folder (" << probed << " with sub-folders): " << ms(timer) << " ms\n";
+    out << "plain listing with one probe per folder (" << probed
+        << " with sub-folders): " << ms(timer) << " ms\n";
 
     BenchPlatform platform(drive.path());
     NoMessages messages;
@@ -130,8 +133,10 @@ int main(int argc, char* argv[])
     int marked = 0;
     for (int i = 0; node && i < node->childCount(); ++i)
         marked += node->child(i)->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator ? 1 : 0;
-    out << "folder tree: ShowFolderInTree " << (shown == 0 ? "shown" : "FAILED") << ", " << (node ? node->childCount() : 0)
-        << " child nodes, " << marked << " with an expand mark: " << expandMs << " ms\n";
-    out << "event loop while listing: " << turns << " turns, longest wait " << double(longestWait) / 1e6 << " ms\n";
+    out << "folder tree: ShowFolderInTree " << (shown == 0 ? "shown" : "FAILED") << ", "
+        << (node ? node->childCount() : 0) << " child nodes, " << marked
+        << " with an expand mark: " << expandMs << " ms\n";
+    out << "event loop while listing: " << turns << " turns, longest wait "
+        << double(longestWait) / 1e6 << " ms\n";
     return shown == 0 ? 0 : 1;
 }

@@ -315,6 +315,12 @@ int SystemPlatform::moveToRecycleBin(const QString& path)
     return FileError::None;
 }
 
+int SystemPlatform::moveToRecycleBinAsking(const QString& path)
+{
+    // The freedesktop trash has no confirmation of its own.
+    return moveToRecycleBin(path);
+}
+
 void SystemPlatform::playSound(const QString& wavePath)
 {
     m_sound.play(wavePath);

@@ -32,12 +32,14 @@ bool DeleteToRecycleBin(Platform& platform, const QString& path, bool silent)
 DeletionRefusal deletionRefusal(const QString& directory, const DeletionFacts& facts, PathStyle style)
 {
     using namespace projectpaths;
-    if (!paths::isFullPath(directory, style) || lastComponent(directory, style).isEmpty() ||
-        lastComponent(directory, style) == QStringLiteral(".") || lastComponent(directory, style) == QStringLiteral(".."))
+    if (!paths::isFullPath(directory, style))
         return DeletionRefusal::Unsafe;
     if (isDriveRootIn(directory, facts.driveRoots, style) || isBareDrive(directory, style) ||
         parentOf(directory, style).isEmpty())
         return DeletionRefusal::DriveRoot;
+    const QString name = lastComponent(directory, style);
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral(".."))
+        return DeletionRefusal::Unsafe;
     // A network share ("\\server\share") is a drive of its own.
     if (style == PathStyle::Windows && directory.startsWith(QStringLiteral("\\\\")) &&
         QString(directory).replace(u'/', u'\\').split(u'\\', Qt::SkipEmptyParts).size() <= 2)

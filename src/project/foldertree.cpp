@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <functional>
@@ -116,7 +118,13 @@ FolderTree::FolderTree(AppContext& context, QWidget* parent) : QTreeWidget(paren
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click may give the tree the focus, Tab never does: a path box would only
+    // take it back.
+    setFocusPolicy(Qt::ClickFocus);
+    // Long folder names scroll sideways instead of being cut.
+    setTextElideMode(Qt::ElideNone);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
         if (!isBusy())
@@ -238,7 +246,8 @@ QString FolderTree::pathOf(const QTreeWidgetItem* item)
     return projectpaths::isBareDrive(key) ? paths::withTrailingSeparator(key) : key;
 }
 
-QTreeWidgetItem* FolderTree::addFolderNode(QTreeWidgetItem* parent, const QString& key, const QString& text)
+QTreeWidgetItem* FolderTree::addFolderNode(QTreeWidgetItem* parent, const QString& key, const QString& text,
+                                           bool empty)
 {
     if (!parent)
         return nullptr;
@@ -247,6 +256,8 @@ QTreeWidgetItem* FolderTree::addFolderNode(QTreeWidgetItem* parent, const QStrin
     QTreeWidgetItem* item = makeNode(projectpaths::treeKey(key), text, NodeKind::Folder);
     parent->addChild(item);
     registerNode(item);
+    if (empty)
+        markLoaded(item);
     return item;
 }
 
@@ -296,6 +307,18 @@ void FolderTree::selectNode(QTreeWidgetItem* item)
         return;
     setCurrentItem(item);
     item->setSelected(true);
+    bringIntoView(item);
+}
+
+void FolderTree::bringIntoView(QTreeWidgetItem* item)
+{
+    scrollToItem(item);
+    // Deep folders lie far to the right: show the start of the node's text.
+    const QRect rect = visualItemRect(item);
+    QScrollBar* bar = horizontalScrollBar();
+    const int margin = indentation() * 2;
+    if (rect.left() < 0 || rect.left() + std::min(rect.width(), viewport()->width() / 2) > viewport()->width())
+        bar->setValue(bar->value() + rect.left() - margin);
 }
 
 void FolderTree::setDropHighlight(QTreeWidgetItem* item)
@@ -399,9 +422,16 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
             setLoadOnDemand(child, true);
         children.append(child);
     }
-    node->addChildren(children);
-    for (QTreeWidgetItem* child : std::as_const(children))
-        registerNode(child);
+    // Added in portions, so that a long list shows up while it grows and the
+    // window keeps painting.
+    constexpr qsizetype Portion = 250;
+    for (qsizetype first = 0; first < children.size(); first += Portion) {
+        const QList<QTreeWidgetItem*> portion = children.mid(first, Portion);
+        node->addChildren(portion);
+        for (QTreeWidgetItem* child : portion)
+            registerNode(child);
+        pump.tick();
+    }
     markLoaded(node);
 }
 
@@ -461,7 +491,7 @@ int FolderTree::askToCreate(QTreeWidgetItem* parent, const QString& key)
                                  m_title, Msg::Ok + Msg::Critical);
         return 1;
     }
-    QTreeWidgetItem* item = addFolderNode(parent, key, projectpaths::lastComponent(key));
+    QTreeWidgetItem* item = addFolderNode(parent, key, projectpaths::lastComponent(key), true);
     selectNode(item);
     setDropHighlight(item);
     return 0;
@@ -491,7 +521,7 @@ void FolderTree::startLabelEdit(QTreeWidgetItem* item)
     if (!item || isBusy())
         return;
     Q_EMIT labelEditBegun(item);
-    scrollToItem(item);
+    bringIntoView(item);
     editItem(item, 0);
 }
 

@@ -52,7 +52,10 @@ public:
     static NodeKind kindOf(const QTreeWidgetItem* item);
     // The directory a node stands for ("C:" -> "C:\").
     static QString pathOf(const QTreeWidgetItem* item);
-    QTreeWidgetItem* addFolderNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
+    // A folder node under parent; empty marks a folder just created, which has
+    // nothing to list.
+    QTreeWidgetItem* addFolderNode(QTreeWidgetItem* parent, const QString& key, const QString& text,
+                                   bool empty = false);
     void removeNode(QTreeWidgetItem* item);
     // Gives a node and everything below it the keys under newKey.
     void rekey(QTreeWidgetItem* item, const QString& newKey);
@@ -62,6 +65,8 @@ public:
     // Lists the node's children if that has not happened yet, then opens it.
     void expandNode(QTreeWidgetItem* item);
     void selectNode(QTreeWidgetItem* item);
+    // Scrolls the node into view, sideways as well.
+    void bringIntoView(QTreeWidgetItem* item);
     QTreeWidgetItem* dropHighlight() const { return m_dropHighlight; }
     void setDropHighlight(QTreeWidgetItem* item);
 

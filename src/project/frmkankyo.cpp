@@ -118,7 +118,13 @@ FrmKankyo::FrmKankyo(AppContext& context, QWidget* parent) : QDialog(parent), m_
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmKankyo::focusWindowChanged);
 }
 
-FrmKankyo::~FrmKankyo() = default;
+FrmKankyo::~FrmKankyo()
+{
+    // Focus moves and a label edit ends while the children go; the window no
+    // longer follows them.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_tree->disconnect(this);
+}
 
 void FrmKankyo::buildControls()
 {
@@ -624,7 +630,7 @@ void FrmKankyo::SSCommand1_Click(int i)
         return;
     m_tree->ShowFolderInTree(text);
     if (QTreeWidgetItem* node = m_tree->node(projectpaths::treeKey(text)))
-        m_tree->scrollToItem(node);
+        m_tree->bringIntoView(node);
     moveFocus(m_txtDrive.at(i));
 }
 
@@ -1069,7 +1075,7 @@ void FrmKankyo::newFolder()
                                  WindowTitle, Msg::Ok + Msg::Exclamation);
         return;
     }
-    QTreeWidgetItem* node = m_tree->addFolderNode(selected, projectpaths::treeKey(path), name);
+    QTreeWidgetItem* node = m_tree->addFolderNode(selected, projectpaths::treeKey(path), name, true);
     m_tree->selectNode(node);
     m_tree->viewport()->repaint();
     m_labelEditState = 2;
