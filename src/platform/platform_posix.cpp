@@ -92,7 +92,8 @@ bool activate(xcb_connection_t* c, xcb_window_t root, xcb_window_t w)
     ev.type = atom(c, "_NET_ACTIVE_WINDOW");
     ev.data.data32[0] = 2; // as a pager
     ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&ev));
     // Without a window manager nobody handles the message: raise it ourselves.
     const uint32_t stack = XCB_STACK_MODE_ABOVE;
@@ -101,8 +102,7 @@ bool activate(xcb_connection_t* c, xcb_window_t root, xcb_window_t w)
     return true;
 }
 
-template <typename Match>
-bool activateMatching(Match match)
+template <typename Match> bool activateMatching(Match match)
 {
     xcb_connection_t* c = x11Connection();
     if (!c)
@@ -119,13 +119,17 @@ bool activateMatching(Match match)
 
 bool isRemovableDevice(const QByteArray& device)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::stat(device.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
         return false;
     // The partition's own entry or its disk's entry tells whether it is removable;
     // a disk on USB counts as removable even where it calls itself fixed.
-    const QString base = QStringLiteral("/sys/dev/block/%1:%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
-    for (const QString& path : {base + QStringLiteral("/removable"), base + QStringLiteral("/../removable")}) {
+    const QString base =
+        QStringLiteral("/sys/dev/block/%1:%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    for (const QString& path :
+         {base + QStringLiteral("/removable"), base + QStringLiteral("/../removable")}) {
         QFile f(path);
         if (f.open(QIODevice::ReadOnly) && f.read(1) == "1")
             return true;
@@ -149,10 +153,12 @@ bool isInTrash(const QString& trashed, const QString& dataHome)
     QDir trash(files);
     if (!trash.cdUp())
         return false;
-    if (!QFileInfo::exists(trash.filePath(QStringLiteral("info/")) + entry.fileName() + QStringLiteral(".trashinfo")))
+    if (!QFileInfo::exists(trash.filePath(QStringLiteral("info/")) + entry.fileName() +
+                           QStringLiteral(".trashinfo")))
         return false;
     const QString uid = QString::number(::getuid());
-    if (QDir::cleanPath(trash.absolutePath()) == QDir::cleanPath(QDir(dataHome).absoluteFilePath(QStringLiteral("Trash"))))
+    if (QDir::cleanPath(trash.absolutePath()) ==
+        QDir::cleanPath(QDir(dataHome).absoluteFilePath(QStringLiteral("Trash"))))
         return true;
     if (trash.dirName() == QStringLiteral(".Trash-") + uid)
         return true;
@@ -171,7 +177,8 @@ void undoStrayMove(const QString& trashed, const QString& source)
     QDir place(entry.absolutePath());
     if (!place.cdUp())
         return;
-    QFile::remove(place.filePath(QStringLiteral("info/")) + entry.fileName() + QStringLiteral(".trashinfo"));
+    QFile::remove(place.filePath(QStringLiteral("info/")) + entry.fileName() +
+                  QStringLiteral(".trashinfo"));
     place.rmdir(QStringLiteral("files"));
     place.rmdir(QStringLiteral("info"));
 }
@@ -208,7 +215,8 @@ bool SystemPlatform::bringTaskToFront(qint64 taskId)
         return false;
     return activateMatching([taskId](xcb_connection_t* c, xcb_window_t w) {
         const auto pid = property(c, w, atom(c, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
-        return pid.size() >= 4 && *reinterpret_cast<const uint32_t*>(pid.data()) == uint32_t(taskId);
+        return pid.size() >= 4 &&
+               *reinterpret_cast<const uint32_t*>(pid.data()) == uint32_t(taskId);
     });
 }
 
@@ -221,7 +229,8 @@ bool SystemPlatform::bringWindowToFront(const QString& title)
         auto name = property(c, w, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
         if (name.empty())
             name = property(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING);
-        return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size())) == wanted;
+        return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size())) ==
+               wanted;
     });
 }
 
@@ -249,7 +258,8 @@ DriveType SystemPlatform::driveType(const QString& root)
     if (!v.isValid())
         return DriveType::Unknown;
     const QByteArray fs = v.fileSystemType();
-    return volumes::driveTypeOf(fs, !volumes::isNetworkFileSystem(fs) && isRemovableDevice(v.device()));
+    return volumes::driveTypeOf(fs,
+                                !volumes::isNetworkFileSystem(fs) && isRemovableDevice(v.device()));
 }
 
 QString SystemPlatform::volumeLabel(const QString& root)
@@ -276,7 +286,9 @@ int SystemPlatform::checkDirectory(const QString& path)
 {
     if (path.isEmpty())
         return FileError::PathNotFound;
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return FileError::fromSystemCode(errno, FileError::Target::Path);
     return S_ISDIR(st.st_mode) ? FileError::None : FileError::PathNotFound;
@@ -302,7 +314,8 @@ int SystemPlatform::moveToRecycleBin(const QString& path)
     FileError::clearSystemCode();
     if (!QFile::moveToTrash(source, &trashed)) {
         const int code = errno;
-        const int error = code ? FileError::fromSystemCode(code, FileError::Target::Path) : FileError::None;
+        const int error =
+            code ? FileError::fromSystemCode(code, FileError::Target::Path) : FileError::None;
         return error != FileError::None ? error : FileError::PathFileAccess;
     }
     if (!isInTrash(trashed, dataHome)) {

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -64,7 +64,8 @@ StartResult SystemPlatform::startProgram(const QString& program, const QString& 
     PROCESS_INFORMATION pi{};
     std::wstring cmd = L"\"" + wide(QDir::toNativeSeparators(program)) + L"\"";
     const std::wstring dir = wide(QDir::toNativeSeparators(workingDir));
-    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) {
+    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
+                        &pi)) {
         result.error = FileError::fromSystemCode(int(GetLastError()));
         return result;
     }
@@ -118,8 +119,8 @@ QString SystemPlatform::volumeLabel(const QString& root)
 {
     wchar_t name[MAX_PATH + 1] = {};
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const BOOL ok = GetVolumeInformationW(wide(rootOf(root)).c_str(), name, MAX_PATH + 1,
-                                          nullptr, nullptr, nullptr, nullptr, 0);
+    const BOOL ok = GetVolumeInformationW(wide(rootOf(root)).c_str(), name, MAX_PATH + 1, nullptr,
+                                          nullptr, nullptr, nullptr, 0);
     SetErrorMode(old);
     return ok ? QString::fromWCharArray(name) : QString();
 }
@@ -152,7 +153,8 @@ int shellDelete(const QString& path, bool silent)
 {
     if (path.isEmpty())
         return FileError::BadFileName;
-    const QString full = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const QString full =
+        QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     std::wstring from = wide(full);
     from.push_back(L'\0');
     from.push_back(L'\0');
@@ -162,7 +164,8 @@ int shellDelete(const QString& path, bool silent)
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
     op.pTo = nullptr;
-    op.fFlags = silent ? FILEOP_FLAGS(FOF_ALLOWUNDO | FOF_NOCONFIRMATION) : FILEOP_FLAGS(FOF_ALLOWUNDO);
+    op.fFlags =
+        silent ? FILEOP_FLAGS(FOF_ALLOWUNDO | FOF_NOCONFIRMATION) : FILEOP_FLAGS(FOF_ALLOWUNDO);
     op.fAnyOperationsAborted = FALSE;
     op.hNameMappings = nullptr;
     op.lpszProgressTitle = silent ? L"" : title.c_str();

@@ -14,7 +14,8 @@ namespace lc::volumes {
 // partitions (a /dev device), removable media and network mounts; not the
 // system's own internals (/proc, /sys, /run, /boot, ...), container overlays,
 // snap images or memory file systems.
-bool isUserVolume(const QString& rootPath, const QByteArray& fileSystemType, const QByteArray& device);
+bool isUserVolume(const QString& rootPath, const QByteArray& fileSystemType,
+                  const QByteArray& device);
 
 bool isNetworkFileSystem(const QByteArray& fileSystemType);
 

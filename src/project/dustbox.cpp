@@ -14,7 +14,8 @@ int moveToDustBox(Platform& platform, const QString& path, bool silent)
     const QString target = nul < 0 ? path : path.left(nul);
     if (target.isEmpty())
         return FileError::BadFileName;
-    const int error = silent ? platform.moveToRecycleBin(target) : platform.moveToRecycleBinAsking(target);
+    const int error =
+        silent ? platform.moveToRecycleBin(target) : platform.moveToRecycleBinAsking(target);
     if (error != FileError::None)
         return error;
     // Whatever the system said: the entry must be gone, file or directory.
@@ -29,7 +30,8 @@ bool DeleteToRecycleBin(Platform& platform, const QString& path, bool silent)
     return moveToDustBox(platform, path, silent) == FileError::None;
 }
 
-DeletionRefusal deletionRefusal(const QString& directory, const DeletionFacts& facts, PathStyle style)
+DeletionRefusal deletionRefusal(const QString& directory, const DeletionFacts& facts,
+                                PathStyle style)
 {
     using namespace projectpaths;
     if (!paths::isFullPath(directory, style))

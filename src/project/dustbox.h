@@ -21,12 +21,12 @@ bool DeleteToRecycleBin(Platform& platform, const QString& path, bool silent);
 // Why a project directory must not be moved to the recycle bin.
 enum class DeletionRefusal {
     None,
-    Unsafe,           // empty, not a full path, or not a directory name
-    DriveRoot,        // a drive root (a mount point on POSIX)
-    InstallDir,       // the installation directory, or a directory holding it
-    Home,             // the user's home directory, or a directory holding it
-    HoldsMasterDir,   // the master directory lies in it
-    HoldsImportDir,   // the import directory lies in it
+    Unsafe,         // empty, not a full path, or not a directory name
+    DriveRoot,      // a drive root (a mount point on POSIX)
+    InstallDir,     // the installation directory, or a directory holding it
+    Home,           // the user's home directory, or a directory holding it
+    HoldsMasterDir, // the master directory lies in it
+    HoldsImportDir, // the import directory lies in it
 };
 
 struct DeletionFacts

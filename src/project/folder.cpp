@@ -34,7 +34,8 @@ bool IsDriveRoot(Platform& platform, const QString& path)
     return projectpaths::isDriveRootIn(path, platform.driveRoots());
 }
 
-QString CheckDirectory(AppContext& context, const QString& path, int& kind, bool prompt, bool unavailableAsNotReady)
+QString CheckDirectory(AppContext& context, const QString& path, int& kind, bool prompt,
+                       bool unavailableAsNotReady)
 {
     kind = DirectoryKind::Exists;
     if (path.isEmpty() || !context.platform) {
@@ -56,8 +57,9 @@ QString CheckDirectory(AppContext& context, const QString& path, int& kind, bool
             return {};
         }
         if (prompt) {
-            const int shown =
-                unavailableAsNotReady && error == FileError::DeviceUnavailable ? FileError::DiskNotReady : error;
+            const int shown = unavailableAsNotReady && error == FileError::DeviceUnavailable
+                                  ? FileError::DiskNotReady
+                                  : error;
             if (DiskErrorMessage(context, shown, path) == Msg::ResultRetry)
                 continue;
         }

@@ -108,7 +108,8 @@ TreeBusyScope::~TreeBusyScope()
     m_tree.leaveBusy(m_previous);
 }
 
-FolderTree::FolderTree(AppContext& context, QWidget* parent) : QTreeWidget(parent), m_context(context)
+FolderTree::FolderTree(AppContext& context, QWidget* parent)
+    : QTreeWidget(parent), m_context(context)
 {
     setColumnCount(1);
     setHeaderHidden(true);
@@ -173,7 +174,8 @@ bool FolderTree::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Nodes -------------------------------------------------------------------
 
-QTreeWidgetItem* FolderTree::makeNode(const QString& key, const QString& text, NodeKind kind, int driveType)
+QTreeWidgetItem* FolderTree::makeNode(const QString& key, const QString& text, NodeKind kind,
+                                      int driveType)
 {
     auto* item = new QTreeWidgetItem(QStringList{text});
     item->setData(0, KeyRole, key);
@@ -246,8 +248,8 @@ QString FolderTree::pathOf(const QTreeWidgetItem* item)
     return projectpaths::isBareDrive(key) ? paths::withTrailingSeparator(key) : key;
 }
 
-QTreeWidgetItem* FolderTree::addFolderNode(QTreeWidgetItem* parent, const QString& key, const QString& text,
-                                           bool empty)
+QTreeWidgetItem* FolderTree::addFolderNode(QTreeWidgetItem* parent, const QString& key,
+                                           const QString& text, bool empty)
 {
     if (!parent)
         return nullptr;
@@ -317,7 +319,8 @@ void FolderTree::bringIntoView(QTreeWidgetItem* item)
     const QRect rect = visualItemRect(item);
     QScrollBar* bar = horizontalScrollBar();
     const int margin = indentation() * 2;
-    if (rect.left() < 0 || rect.left() + std::min(rect.width(), viewport()->width() / 2) > viewport()->width())
+    if (rect.left() < 0 ||
+        rect.left() + std::min(rect.width(), viewport()->width() / 2) > viewport()->width())
         bar->setValue(bar->value() + rect.left() - margin);
 }
 
@@ -452,8 +455,9 @@ int FolderTree::ShowFolderInTree(const QString& path)
                 step = node(prefix);
                 // A hidden folder is not listed but may still be the way down.
                 if (!step && QFileInfo(prefix).isDir())
-                    step = addFolderNode(previous, prefix,
-                                         projectpaths::folderDisplayName(projectpaths::lastComponent(prefix)));
+                    step = addFolderNode(
+                        previous, prefix,
+                        projectpaths::folderDisplayName(projectpaths::lastComponent(prefix)));
             }
             if (!step)
                 break;
@@ -481,7 +485,8 @@ int FolderTree::askToCreate(QTreeWidgetItem* parent, const QString& key)
     if (!m_context.messages)
         return 1;
     const QString text = QStringLiteral("設定ディレクトリが見つかりません｡") + u'\n' +
-                         QStringLiteral("新しいディレクトリ[") + key + QStringLiteral("]を作成しますか？");
+                         QStringLiteral("新しいディレクトリ[") + key +
+                         QStringLiteral("]を作成しますか？");
     if (m_context.messages->show(text, m_title, Msg::OkCancel + Msg::Information) != Msg::ResultOk)
         return 1;
     if (!QDir().mkdir(key)) {

@@ -95,7 +95,8 @@ private:
     friend class TreeBusyScope;
     void enterBusy();
     void leaveBusy(qint16 previous);
-    QTreeWidgetItem* makeNode(const QString& key, const QString& text, NodeKind kind, int driveType = 0);
+    QTreeWidgetItem* makeNode(const QString& key, const QString& text, NodeKind kind,
+                              int driveType = 0);
     void registerNode(QTreeWidgetItem* item);
     void forgetNode(QTreeWidgetItem* item);
     void clearNodes();

@@ -63,7 +63,8 @@ QString helpText()
         QStringLiteral("4)再度この環境設定画面を表示する｡"),
         QStringLiteral("(工事名称の削除方法)"),
         QStringLiteral("1)工事名称をシングルクリックし、｢削除ボタン｣を押す｡"),
-        QStringLiteral("工事名称一覧だけを削除するか、ディレクトリ及びディレクトリ内のファイルを削除するかを選択出来ます｡"),
+        QStringLiteral("工事名称一覧だけを削除するか、ディレクトリ及びディレクトリ内のファイルを削"
+                       "除するかを選択出来ます｡"),
         QStringLiteral("---------------------------------------"),
     };
     return lines.join(u'\n');
@@ -106,7 +107,8 @@ FrmKankyo::FrmKankyo(AppContext& context, QWidget* parent) : QDialog(parent), m_
     // Load: centred on the screen; the cover panel over the main area.
     if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
     }
     m_cover->setGeometry(m_panel3D1[0]->geometry());
     m_cover->setBackColor(colorFromBgr(CoverColor));
@@ -114,7 +116,8 @@ FrmKankyo::FrmKankyo(AppContext& context, QWidget* parent) : QDialog(parent), m_
     const QFontMetrics metrics(m_list->font());
     m_list->resize(70 * metrics.horizontalAdvance(QStringLiteral("1")), 7 * metrics.height());
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusChanged(now); });
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmKankyo::focusWindowChanged);
 }
 
@@ -152,11 +155,12 @@ void FrmKankyo::buildControls()
     m_cover = panel(this, QStringLiteral("SSPanel1"), twips::rect(75, 60, 9705, 4815));
 
     // Tree buttons and the tree.
-    const std::array<QString, 4> ribbonTexts = {QStringLiteral("１つ上のフォルダへ移動"),
-                                                QStringLiteral("新しいフォルダの作成"), QStringLiteral("名前の変更"),
-                                                QStringLiteral("最新の情報に更新")};
+    const std::array<QString, 4> ribbonTexts = {
+        QStringLiteral("１つ上のフォルダへ移動"), QStringLiteral("新しいフォルダの作成"),
+        QStringLiteral("名前の変更"), QStringLiteral("最新の情報に更新")};
     const std::array<QIcon, 4> ribbonIcons = {style()->standardIcon(QStyle::SP_FileDialogToParent),
-                                              style()->standardIcon(QStyle::SP_FileDialogNewFolder), renameIcon(),
+                                              style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                                              renameIcon(),
                                               style()->standardIcon(QStyle::SP_BrowserReload)};
     for (int i = 0; i < 4; ++i) {
         auto* r = new QToolButton(main);
@@ -187,18 +191,22 @@ void FrmKankyo::buildControls()
     m_frame->setBevelOuter(Panel3D::Inset);
     m_frame->setBevelInner(Panel3D::Raised);
 
-    const std::array<QString, 3> captions = {QStringLiteral("ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ"), QStringLiteral("Data用のﾄﾞﾗｲﾌﾞ"),
+    const std::array<QString, 3> captions = {QStringLiteral("ﾏｽﾀｰ用のﾄﾞﾗｲﾌﾞ"),
+                                             QStringLiteral("Data用のﾄﾞﾗｲﾌﾞ"),
                                              QStringLiteral("吸上用のﾄﾞﾗｲﾌﾞ")};
     const std::array<int, 3> captionTops = {210, 870, 1800};
     const std::array<int, 3> boxTops = {510, 1170, 2100};
     for (int i = 0; i < 3; ++i) {
-        m_caption.at(i) = panel(m_frame, QStringLiteral("Panel3D2_%1").arg(i), twips::rect(165, captionTops.at(i), 2400, 285));
+        m_caption.at(i) = panel(m_frame, QStringLiteral("Panel3D2_%1").arg(i),
+                                twips::rect(165, captionTops.at(i), 2400, 285));
         m_caption.at(i)->setCaption(captions.at(i));
         connect(m_caption.at(i), &Panel3D::clicked, this, [this, i] { Panel3D2_Click(i); });
 
-        m_folderButton.at(i) = button(m_frame, QStringLiteral("SSCommand1_%1").arg(i), QStringLiteral("ﾌｫﾙﾀﾞｰ表示"),
-                                      twips::rect(3840, captionTops.at(i), 1260, 285));
-        connect(m_folderButton.at(i), &QPushButton::clicked, this, [this, i] { SSCommand1_Click(i); });
+        m_folderButton.at(i) =
+            button(m_frame, QStringLiteral("SSCommand1_%1").arg(i), QStringLiteral("ﾌｫﾙﾀﾞｰ表示"),
+                   twips::rect(3840, captionTops.at(i), 1260, 285));
+        connect(m_folderButton.at(i), &QPushButton::clicked, this,
+                [this, i] { SSCommand1_Click(i); });
 
         auto* box = new QLineEdit(m_frame);
         box->setObjectName(QStringLiteral("txtDrive_%1").arg(i));
@@ -209,11 +217,12 @@ void FrmKankyo::buildControls()
     }
     const std::array<int, 2> nameTops = {1470, 2400};
     for (int i = 0; i < 2; ++i) {
-        m_namePanel.at(i) = panel(m_frame, QStringLiteral("Panel3D3_%1").arg(i), twips::rect(165, nameTops.at(i), 4935, 285));
+        m_namePanel.at(i) = panel(m_frame, QStringLiteral("Panel3D3_%1").arg(i),
+                                  twips::rect(165, nameTops.at(i), 4935, 285));
         m_namePanel.at(i)->setBevelOuter(Panel3D::Inset);
     }
-    const std::array<QString, 4> options = {QStringLiteral("躯体"), QStringLiteral("意匠"), QStringLiteral("建具"),
-                                            QStringLiteral("見積")};
+    const std::array<QString, 4> options = {QStringLiteral("躯体"), QStringLiteral("意匠"),
+                                            QStringLiteral("建具"), QStringLiteral("見積")};
     for (int i = 0; i < 4; ++i) {
         auto* o = new QRadioButton(options.at(i), m_frame);
         o->setObjectName(QStringLiteral("Option3D1_%1").arg(i));
@@ -230,12 +239,17 @@ void FrmKankyo::buildControls()
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setUniformItemSizes(true);
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { List1_Click(); });
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) { List1_DblClick(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem*) { List1_DblClick(); });
 
-    m_help = button(main, QStringLiteral("Command3D1"), QStringLiteral("Help"), twips::rect(7590, 3405, 945, 435));
-    m_cancel = button(main, QStringLiteral("CmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"), twips::rect(7590, 3825, 945, 435));
-    m_delete = button(main, QStringLiteral("Command3D2"), QStringLiteral("削除"), twips::rect(7590, 4245, 945, 435));
-    m_ok = button(main, QStringLiteral("CmdEnd"), QStringLiteral("ｏｋ"), twips::rect(8520, 3405, 945, 1275));
+    m_help = button(main, QStringLiteral("Command3D1"), QStringLiteral("Help"),
+                    twips::rect(7590, 3405, 945, 435));
+    m_cancel = button(main, QStringLiteral("CmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"),
+                      twips::rect(7590, 3825, 945, 435));
+    m_delete = button(main, QStringLiteral("Command3D2"), QStringLiteral("削除"),
+                      twips::rect(7590, 4245, 945, 435));
+    m_ok = button(main, QStringLiteral("CmdEnd"), QStringLiteral("ｏｋ"),
+                  twips::rect(8520, 3405, 945, 1275));
     connect(m_help, &QPushButton::clicked, this, &FrmKankyo::Command3D1_Click);
     connect(m_cancel, &QPushButton::clicked, this, &FrmKankyo::CmdCancel_Click);
     connect(m_delete, &QPushButton::clicked, this, &FrmKankyo::Command3D2_Click);
@@ -336,7 +350,8 @@ void FrmKankyo::focusWindowChanged(QWindow* window)
         if (w == mine)
             return;
     }
-    if (window->modality() != Qt::NonModal || window->type() == Qt::Popup || window->type() == Qt::ToolTip)
+    if (window->modality() != Qt::NonModal || window->type() == Qt::Popup ||
+        window->type() == Qt::ToolTip)
         return;
     Form_Deactivate();
 }
@@ -375,7 +390,8 @@ bool FrmKankyo::Form_Unload()
     }
     for (;;) {
         const int error = SaveDrivePaths(m_context);
-        if (error == 0 || DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
+        if (error == 0 ||
+            DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
             break;
     }
     LoadDrivePaths(m_context);
@@ -398,9 +414,10 @@ void FrmKankyo::returnMarkerToMenu()
     const Markers markers(m_context.installDir);
     if (!markers.exists(Marker::App) || markers.exists(Marker::Menu))
         return;
-    if (const int error = markers.rename(Marker::App, Marker::Menu); error != 0 && m_context.messages)
-        m_context.messages->show(describeRenameFailure(Marker::App, Marker::Menu, error), WindowTitle,
-                                 Msg::Ok + Msg::Exclamation);
+    if (const int error = markers.rename(Marker::App, Marker::Menu);
+        error != 0 && m_context.messages)
+        m_context.messages->show(describeRenameFailure(Marker::App, Marker::Menu, error),
+                                 WindowTitle, Msg::Ok + Msg::Exclamation);
 }
 
 void FrmKankyo::reject()
@@ -545,8 +562,9 @@ void FrmKankyo::txtDrive_LostFocus(int i)
 
 void FrmKankyo::showUnsuitablePath()
 {
-    m_message = QStringLiteral("ディレクトリの設定が不適当です｡") + u'\n' + QStringLiteral("新しいディレクトリが作成出来") +
-                u'\n' + QStringLiteral("ませんでした。");
+    m_message = QStringLiteral("ディレクトリの設定が不適当です｡") + u'\n' +
+                QStringLiteral("新しいディレクトリが作成出来") + u'\n' +
+                QStringLiteral("ませんでした。");
     m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Critical);
 }
 
@@ -558,7 +576,8 @@ void FrmKankyo::txtDrive_Enter(int i)
     if (projectpaths::endsWithSeparator(trimTrailingBlanks(text)))
         return;
     // A working path must be a full path that the settings files can hold.
-    if (!paths::isFullPath(text) || !projectpaths::fitsCodePage(text) || ByteLen(text) > Koji::FieldWidth) {
+    if (!paths::isFullPath(text) || !projectpaths::fitsCodePage(text) ||
+        ByteLen(text) > Koji::FieldWidth) {
         restoreBox(i);
         showUnsuitablePath();
         refocusBox(i);
@@ -577,7 +596,8 @@ void FrmKankyo::txtDrive_Enter(int i)
         }
         m_message = QStringLiteral("設定ディレクトリが見つかりません｡") + u'\n' +
                     QStringLiteral("新しいディレクトリを作成しますか？");
-        if (m_context.messages->show(m_message, WindowTitle, Msg::OkCancel + Msg::Information) != Msg::ResultOk) {
+        if (m_context.messages->show(m_message, WindowTitle, Msg::OkCancel + Msg::Information) !=
+            Msg::ResultOk) {
             restoreBox(i);
             refocusBox(i);
             return;
@@ -647,7 +667,8 @@ void FrmKankyo::setNamePanel(int panel, const QString& directory, const QString&
 {
     const QString dir = paths::withoutTrailingSeparator(directory);
     QString name;
-    if (!fileName.isEmpty() && !dir.isEmpty() && QFileInfo(overviewFilePath(dir, fileName)).isFile())
+    if (!fileName.isEmpty() && !dir.isEmpty() &&
+        QFileInfo(overviewFilePath(dir, fileName)).isFile())
         name = ReadKojiName(dir, fileName, Koji::PanelNameBytes);
     m_namePanel.at(panel)->setCaption(name);
 }
@@ -693,7 +714,8 @@ void FrmKankyo::GetKojiName_Set()
 void FrmKankyo::AddKojiEntry()
 {
     const QString directory = m_context.drivePath[2];
-    const QString name = trimTrailingBlanks(ReadKojiName(directory, Overview::FileName, Koji::RegistryNameBytes));
+    const QString name =
+        trimTrailingBlanks(ReadKojiName(directory, Overview::FileName, Koji::RegistryNameBytes));
     m_list->clearSelection();
     const int found = findKojiItem(listItems(), directory);
     if (found >= 0) {
@@ -702,7 +724,8 @@ void FrmKankyo::AddKojiEntry()
     }
     const int n = m_list->count() + 1;
     if (n > Koji::MaxEntries) {
-        m_context.messages->show(QStringLiteral("工事名称の登録は最大１００個までです。"), WindowTitle, Msg::Ok);
+        m_context.messages->show(QStringLiteral("工事名称の登録は最大１００個までです。"),
+                                 WindowTitle, Msg::Ok);
         return;
     }
     // A directory the registry cannot hold whole would come back as another path.
@@ -721,7 +744,8 @@ int FrmKankyo::SaveKojiList()
 {
     for (;;) {
         const int error = saveKojiItems(m_context.installDir, listItems());
-        if (error == 0 || DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
+        if (error == 0 ||
+            DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
             return error;
     }
 }
@@ -853,22 +877,27 @@ void FrmKankyo::Command3D2_Click()
         }
 
         if (refusal != DeletionRefusal::None) {
-            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' + deletionRefusalText(refusal) + u'\n' +
+            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' +
+                        deletionRefusalText(refusal) + u'\n' +
                         QStringLiteral("工事名称の登録のみ削除します。");
             m_context.messages->show(m_message, DeleteTitle, Msg::Ok + Msg::Exclamation);
         } else {
-            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' + QStringLiteral("工事名称:") + name +
-                        QStringLiteral("\n\n") + QStringLiteral("のデ－タファイル及びディレクトリも削除しますか？") +
-                        u'\n' + QStringLiteral("必要なデ－タであれば、デ－タコピ－でバックアップを取って下さい。''") +
+            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' +
+                        QStringLiteral("工事名称:") + name + QStringLiteral("\n\n") +
+                        QStringLiteral("のデ－タファイル及びディレクトリも削除しますか？") + u'\n' +
+                        QStringLiteral(
+                            "必要なデ－タであれば、デ－タコピ－でバックアップを取って下さい。''") +
                         u'\n';
-            if (m_context.messages->show(m_message, DeleteTitle, Msg::YesNo + Msg::Exclamation + Msg::Default2) ==
+            if (m_context.messages->show(m_message, DeleteTitle,
+                                         Msg::YesNo + Msg::Exclamation + Msg::Default2) ==
                 Msg::ResultYes) {
                 QGuiApplication::setOverrideCursor(Qt::WaitCursor);
                 const int error = moveToDustBox(*m_context.platform, directory, true);
                 QGuiApplication::restoreOverrideCursor();
                 if (error == 0) {
                     QTreeWidgetItem* gone = m_tree->node(projectpaths::treeKey(directory));
-                    QTreeWidgetItem* parent = gone ? gone->parent() : m_tree->node(projectpaths::parentOf(directory));
+                    QTreeWidgetItem* parent =
+                        gone ? gone->parent() : m_tree->node(projectpaths::parentOf(directory));
                     m_tree->removeNode(gone);
                     QString parentPath = projectpaths::parentOf(directory);
                     if (parent && FolderTree::kindOf(parent) != FolderTree::NodeKind::Computer &&
@@ -937,16 +966,19 @@ void FrmKankyo::SSTree1_BeforeLabelEdit(QTreeWidgetItem* node)
     SSTree1_NodeClick(node);
 }
 
-void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled, const QString& newText)
+void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
+                                       const QString& newText)
 {
     const int state = m_labelEditState;
     m_labelEditState = 0;
     if (cancelled || isBusy() || !node || !node->parent() || newText == node->text(0))
         return;
-    const QString oldPath = state == 1 && !m_renameOldPath.isEmpty() ? m_renameOldPath : FolderTree::pathOf(node);
+    const QString oldPath =
+        state == 1 && !m_renameOldPath.isEmpty() ? m_renameOldPath : FolderTree::pathOf(node);
     const QString newPath = projectpaths::join(FolderTree::pathOf(node->parent()), newText);
     if (!projectpaths::isValidFolderName(newText) || !projectpaths::fitsCodePage(newText)) {
-        m_context.messages->show(QStringLiteral("フォルダ名[") + newText + QStringLiteral("]は使用できません。"),
+        m_context.messages->show(QStringLiteral("フォルダ名[") + newText +
+                                     QStringLiteral("]は使用できません。"),
                                  WindowTitle, Msg::Ok + Msg::Exclamation);
         return;
     }
@@ -1021,7 +1053,8 @@ void FrmKankyo::SSRibbon1_Click(int i)
     QTreeWidgetItem* selected = m_tree->currentItem();
     switch (i) {
     case 0:
-        if (selected && FolderTree::kindOf(selected) != FolderTree::NodeKind::Desktop && selected->parent()) {
+        if (selected && FolderTree::kindOf(selected) != FolderTree::NodeKind::Desktop &&
+            selected->parent()) {
             QTreeWidgetItem* parent = selected->parent();
             m_tree->setDropHighlight(parent);
             m_tree->selectNode(parent);
@@ -1075,7 +1108,8 @@ void FrmKankyo::newFolder()
                                  WindowTitle, Msg::Ok + Msg::Exclamation);
         return;
     }
-    QTreeWidgetItem* node = m_tree->addFolderNode(selected, projectpaths::treeKey(path), name, true);
+    QTreeWidgetItem* node =
+        m_tree->addFolderNode(selected, projectpaths::treeKey(path), name, true);
     m_tree->selectNode(node);
     m_tree->viewport()->repaint();
     m_labelEditState = 2;

@@ -71,7 +71,8 @@ QString kojiNumber(int n)
 
 QString kojiRecord(const QString& name, const QString& directory)
 {
-    return fromCodePage(fixedField(name, Koji::FieldWidth) + fixedField(directory, Koji::FieldWidth));
+    return fromCodePage(fixedField(name, Koji::FieldWidth) +
+                        fixedField(directory, Koji::FieldWidth));
 }
 
 QString kojiItem(int n, const QString& record)
@@ -144,7 +145,8 @@ KojiLoadResult loadKojiItems(AppContext& context)
 {
     KojiLoadResult result;
     const QString current = context.drivePath[2];
-    const QString currentName = trimTrailingBlanks(ReadKojiName(current, Overview::FileName, Koji::RegistryNameBytes));
+    const QString currentName =
+        trimTrailingBlanks(ReadKojiName(current, Overview::FileName, Koji::RegistryNameBytes));
 
     QDir::setCurrent(context.installDir.path());
 
@@ -175,8 +177,9 @@ KojiLoadResult loadKojiItems(AppContext& context)
             continue;
         // The entry of the current data directory shows the name now in its
         // overview file.
-        const QString name = projectpaths::samePath(directory, current) ? currentName
-                                                                        : recordField(record, 0, Koji::FieldWidth);
+        const QString name = projectpaths::samePath(directory, current)
+                                 ? currentName
+                                 : recordField(record, 0, Koji::FieldWidth);
         if (trimBlanks(name).isEmpty())
             continue;
         int kind = DirectoryKind::Exists;

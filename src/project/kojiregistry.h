@@ -49,7 +49,8 @@ QString kojiItemWithDirectory(const QString& item, const QString& directory);
 
 // The index of the first item whose directory is directory (letter case as the
 // platform compares it); -1 when none.
-int findKojiItem(const QStringList& items, const QString& directory, PathStyle style = nativePathStyle());
+int findKojiItem(const QStringList& items, const QString& directory,
+                 PathStyle style = nativePathStyle());
 
 // The items renumbered from 01 in their order.
 QStringList renumberKojiItems(const QStringList& items);

@@ -49,8 +49,8 @@ Qt::CaseSensitivity caseSensitivity(PathStyle style)
 
 bool samePath(const QString& a, const QString& b, PathStyle style)
 {
-    return stripped(normalSeparators(a, style), style).compare(stripped(normalSeparators(b, style), style),
-                                                                 caseSensitivity(style)) == 0;
+    return stripped(normalSeparators(a, style), style)
+               .compare(stripped(normalSeparators(b, style), style), caseSensitivity(style)) == 0;
 }
 
 bool isInside(const QString& path, const QString& dir, PathStyle style)

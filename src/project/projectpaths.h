@@ -44,16 +44,19 @@ bool isBareDrive(const QString& path, PathStyle style = nativePathStyle());
 // a backslash appended; only a path of three characters can be a root; compared
 // without regard to case. POSIX: the path, without a trailing separator, equals
 // a mount point.
-bool isDriveRootIn(const QString& path, const QStringList& roots, PathStyle style = nativePathStyle());
+bool isDriveRootIn(const QString& path, const QStringList& roots,
+                   PathStyle style = nativePathStyle());
 
 // The key of the drive node that holds path: Windows the part before the first
 // backslash ("C:"), POSIX the longest drive key that holds the path. Empty when
 // no drive holds it.
-QString driveKeyOf(const QString& path, const QStringList& driveKeys, PathStyle style = nativePathStyle());
+QString driveKeyOf(const QString& path, const QStringList& driveKeys,
+                   PathStyle style = nativePathStyle());
 
 // The keys from the drive down to path: "C:", "C:\A", "C:\A\B" or "/home/u",
 // "/home/u/p", "/home/u/p/q". Empty when path does not lie on driveKey.
-QStringList walkPrefixes(const QString& path, const QString& driveKey, PathStyle style = nativePathStyle());
+QStringList walkPrefixes(const QString& path, const QString& driveKey,
+                         PathStyle style = nativePathStyle());
 
 // A folder name as the tree shows it: a name written entirely in capitals keeps
 // its first character and the rest in small letters (WINDOWS -> Windows).

@@ -66,7 +66,6 @@ private Q_SLOTS:
     void checkDirectory();
     void hasSubfolder();
     void busyTreeHoldsOffInput();
-    void rekeyMovesTheWholeBranch();
 };
 
 void TestFolderTree::initBuildsDesktopComputerAndDrives()
@@ -88,7 +87,8 @@ void TestFolderTree::initBuildsDesktopComputerAndDrives()
     QCOMPARE(computer->text(0), QStringLiteral("ﾏｲ ｺﾝﾋﾟｭｰﾀ"));
     QVERIFY(desktop->isExpanded() && computer->isExpanded());
     QCOMPARE(tree.currentItem(), computer);
-    QCOMPARE(childTexts(computer), (QStringList{"SYSTEM (" + fixed.path() + ")", "(" + stick.path() + ")"}));
+    QCOMPARE(childTexts(computer),
+             (QStringList{"SYSTEM (" + fixed.path() + ")", "(" + stick.path() + ")"}));
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(computer->child(i)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
         QVERIFY(!tree.isLoaded(computer->child(i)));
@@ -100,7 +100,8 @@ void TestFolderTree::initBuildsDesktopComputerAndDrives()
 void TestFolderTree::listingShowsFoldersAsTheSystemDoes()
 {
     Tree t;
-    makeDirs(t.drive.path(), {"DATA/x", "data", "Mixed", ".hidden/y", "工事", "sub/inner/deep", "leaf", "sub/.only"});
+    makeDirs(t.drive.path(), {"DATA/x", "data", "Mixed", ".hidden/y", "工事", "sub/inner/deep",
+                              "leaf", "sub/.only"});
     QFile file(t.path("file.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
@@ -108,15 +109,18 @@ void TestFolderTree::listingShowsFoldersAsTheSystemDoes()
 
     QTreeWidgetItem* drive = t.driveNode();
     t.tree->expandNode(drive);
-    QCOMPARE(childTexts(drive), (QStringList{"Data", "data", "leaf", "leaf2", "Mixed", "sub", "工事"}));
+    QCOMPARE(childTexts(drive),
+             (QStringList{"Data", "data", "leaf", "leaf2", "Mixed", "sub", "工事"}));
     QTreeWidgetItem* capitals = drive->child(0);
     // The key is the path as it is: the name on disk, not as shown.
     QCOMPARE(FolderTree::keyOf(capitals), t.path("DATA"));
     QCOMPARE(t.tree->node(t.path("DATA")), capitals);
     QCOMPARE(capitals->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
     // Hidden sub-folders give no expand mark.
-    QCOMPARE(drive->child(3)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
-    QCOMPARE(drive->child(2)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    QCOMPARE(drive->child(3)->childIndicatorPolicy(),
+             QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    QCOMPARE(drive->child(2)->childIndicatorPolicy(),
+             QTreeWidgetItem::DontShowIndicatorWhenChildless);
     QVERIFY(t.tree->node(t.path(".hidden")) == nullptr);
 }
 
@@ -165,8 +169,10 @@ void TestFolderTree::showFolderInTree_data()
     QTest::addColumn<bool>("existsAfter");
     QTest::newRow("existing deep folder") << "p/q/r" << QList<int>{} << 0 << 0 << true;
     QTest::newRow("drive itself") << "" << QList<int>{} << 0 << 0 << true;
-    QTest::newRow("missing last folder, created") << "p/q/new" << QList<int>{Msg::ResultOk} << 0 << 1 << true;
-    QTest::newRow("missing last folder, declined") << "p/q/new" << QList<int>{Msg::ResultCancel} << 1 << 1 << false;
+    QTest::newRow("missing last folder, created")
+        << "p/q/new" << QList<int>{Msg::ResultOk} << 0 << 1 << true;
+    QTest::newRow("missing last folder, declined")
+        << "p/q/new" << QList<int>{Msg::ResultCancel} << 1 << 1 << false;
     QTest::newRow("two levels missing") << "p/x/y" << QList<int>{} << 2 << 0 << false;
 }
 
@@ -187,8 +193,9 @@ void TestFolderTree::showFolderInTree()
     QCOMPARE(t.t.messages.shown.size(), messages);
     if (messages) {
         const MessageRequest& box = t.t.messages.shown.first();
-        QCOMPARE(box.text, QStringLiteral("設定ディレクトリが見つかりません｡\n新しいディレクトリ[") + full +
-                               QStringLiteral("]を作成しますか？"));
+        QCOMPARE(box.text,
+                 QStringLiteral("設定ディレクトリが見つかりません｡\n新しいディレクトリ[") + full +
+                     QStringLiteral("]を作成しますか？"));
         QCOMPARE(box.title, QStringLiteral("環境設定"));
         QCOMPARE(box.style, Msg::OkCancel + Msg::Information);
     }
@@ -224,7 +231,9 @@ void TestFolderTree::creationThatFailsIsReported()
     blocker.close();
     QCOMPARE(t.tree->ShowFolderInTree(t.path("p/new")), 1);
     QCOMPARE(t.t.messages.shown.size(), 2);
-    QCOMPARE(t.t.messages.shown.at(1).text, QStringLiteral("ディレクトリの設定が不適当です｡\n新しいディレクトリが作成出来\nませんでした。"));
+    QCOMPARE(t.t.messages.shown.at(1).text,
+             QStringLiteral(
+                 "ディレクトリの設定が不適当です｡\n新しいディレクトリが作成出来\nませんでした。"));
     QVERIFY(!t.tree->node(t.path("p/new")));
 }
 
@@ -236,14 +245,18 @@ void TestFolderTree::checkDirectory_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("messages");
     QTest::newRow("exists") << QList<int>{0} << true << QList<int>{} << 0 << 0;
-    QTest::newRow("missing") << QList<int>{FileError::PathNotFound} << true << QList<int>{} << 1 << 0;
-    QTest::newRow("not ready, retried") << QList<int>{FileError::DiskNotReady, 0} << true
-                                        << QList<int>{Msg::ResultRetry} << 0 << 1;
-    QTest::newRow("not ready, declined") << QList<int>{FileError::DiskNotReady} << true
-                                         << QList<int>{Msg::ResultCancel} << 2 << 1;
-    QTest::newRow("not ready, no prompt") << QList<int>{FileError::DiskNotReady} << false << QList<int>{} << 2 << 0;
-    QTest::newRow("access denied") << QList<int>{FileError::PathFileAccess} << false << QList<int>{} << 2 << 0;
-    QTest::newRow("device error") << QList<int>{FileError::DeviceIO} << true << QList<int>{} << 1 << 0;
+    QTest::newRow("missing") << QList<int>{FileError::PathNotFound} << true << QList<int>{} << 1
+                             << 0;
+    QTest::newRow("not ready, retried")
+        << QList<int>{FileError::DiskNotReady, 0} << true << QList<int>{Msg::ResultRetry} << 0 << 1;
+    QTest::newRow("not ready, declined")
+        << QList<int>{FileError::DiskNotReady} << true << QList<int>{Msg::ResultCancel} << 2 << 1;
+    QTest::newRow("not ready, no prompt")
+        << QList<int>{FileError::DiskNotReady} << false << QList<int>{} << 2 << 0;
+    QTest::newRow("access denied")
+        << QList<int>{FileError::PathFileAccess} << false << QList<int>{} << 2 << 0;
+    QTest::newRow("device error") << QList<int>{FileError::DeviceIO} << true << QList<int>{} << 1
+                                  << 0;
 }
 
 void TestFolderTree::checkDirectory()
@@ -256,7 +269,9 @@ void TestFolderTree::checkDirectory()
     TestContext t;
     const QString path = t.path("koji");
     int query = 0;
-    t.platform.directoryCheck = [&](const QString&) { return errors.at(std::min<int>(query++, errors.size() - 1)); };
+    t.platform.directoryCheck = [&](const QString&) {
+        return errors.at(std::min<int>(query++, errors.size() - 1));
+    };
     for (int a : answers)
         t.messages.answers.enqueue(a);
     int got = -1;
@@ -303,19 +318,6 @@ void TestFolderTree::busyTreeHoldsOffInput()
     QVERIFY(!t.tree->isBusy());
     QTest::mouseClick(t.tree->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(clicked.count(), 1);
-}
-
-void TestFolderTree::rekeyMovesTheWholeBranch()
-{
-    Tree t;
-    makeDirs(t.drive.path(), {"old/a/b"});
-    QCOMPARE(t.tree->ShowFolderInTree(t.path("old/a/b")), 0);
-    QTreeWidgetItem* old = t.tree->node(t.path("old"));
-    t.tree->rekey(old, t.path("new"));
-    QVERIFY(!t.tree->node(t.path("old")));
-    QVERIFY(!t.tree->node(t.path("old/a/b")));
-    QCOMPARE(t.tree->node(t.path("new")), old);
-    QCOMPARE(FolderTree::keyOf(t.tree->node(t.path("new/a/b"))), t.path("new/a/b"));
 }
 
 QTEST_MAIN(TestFolderTree)

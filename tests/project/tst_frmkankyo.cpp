@@ -25,10 +25,13 @@ using lc::test::TestContext;
 
 namespace {
 
-const QString CreateQuestion = QStringLiteral("設定ディレクトリが見つかりません｡\n新しいディレクトリを作成しますか？");
-const QString Unsuitable = QStringLiteral("ディレクトリの設定が不適当です｡\n新しいディレクトリが作成出来\nませんでした。");
+const QString CreateQuestion =
+    QStringLiteral("設定ディレクトリが見つかりません｡\n新しいディレクトリを作成しますか？");
+const QString Unsuitable =
+    QStringLiteral("ディレクトリの設定が不適当です｡\n新しいディレクトリが作成出来\nませんでした。");
 
-void writeOverview(const QString& dir, const QString& name, const QString& file = QStringLiteral("kojigai"))
+void writeOverview(const QString& dir, const QString& name,
+                   const QString& file = QStringLiteral("kojigai"))
 {
     QDir().mkpath(dir);
     QByteArray bytes(128 * 30, '\0');
@@ -71,7 +74,8 @@ struct Window
 
     void writeSettings(const QString& m, const QString& d, const QString& i)
     {
-        t.writeFile(QStringLiteral("WOMSET"), fixedField(m, 128) + fixedField(d, 128) + fixedField(i, 128));
+        t.writeFile(QStringLiteral("WOMSET"),
+                    fixedField(m, 128) + fixedField(d, 128) + fixedField(i, 128));
     }
 
     // Opens the window and waits for its activation steps.
@@ -82,13 +86,13 @@ struct Window
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
             return false;
-        return QTest::qWaitFor([this] { return !box(1)->text().isEmpty() && tree()->topLevelItemCount() == 1; });
+        return QTest::qWaitFor(
+            [this] { return !box(1)->text().isEmpty() && tree()->topLevelItemCount() == 1; });
     }
 
     QString path(const QString& rel) const { return drive.path() + u'/' + rel; }
 
-    template <typename T = QWidget>
-    T* child(const QString& name) const
+    template <typename T = QWidget> T* child(const QString& name) const
     {
         T* c = w->findChild<T*>(name);
         if (!c)
@@ -101,7 +105,10 @@ struct Window
     QListWidget* list() const { return child<QListWidget>(QStringLiteral("List1")); }
     FolderTree* tree() const { return child<FolderTree>(QStringLiteral("SSTree1")); }
     QPushButton* button(const QString& name) const { return child<QPushButton>(name); }
-    QToolButton* ribbon(int i) const { return child<QToolButton>(QStringLiteral("SSRibbon1_%1").arg(i)); }
+    QToolButton* ribbon(int i) const
+    {
+        return child<QToolButton>(QStringLiteral("SSRibbon1_%1").arg(i));
+    }
     const DrivePaths& paths() const { return t.context.drivePath; }
 
     void click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
@@ -116,7 +123,10 @@ struct Window
         list()->scrollToItem(list()->item(row));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowPoint(row));
     }
-    QPoint rowPoint(int row) const { return QPoint(20, list()->visualItemRect(list()->item(row)).center().y()); }
+    QPoint rowPoint(int row) const
+    {
+        return QPoint(20, list()->visualItemRect(list()->item(row)).center().y());
+    }
     QLineEdit* labelEditor() const
     {
         for (QLineEdit* e : tree()->viewport()->findChildren<QLineEdit*>()) {
@@ -136,7 +146,8 @@ struct Window
     // Registry entries of the other project and of the data directory.
     void registerBoth()
     {
-        t.writeFile(QStringLiteral("omkojinm"), registryRecord("別の工事", other) + registryRecord("港北ビル新築工事", data) +
+        t.writeFile(QStringLiteral("omkojinm"), registryRecord("別の工事", other) +
+                                                    registryRecord("港北ビル新築工事", data) +
                                                     QByteArray(25600 - 512, ' '));
     }
     void answer(std::initializer_list<int> answers)
@@ -187,6 +198,8 @@ private Q_SLOTS:
     void refusedRenameKeepsEverything_data();
     void refusedRenameKeepsEverything();
     void secondNewFolderIsNumbered();
+    void newFolderThatCannotBeMadeIsReported();
+    void upAndRefreshButtons();
     void helpShowsFifteenLines();
     void anotherLauncherWindowClosesIt();
     void ownDialogsDoNotCloseIt();
@@ -267,11 +280,14 @@ void TestFrmKankyo::enterOnMissingFolder_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("taken");
-    QTest::newRow("created") << "koji/p3" << int(Msg::ResultOk) << QStringList{CreateQuestion} << true;
-    QTest::newRow("declined") << "koji/p3" << int(Msg::ResultCancel) << QStringList{CreateQuestion} << false;
-    QTest::newRow("two levels missing") << "koji/x/y" << int(Msg::ResultOk) << QStringList{CreateQuestion, Unsuitable}
-                                        << false;
-    QTest::newRow("not a full path") << "relative" << int(Msg::ResultOk) << QStringList{Unsuitable} << false;
+    QTest::newRow("created") << "koji/p3" << int(Msg::ResultOk) << QStringList{CreateQuestion}
+                             << true;
+    QTest::newRow("declined") << "koji/p3" << int(Msg::ResultCancel) << QStringList{CreateQuestion}
+                              << false;
+    QTest::newRow("two levels missing")
+        << "koji/x/y" << int(Msg::ResultOk) << QStringList{CreateQuestion, Unsuitable} << false;
+    QTest::newRow("not a full path")
+        << "relative" << int(Msg::ResultOk) << QStringList{Unsuitable} << false;
 }
 
 void TestFrmKankyo::enterOnMissingFolder()
@@ -323,7 +339,8 @@ void TestFrmKankyo::treeClickPutsThePathIntoTheActiveBox()
     QTreeWidgetItem* koji = win.tree()->node(win.path("koji"));
     QVERIFY(koji);
     win.tree()->scrollToItem(koji);
-    QTest::mouseClick(win.tree()->viewport(), Qt::LeftButton, {}, win.tree()->visualItemRect(koji).center());
+    QTest::mouseClick(win.tree()->viewport(), Qt::LeftButton, {},
+                      win.tree()->visualItemRect(koji).center());
     QCOMPARE(win.box(2)->text(), win.path("koji"));
     QCOMPARE(win.paths()[3], win.path("koji"));
     // The box keeps the focus, and the pick survives leaving it.
@@ -338,7 +355,8 @@ void TestFrmKankyo::clickingTheComputerChangesNoPath()
     QVERIFY(win.open());
     QTreeWidgetItem* computer = win.tree()->node(FolderTree::ComputerKey);
     win.tree()->scrollToItem(computer);
-    QTest::mouseClick(win.tree()->viewport(), Qt::LeftButton, {}, win.tree()->visualItemRect(computer).center());
+    QTest::mouseClick(win.tree()->viewport(), Qt::LeftButton, {},
+                      win.tree()->visualItemRect(computer).center());
     QCOMPARE(win.box(1)->text(), win.data);
     QCOMPARE(win.paths()[1], win.master);
     QCOMPARE(win.paths()[2], win.data);
@@ -406,7 +424,8 @@ void TestFrmKankyo::hundredthEntryAndTheLimit()
     QCOMPARE(kojiItemDirectory(win.list()->item(99)->text()), win.data);
 
     win.typeAndEnter(1, win.other);
-    QCOMPARE(win.shownTexts(), QStringList{QStringLiteral("工事名称の登録は最大１００個までです。")});
+    QCOMPARE(win.shownTexts(),
+             QStringList{QStringLiteral("工事名称の登録は最大１００個までです。")});
     QCOMPARE(win.t.messages.shown.first().title, QStringLiteral("環境設定"));
     QCOMPARE(win.list()->count(), 100);
     QCOMPARE(win.paths()[2], win.other);
@@ -414,18 +433,25 @@ void TestFrmKankyo::hundredthEntryAndTheLimit()
 
 void TestFrmKankyo::okStoresPathsRegistryAndMarker()
 {
-    Window win;
+    // An entry whose directory has vanished goes, the rest move up.
+    Window win([](Window& w) {
+        w.t.writeFile(QStringLiteral("omkojinm"), registryRecord("消えた工事", w.path("gone")) +
+                                                      registryRecord("別の工事", w.other) +
+                                                      QByteArray(25600 - 512, ' '));
+    });
     QVERIFY(win.open());
     win.typeAndEnter(0, win.path("koji"));
     win.click(win.button(QStringLiteral("CmdEnd")));
     QVERIFY(!win.w->isVisible());
     QCOMPARE(win.w->result(), int(QDialog::Accepted));
-    QCOMPARE(win.t.readFile("WOMSET"),
-             fixedField(win.path("koji"), 128) + fixedField(win.data, 128) + fixedField(win.import, 128));
+    QCOMPARE(win.t.readFile("WOMSET"), fixedField(win.path("koji"), 128) +
+                                           fixedField(win.data, 128) + fixedField(win.import, 128));
     QCOMPARE(win.t.readFile("WKVSET"), win.t.readFile("WOMSET"));
     const QByteArray registry = win.registry();
     QCOMPARE(registry.size(), 25600);
-    QCOMPARE(registry.left(256), registryRecord("港北ビル新築工事", win.data));
+    QCOMPARE(registry.left(256), registryRecord("別の工事", win.other));
+    QCOMPARE(registry.mid(256, 256), registryRecord("港北ビル新築工事", win.data));
+    QCOMPARE(registry.mid(512), QByteArray(25600 - 512, ' '));
     QVERIFY(win.t.exists("menu"));
     QVERIFY(!win.t.exists("app"));
 }
@@ -496,9 +522,11 @@ void TestFrmKankyo::deleteCurrentProject()
     QCOMPARE(first.title, QStringLiteral("メインメニュー環境設定"));
     QCOMPARE(first.style, int(Msg::OkCancel));
     const MessageRequest& second = win.t.messages.shown.at(1);
-    QCOMPARE(second.text, QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + win.data + QStringLiteral("\n工事名称:港北ビル新築工事\n\n") +
-                              QStringLiteral("のデ－タファイル及びディレクトリも削除しますか？\n") +
-                              QStringLiteral("必要なデ－タであれば、デ－タコピ－でバックアップを取って下さい。''\n"));
+    QCOMPARE(
+        second.text,
+        QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + win.data + QStringLiteral("\n工事名称:港北ビル新築工事\n\n") +
+            QStringLiteral("のデ－タファイル及びディレクトリも削除しますか？\n") +
+            QStringLiteral("必要なデ－タであれば、デ－タコピ－でバックアップを取って下さい。''\n"));
     QCOMPARE(second.style, Msg::YesNo + Msg::Exclamation + Msg::Default2);
     QCOMPARE(win.list()->count(), 0);
 
@@ -534,11 +562,18 @@ void TestFrmKankyo::dangerousDeletionsAreRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("installation directory") << "install" << "メインメニューのインストール先を含むため削除できません。";
-    QTest::newRow("drive root") << "root" << "ドライブのルートディレクトリは削除できません。";
-    QTest::newRow("holds the master directory") << "master" << "マスター用のディレクトリを含むため削除できません。";
-    QTest::newRow("holds the import directory") << "import" << "吸上用のディレクトリを含むため削除できません。";
-    QTest::newRow("home directory") << "home" << "ユーザーのホームディレクトリを含むため削除できません。";
+    QTest::newRow("installation directory")
+        << "install"
+        << "メインメニューのインストール先を含むため削除できません。";
+    QTest::newRow("drive root") << "root"
+                                << "ドライブのルートディレクトリは削除できません。";
+    QTest::newRow("holds the master directory")
+        << "master"
+        << "マスター用のディレクトリを含むため削除できません。";
+    QTest::newRow("holds the import directory") << "import"
+                                                << "吸上用のディレクトリを含むため削除できません。";
+    QTest::newRow("home directory") << "home"
+                                    << "ユーザーのホームディレクトリを含むため削除できません。";
 }
 
 void TestFrmKankyo::dangerousDeletionsAreRefused()
@@ -573,8 +608,9 @@ void TestFrmKankyo::dangerousDeletionsAreRefused()
     qputenv("HOME", oldHome);
 
     QCOMPARE(win.t.messages.shown.size(), 2);
-    QCOMPARE(win.t.messages.shown.at(1).text, QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + target + u'\n' + reason +
-                                                  QStringLiteral("\n工事名称の登録のみ削除します。"));
+    QCOMPARE(win.t.messages.shown.at(1).text,
+             QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + target + u'\n' + reason +
+                 QStringLiteral("\n工事名称の登録のみ削除します。"));
     QVERIFY(win.t.platform.recycled.isEmpty());
     QVERIFY(QFileInfo(target).isDir());
     QCOMPARE(win.list()->count(), 0);
@@ -621,8 +657,10 @@ void TestFrmKankyo::renamingARegisteredFolderRewritesTheRegistry()
     Window win([](Window& w) {
         QDir().mkpath(w.data + QStringLiteral("/sub"));
         w.t.writeFile(QStringLiteral("omkojinm"),
-                      registryRecord("別の工事", w.other) + registryRecord("港北ビル新築工事", w.data) +
-                          registryRecord("下の工事", w.data + QStringLiteral("/sub")) + QByteArray(25600 - 768, ' '));
+                      registryRecord("別の工事", w.other) +
+                          registryRecord("港北ビル新築工事", w.data) +
+                          registryRecord("下の工事", w.data + QStringLiteral("/sub")) +
+                          QByteArray(25600 - 768, ' '));
         writeOverview(w.data + QStringLiteral("/sub"), QStringLiteral("下の工事"));
     });
     QVERIFY(win.open());
@@ -639,6 +677,8 @@ void TestFrmKankyo::renamingARegisteredFolderRewritesTheRegistry()
     QCOMPARE(win.paths()[2], renamed);
     QCOMPARE(win.box(1)->text(), renamed);
     QCOMPARE(win.tree()->node(renamed)->text(0), QStringLiteral("p1改"));
+    QVERIFY(win.tree()->node(renamed + QStringLiteral("/sub")));
+    QVERIFY(!win.tree()->node(win.data + QStringLiteral("/sub")));
     // The entry changed in place and the file at once.
     QCOMPARE(kojiItemDirectory(win.list()->item(1)->text()), renamed);
     QVERIFY(win.list()->item(1)->isSelected());
@@ -697,6 +737,38 @@ void TestFrmKankyo::secondNewFolderIsNumbered()
     QCOMPARE(win.paths()[2], win.data + QStringLiteral("/新しいフォルダ(2)"));
 }
 
+void TestFrmKankyo::newFolderThatCannotBeMadeIsReported()
+{
+    Window win;
+    QVERIFY(win.open());
+    // The folder vanished behind the window's back.
+    QVERIFY(QDir(win.data).removeRecursively());
+    QTreeWidgetItem* p1 = win.tree()->node(win.data);
+    win.tree()->selectNode(p1);
+    win.click(win.ribbon(1));
+    QCOMPARE(win.shownTexts(),
+             QStringList{QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + win.data +
+                         QStringLiteral("\n新しいフォルダを作成できませんでした。")});
+    QCOMPARE(p1->childCount(), 0);
+    QVERIFY(!win.tree()->isEditingLabel());
+}
+
+void TestFrmKankyo::upAndRefreshButtons()
+{
+    Window win;
+    QVERIFY(win.open());
+    win.click(win.ribbon(0));
+    QCOMPARE(win.tree()->currentItem(), win.tree()->node(win.path("koji")));
+    QCOMPARE(win.box(1)->text(), win.path("koji"));
+    QCOMPARE(win.paths()[2], win.path("koji"));
+
+    QTreeWidgetItem* desktop = win.tree()->topLevelItem(0);
+    win.click(win.ribbon(3));
+    QVERIFY(win.tree()->topLevelItem(0) != desktop);
+    QCOMPARE(QApplication::focusWidget(), win.box(0));
+    QCOMPARE(win.tree()->currentItem(), win.tree()->node(win.master));
+}
+
 void TestFrmKankyo::helpShowsFifteenLines()
 {
     Window win;
@@ -708,7 +780,8 @@ void TestFrmKankyo::helpShowsFifteenLines()
     const QStringList lines = help.text.split(u'\n');
     QCOMPARE(lines.size(), 15);
     QCOMPARE(lines.at(1), QStringLiteral("(表示されている工事名称からディレクトリを指定する方法)"));
-    QCOMPARE(lines.at(13), QStringLiteral("工事名称一覧だけを削除するか、ディレクトリ及びディレクトリ内のファイルを削除するかを選択出来ます｡"));
+    QCOMPARE(lines.at(13), QStringLiteral("工事名称一覧だけを削除するか、ディレクトリ及びディレクト"
+                                          "リ内のファイルを削除するかを選択出来ます｡"));
     QCOMPARE(lines.first(), lines.last());
 }
 

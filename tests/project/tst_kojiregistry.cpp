@@ -16,7 +16,8 @@ namespace {
 
 // An overview file whose record 5 holds name (30 records, as the overview window
 // creates them).
-void writeOverview(const QString& dir, const QString& name, const QString& file = QStringLiteral("kojigai"))
+void writeOverview(const QString& dir, const QString& name,
+                   const QString& file = QStringLiteral("kojigai"))
 {
     QDir().mkpath(dir);
     QByteArray bytes(128 * 30, '\0');
@@ -66,8 +67,6 @@ private Q_SLOTS:
     void readKojiNameCutsAtWholeCharacters();
     void readKojiNameDeletesAnEmptyOverviewFile();
     void itemFieldsByBytePosition();
-    void numbersWrapAtTheHundredth();
-    void renumberAndReplaceDirectory();
     void directoryComparisonFollowsThePlatform();
     void saveWritesExactlyTheRecordsAndReportsFailure();
 };
@@ -99,8 +98,8 @@ void TestKojiRegistry::vanishedDirectoriesAreDroppedAndTheRestRenumbered()
     QDir().mkpath(a);
     QDir().mkpath(c);
     // b has vanished; record 2 is free between entries.
-    writeRegistry(t, {registryRecord("工事Ａ", a), QByteArray(256, ' '), registryRecord("工事Ｂ", b),
-                      registryRecord("工事Ｃ", c)});
+    writeRegistry(t, {registryRecord("工事Ａ", a), QByteArray(256, ' '),
+                      registryRecord("工事Ｂ", b), registryRecord("工事Ｃ", c)});
     t.context.drivePath[2] = t.dir();
 
     const KojiLoadResult result = loadKojiItems(t.context);
@@ -118,7 +117,8 @@ void TestKojiRegistry::currentDirectoryShowsItsOverviewName_data()
 {
     QTest::addColumn<QString>("overviewName"); // null: no overview file
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("renamed in the overview") << "新しい名称" << QStringList{"01 新しい名称", "02 他の工事"};
+    QTest::newRow("renamed in the overview")
+        << "新しい名称" << QStringList{"01 新しい名称", "02 他の工事"};
     QTest::newRow("no name in the overview") << "" << QStringList{"01 他の工事"};
     QTest::newRow("no overview file") << QString() << QStringList{"01 他の工事"};
 }
@@ -160,7 +160,8 @@ void TestKojiRegistry::damagedRecordsAreSkipped()
     QByteArray nulFirst = registryRecord("消えた", dir);
     nulFirst[0] = '\0';
     // A short file: the last record ends early and reads as NUL.
-    QByteArray bytes = registryRecord("", dir) + nulFirst + registryRecord("残る", dir) + registryRecord("途中", dir).left(40);
+    QByteArray bytes = registryRecord("", dir) + nulFirst + registryRecord("残る", dir) +
+                       registryRecord("途中", dir).left(40);
     t.writeFile(QStringLiteral("omkojinm"), bytes);
     t.context.drivePath[2] = t.dir();
     QCOMPARE(names(loadKojiItems(t.context).items), QStringList{"01 残る"});
@@ -175,9 +176,11 @@ void TestKojiRegistry::readKojiNameCutsAtWholeCharacters_data()
     const QString kanji31 = QString(31, QChar(0x5DE5)); // 工 x 31 = 62 bytes
     QTest::newRow("fits") << "  ビル新築工事  " << 60 << "ビル新築工事";
     QTest::newRow("double-byte cut to 60") << kanji31 << 60 << QString(30, QChar(0x5DE5));
-    QTest::newRow("odd byte before a double-byte character") << "A" + kanji31 << 60 << "A" + QString(29, QChar(0x5DE5));
+    QTest::newRow("odd byte before a double-byte character")
+        << "A" + kanji31 << 60 << "A" + QString(29, QChar(0x5DE5));
     QTest::newRow("panel width 36") << "ABC" + kanji31 << 36 << "ABC" + QString(16, QChar(0x5DE5));
-    QTest::newRow("half-width kana are one byte") << QString(40, QChar(0xFF8C)) << 36 << QString(36, QChar(0xFF8C));
+    QTest::newRow("half-width kana are one byte")
+        << QString(40, QChar(0xFF8C)) << 36 << QString(36, QChar(0xFF8C));
     QTest::newRow("blank") << "   " << 60 << "";
 }
 
@@ -217,27 +220,10 @@ void TestKojiRegistry::itemFieldsByBytePosition()
     QCOMPARE(kojiFileContents({item}).left(256), registryRecord(name, dir));
 }
 
-void TestKojiRegistry::numbersWrapAtTheHundredth()
-{
-    QCOMPARE(kojiNumber(1), QStringLiteral("01"));
-    QCOMPARE(kojiNumber(99), QStringLiteral("99"));
-    QCOMPARE(kojiNumber(100), QStringLiteral("00"));
-}
-
-void TestKojiRegistry::renumberAndReplaceDirectory()
-{
-    const QStringList items = {kojiItem(1, kojiRecord("Ａ", "/a")), kojiItem(3, kojiRecord("Ｃ", "/c")),
-                               kojiItem(4, kojiRecord("Ｄ", "/d"))};
-    QCOMPARE(names(renumberKojiItems(items)), (QStringList{"01 Ａ", "02 Ｃ", "03 Ｄ"}));
-    const QString moved = kojiItemWithDirectory(items.at(1), QStringLiteral("/新/c"));
-    QCOMPARE(kojiItemName(moved), QStringLiteral("Ｃ"));
-    QCOMPARE(kojiItemDirectory(moved), QStringLiteral("/新/c"));
-    QCOMPARE(ByteLen(moved), 259);
-}
-
 void TestKojiRegistry::directoryComparisonFollowsThePlatform()
 {
-    const QStringList items = {kojiItem(1, kojiRecord("Ａ", "C:\\KOJI\\A")), kojiItem(2, kojiRecord("Ｂ", "/koji/B"))};
+    const QStringList items = {kojiItem(1, kojiRecord("Ａ", "C:\\KOJI\\A")),
+                               kojiItem(2, kojiRecord("Ｂ", "/koji/B"))};
     QCOMPARE(findKojiItem(items, QStringLiteral("c:\\koji\\a"), PathStyle::Windows), 0);
     QCOMPARE(findKojiItem(items, QStringLiteral("/koji/b"), PathStyle::Posix), -1);
     QCOMPARE(findKojiItem(items, QStringLiteral("/koji/B/"), PathStyle::Posix), 1);

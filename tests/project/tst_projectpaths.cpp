@@ -9,7 +9,6 @@ namespace pp = lc::projectpaths;
 
 Q_DECLARE_METATYPE(lc::PathStyle)
 Q_DECLARE_METATYPE(lc::DeletionRefusal)
-Q_DECLARE_METATYPE(lc::DriveType)
 
 // The path rules of both systems, checked wherever the tests run.
 class TestProjectPaths : public QObject
@@ -28,12 +27,10 @@ private Q_SLOTS:
     void samePathAndInside();
     void folderNames_data();
     void folderNames();
-    void newFolderNames();
     void deletionRefusal_data();
     void deletionRefusal();
     void userVolumes_data();
     void userVolumes();
-    void volumeDriveTypes();
 };
 
 void TestProjectPaths::treeKey_data()
@@ -41,15 +38,24 @@ void TestProjectPaths::treeKey_data()
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("key");
-    QTest::newRow("windows upper case") << PathStyle::Windows << "c:\\Data\\koji" << "C:\\DATA\\KOJI";
-    QTest::newRow("windows root") << PathStyle::Windows << "d:\\" << "D:";
-    QTest::newRow("windows bare drive") << PathStyle::Windows << "D:" << "D:";
-    QTest::newRow("windows forward slashes") << PathStyle::Windows << "c:/a/b/" << "C:\\A\\B";
-    QTest::newRow("windows kana kept") << PathStyle::Windows << "C:\\ﾃﾞｰﾀ\\工事" << "C:\\ﾃﾞｰﾀ\\工事";
-    QTest::newRow("posix exact") << PathStyle::Posix << "/home/u/Data" << "/home/u/Data";
-    QTest::newRow("posix trailing separator") << PathStyle::Posix << "/home/u/Data/" << "/home/u/Data";
-    QTest::newRow("posix root stays") << PathStyle::Posix << "/" << "/";
-    QTest::newRow("posix backslash is a character") << PathStyle::Posix << "/a\\b" << "/a\\b";
+    QTest::newRow("windows upper case") << PathStyle::Windows << "c:\\Data\\koji"
+                                        << "C:\\DATA\\KOJI";
+    QTest::newRow("windows root") << PathStyle::Windows << "d:\\"
+                                  << "D:";
+    QTest::newRow("windows bare drive") << PathStyle::Windows << "D:"
+                                        << "D:";
+    QTest::newRow("windows forward slashes") << PathStyle::Windows << "c:/a/b/"
+                                             << "C:\\A\\B";
+    QTest::newRow("windows kana kept") << PathStyle::Windows << "C:\\ﾃﾞｰﾀ\\工事"
+                                       << "C:\\ﾃﾞｰﾀ\\工事";
+    QTest::newRow("posix exact") << PathStyle::Posix << "/home/u/Data"
+                                 << "/home/u/Data";
+    QTest::newRow("posix trailing separator") << PathStyle::Posix << "/home/u/Data/"
+                                              << "/home/u/Data";
+    QTest::newRow("posix root stays") << PathStyle::Posix << "/"
+                                      << "/";
+    QTest::newRow("posix backslash is a character") << PathStyle::Posix << "/a\\b"
+                                                    << "/a\\b";
 }
 
 void TestProjectPaths::treeKey()
@@ -67,11 +73,26 @@ void TestProjectPaths::joinAndParent_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("joined");
     QTest::addColumn<QString>("parent");
-    QTest::newRow("windows drive") << PathStyle::Windows << "C:" << "A" << "C:\\A" << "C:";
-    QTest::newRow("windows root") << PathStyle::Windows << "C:\\" << "A" << "C:\\A" << "C:";
-    QTest::newRow("windows deep") << PathStyle::Windows << "C:\\A" << "B" << "C:\\A\\B" << "C:\\A";
-    QTest::newRow("posix root") << PathStyle::Posix << "/" << "a" << "/a" << "/";
-    QTest::newRow("posix deep") << PathStyle::Posix << "/a" << "b" << "/a/b" << "/a";
+    QTest::newRow("windows drive") << PathStyle::Windows << "C:"
+                                   << "A"
+                                   << "C:\\A"
+                                   << "C:";
+    QTest::newRow("windows root") << PathStyle::Windows << "C:\\"
+                                  << "A"
+                                  << "C:\\A"
+                                  << "C:";
+    QTest::newRow("windows deep") << PathStyle::Windows << "C:\\A"
+                                  << "B"
+                                  << "C:\\A\\B"
+                                  << "C:\\A";
+    QTest::newRow("posix root") << PathStyle::Posix << "/"
+                                << "a"
+                                << "/a"
+                                << "/";
+    QTest::newRow("posix deep") << PathStyle::Posix << "/a"
+                                << "b"
+                                << "/a/b"
+                                << "/a";
 }
 
 void TestProjectPaths::joinAndParent()
@@ -94,16 +115,20 @@ void TestProjectPaths::walkPrefixes_data()
     QTest::addColumn<QStringList>("prefixes");
     QTest::newRow("windows") << PathStyle::Windows << QStringList{"A:", "C:"} << "c:\\data\\koji"
                              << QStringList{"C:", "C:\\DATA", "C:\\DATA\\KOJI"};
-    QTest::newRow("windows drive only") << PathStyle::Windows << QStringList{"C:"} << "C:\\" << QStringList{"C:"};
-    QTest::newRow("windows unknown drive") << PathStyle::Windows << QStringList{"C:"} << "Q:\\x" << QStringList{};
+    QTest::newRow("windows drive only")
+        << PathStyle::Windows << QStringList{"C:"} << "C:\\" << QStringList{"C:"};
+    QTest::newRow("windows unknown drive")
+        << PathStyle::Windows << QStringList{"C:"} << "Q:\\x" << QStringList{};
     QTest::newRow("posix root") << PathStyle::Posix << QStringList{"/", "/home/u"} << "/srv/p"
                                 << QStringList{"/", "/srv", "/srv/p"};
     // The deepest mount point that holds the path is its drive.
     QTest::newRow("posix home") << PathStyle::Posix << QStringList{"/", "/home/u"} << "/home/u/p/q"
                                 << QStringList{"/home/u", "/home/u/p", "/home/u/p/q"};
-    QTest::newRow("posix similar name") << PathStyle::Posix << QStringList{"/", "/home/u"} << "/home/us/p"
-                                        << QStringList{"/", "/home", "/home/us", "/home/us/p"};
-    QTest::newRow("posix no drive") << PathStyle::Posix << QStringList{"/media/x"} << "/srv/p" << QStringList{};
+    QTest::newRow("posix similar name")
+        << PathStyle::Posix << QStringList{"/", "/home/u"} << "/home/us/p"
+        << QStringList{"/", "/home", "/home/us", "/home/us/p"};
+    QTest::newRow("posix no drive")
+        << PathStyle::Posix << QStringList{"/media/x"} << "/srv/p" << QStringList{};
 }
 
 void TestProjectPaths::walkPrefixes()
@@ -150,12 +175,18 @@ void TestProjectPaths::samePathAndInside_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("same");
     QTest::addColumn<bool>("inside");
-    QTest::newRow("windows case") << PathStyle::Windows << "c:\\data\\koji" << "C:\\DATA\\KOJI" << true << true;
-    QTest::newRow("windows below") << PathStyle::Windows << "C:\\DATA\\KOJI\\X" << "c:\\data" << false << true;
-    QTest::newRow("windows prefix only") << PathStyle::Windows << "C:\\DATA2" << "C:\\DATA" << false << false;
-    QTest::newRow("posix case matters") << PathStyle::Posix << "/data/koji" << "/data/KOJI" << false << false;
-    QTest::newRow("posix trailing separator") << PathStyle::Posix << "/data/koji/" << "/data/koji" << true << true;
-    QTest::newRow("posix below root") << PathStyle::Posix << "/data" << "/" << false << true;
+    QTest::newRow("windows case") << PathStyle::Windows << "c:\\data\\koji"
+                                  << "C:\\DATA\\KOJI" << true << true;
+    QTest::newRow("windows below") << PathStyle::Windows << "C:\\DATA\\KOJI\\X"
+                                   << "c:\\data" << false << true;
+    QTest::newRow("windows prefix only") << PathStyle::Windows << "C:\\DATA2"
+                                         << "C:\\DATA" << false << false;
+    QTest::newRow("posix case matters") << PathStyle::Posix << "/data/koji"
+                                        << "/data/KOJI" << false << false;
+    QTest::newRow("posix trailing separator") << PathStyle::Posix << "/data/koji/"
+                                              << "/data/koji" << true << true;
+    QTest::newRow("posix below root") << PathStyle::Posix << "/data"
+                                      << "/" << false << true;
 }
 
 void TestProjectPaths::samePathAndInside()
@@ -175,17 +206,28 @@ void TestProjectPaths::folderNames_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("validWindows");
     QTest::addColumn<bool>("validPosix");
-    QTest::newRow("capitals") << "DATA" << "Data" << true << true;
-    QTest::newRow("mixed") << "Data" << "Data" << true << true;
-    QTest::newRow("small") << "data" << "data" << true << true;
-    QTest::newRow("capitals and digits") << "WIN95_A" << "Win95_a" << true << true;
-    QTest::newRow("japanese") << "工事" << "工事" << true << true;
-    QTest::newRow("full-width capitals") << "ＡＢ工事" << "Ａｂ工事" << true << true;
-    QTest::newRow("colon") << "a:b" << "a:b" << false << true;
-    QTest::newRow("slash") << "a/b" << "a/b" << false << false;
-    QTest::newRow("trailing dot") << "abc." << "abc." << false << true;
-    QTest::newRow("dot dot") << ".." << ".." << false << false;
-    QTest::newRow("empty") << "" << "" << false << false;
+    QTest::newRow("capitals") << "DATA"
+                              << "Data" << true << true;
+    QTest::newRow("mixed") << "Data"
+                           << "Data" << true << true;
+    QTest::newRow("small") << "data"
+                           << "data" << true << true;
+    QTest::newRow("capitals and digits") << "WIN95_A"
+                                         << "Win95_a" << true << true;
+    QTest::newRow("japanese") << "工事"
+                              << "工事" << true << true;
+    QTest::newRow("full-width capitals") << "ＡＢ工事"
+                                         << "Ａｂ工事" << true << true;
+    QTest::newRow("colon") << "a:b"
+                           << "a:b" << false << true;
+    QTest::newRow("slash") << "a/b"
+                           << "a/b" << false << false;
+    QTest::newRow("trailing dot") << "abc."
+                                  << "abc." << false << true;
+    QTest::newRow("dot dot") << ".."
+                             << ".." << false << false;
+    QTest::newRow("empty") << ""
+                           << "" << false << false;
 }
 
 void TestProjectPaths::folderNames()
@@ -197,13 +239,6 @@ void TestProjectPaths::folderNames()
     QCOMPARE(pp::folderDisplayName(name), shown);
     QCOMPARE(pp::isValidFolderName(name, PathStyle::Windows), validWindows);
     QCOMPARE(pp::isValidFolderName(name, PathStyle::Posix), validPosix);
-}
-
-void TestProjectPaths::newFolderNames()
-{
-    QCOMPARE(pp::newFolderName(1), QStringLiteral("新しいフォルダ"));
-    QCOMPARE(pp::newFolderName(2), QStringLiteral("新しいフォルダ(2)"));
-    QCOMPARE(pp::newFolderName(12), QStringLiteral("新しいフォルダ(12)"));
 }
 
 void TestProjectPaths::deletionRefusal_data()
@@ -241,7 +276,11 @@ void TestProjectPaths::deletionRefusal()
     QFETCH(DeletionRefusal, refusal);
     DeletionFacts facts;
     if (style == PathStyle::Windows) {
-        facts = {"C:\\MABORA", "C:\\Users\\u", {"C:\\", "D:\\", "E:\\"}, "D:\\KOJI\\MASTER", "E:\\IN\\X"};
+        facts = {"C:\\MABORA",
+                 "C:\\Users\\u",
+                 {"C:\\", "D:\\", "E:\\"},
+                 "D:\\KOJI\\MASTER",
+                 "E:\\IN\\X"};
     } else {
         facts = {"/opt/mabora", "/home/u", {"/", "/media/usb"}, "/srv/koji/master", "/srv/in"};
     }
@@ -255,18 +294,26 @@ void TestProjectPaths::userVolumes_data()
     QTest::addColumn<QByteArray>("fs");
     QTest::addColumn<QByteArray>("device");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("root overlay of a container") << "/" << QByteArray("overlay") << QByteArray("overlay") << true;
-    QTest::newRow("home partition") << "/home" << QByteArray("ext4") << QByteArray("/dev/sda3") << true;
-    QTest::newRow("usb stick") << "/media/u/STICK" << QByteArray("vfat") << QByteArray("/dev/sdb1") << true;
-    QTest::newRow("desktop media") << "/run/media/u/DVD" << QByteArray("iso9660") << QByteArray("/dev/sr0") << true;
-    QTest::newRow("network share") << "/mnt/share" << QByteArray("cifs") << QByteArray("//srv/share") << true;
+    QTest::newRow("root overlay of a container")
+        << "/" << QByteArray("overlay") << QByteArray("overlay") << true;
+    QTest::newRow("home partition")
+        << "/home" << QByteArray("ext4") << QByteArray("/dev/sda3") << true;
+    QTest::newRow("usb stick") << "/media/u/STICK" << QByteArray("vfat") << QByteArray("/dev/sdb1")
+                               << true;
+    QTest::newRow("desktop media")
+        << "/run/media/u/DVD" << QByteArray("iso9660") << QByteArray("/dev/sr0") << true;
+    QTest::newRow("network share")
+        << "/mnt/share" << QByteArray("cifs") << QByteArray("//srv/share") << true;
     QTest::newRow("nfs") << "/data" << QByteArray("nfs4") << QByteArray("srv:/data") << true;
     QTest::newRow("boot") << "/boot/efi" << QByteArray("vfat") << QByteArray("/dev/sda1") << false;
     QTest::newRow("run") << "/run/user/1000" << QByteArray("tmpfs") << QByteArray("tmpfs") << false;
     QTest::newRow("tmp") << "/tmp" << QByteArray("tmpfs") << QByteArray("tmpfs") << false;
-    QTest::newRow("snap") << "/snap/core/1" << QByteArray("squashfs") << QByteArray("/dev/loop0") << false;
-    QTest::newRow("memory mount") << "/mnt/tools" << QByteArray("tmpfs") << QByteArray("none") << false;
-    QTest::newRow("bind of nothing") << "/mnt/x" << QByteArray("ext4") << QByteArray("unknown") << false;
+    QTest::newRow("snap") << "/snap/core/1" << QByteArray("squashfs") << QByteArray("/dev/loop0")
+                          << false;
+    QTest::newRow("memory mount") << "/mnt/tools" << QByteArray("tmpfs") << QByteArray("none")
+                                  << false;
+    QTest::newRow("bind of nothing")
+        << "/mnt/x" << QByteArray("ext4") << QByteArray("unknown") << false;
 }
 
 void TestProjectPaths::userVolumes()
@@ -276,16 +323,6 @@ void TestProjectPaths::userVolumes()
     QFETCH(QByteArray, device);
     QFETCH(bool, shown);
     QCOMPARE(volumes::isUserVolume(root, fs, device), shown);
-}
-
-void TestProjectPaths::volumeDriveTypes()
-{
-    QCOMPARE(volumes::driveTypeOf("ext4", false), DriveType::Fixed);
-    QCOMPARE(volumes::driveTypeOf("vfat", true), DriveType::Removable);
-    QCOMPARE(volumes::driveTypeOf("cifs", false), DriveType::Remote);
-    QCOMPARE(volumes::driveTypeOf("fuse.sshfs", false), DriveType::Remote);
-    QCOMPARE(volumes::driveTypeOf("iso9660", true), DriveType::CdRom);
-    QCOMPARE(volumes::driveTypeOf("tmpfs", false), DriveType::RamDisk);
 }
 
 QTEST_GUILESS_MAIN(TestProjectPaths)

@@ -90,7 +90,8 @@ void TestRecycleBin::directoryTreeGoesToTheTrash()
                  record.contains("Path=" + dir.toUtf8() + '\n'),
              record.constData());
     // Nothing strewn into the current directory.
-    QCOMPARE(QDir(QDir::currentPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(QDir(QDir::currentPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{});
 }
 
 void TestRecycleBin::fileGoesToTheTrash()
@@ -106,7 +107,8 @@ void TestRecycleBin::fileGoesToTheTrash()
 
 void TestRecycleBin::missingEntryIsAnError()
 {
-    QCOMPARE(moveToDustBox(m_platform, m_home->path() + QStringLiteral("/nothing"), true), int(FileError::PathNotFound));
+    QCOMPARE(moveToDustBox(m_platform, m_home->path() + QStringLiteral("/nothing"), true),
+             int(FileError::PathNotFound));
     QCOMPARE(moveToDustBox(m_platform, QString(), true), int(FileError::BadFileName));
     QVERIFY(!QFileInfo::exists(m_dataHome + QStringLiteral("/Trash")));
 }
@@ -122,7 +124,8 @@ void TestRecycleBin::unusableDataDirectoryMovesNothing()
     makeTree(dir);
     QVERIFY(!DeleteToRecycleBin(m_platform, dir, true));
     QVERIFY(QFileInfo(dir + QStringLiteral("/sub/kojigai")).isFile());
-    QCOMPARE(QDir(QDir::currentPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(QDir(QDir::currentPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{});
 }
 
 void TestRecycleBin::driveRootsAreTheVolumesOfAPerson()
@@ -138,7 +141,8 @@ void TestRecycleBin::driveRootsAreTheVolumesOfAPerson()
     }
     QCOMPARE(m_platform.driveType(m_home->path() + QStringLiteral("/none")), DriveType::NoRootDir);
     QCOMPARE(m_platform.checkDirectory(m_home->path()), 0);
-    QCOMPARE(m_platform.checkDirectory(m_home->path() + QStringLiteral("/none")), int(FileError::PathNotFound));
+    QCOMPARE(m_platform.checkDirectory(m_home->path() + QStringLiteral("/none")),
+             int(FileError::PathNotFound));
 }
 
 QTEST_MAIN(TestRecycleBin)
