@@ -1,68 +1,60 @@
 #include "installdir.h"
 
-#include <QDateTime>
+#include <QFile>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+
+#include <chrono>
+#include <filesystem>
 
 namespace lc {
 
 namespace {
 
 // Directory listings for the lookups without an exact match, kept while the
-// directory is unchanged: the menu tests for its markers many times a second.
+// directory is unchanged: the menu tests for its markers a hundred times a second.
 struct Listing
 {
-    QDateTime modified;
+    std::filesystem::file_time_type modified{};
+    bool valid = false;
     QStringList entries;
 };
 
 const QStringList& entriesOf(const QString& dir)
 {
     thread_local QHash<QString, Listing> cache;
-    const QDateTime modified = QFileInfo(dir).lastModified();
+    std::error_code ec;
+    const auto modified = std::filesystem::last_write_time(QFile::encodeName(dir).toStdString(), ec);
     Listing& listing = cache[dir];
-    if (!listing.modified.isValid() || listing.modified != modified ||
-        listing.modified.msecsTo(QDateTime::currentDateTime()) < 2000) {
-        // A listing younger than the clock's resolution may miss a change made
-        // in the same instant, so it is only trusted once it is older.
+    // A listing taken in the same instant as a change may miss it, so it is only
+    // trusted once the directory has been unchanged for a moment.
+    const bool settled = !ec && std::filesystem::file_time_type::clock::now() - modified > std::chrono::seconds(2);
+    if (ec || !listing.valid || listing.modified != modified || !settled) {
         listing.modified = modified;
+        listing.valid = !ec;
         listing.entries =
             QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     return listing.entries;
 }
 
-} // namespace
-
-InstallDir::InstallDir(QString path) : m_path(QDir::cleanPath(std::move(path))) {}
-
-QString InstallDir::file(const QString& name) const
-{
-    return resolveCaseInsensitive(m_path, name);
-}
-
-bool InstallDir::exists(const QString& name) const
-{
-    return QFileInfo::exists(file(name));
-}
-
-QString resolveCaseInsensitive(const QString& dir, const QString& name)
+// Resolves name inside dir; found tells whether every component exists.
+QString resolve(const QString& dir, const QString& name, bool& found)
 {
     QString normal = name;
     normal.replace(u'\\', u'/');
     const QStringList parts = normal.split(u'/', Qt::SkipEmptyParts);
     QString current = dir;
-    bool found = true;
+    found = true;
     for (const QString& part : parts) {
         const QString exact = current + u'/' + part;
         if (!found || QFileInfo::exists(exact)) {
             current = exact;
             continue;
         }
-        const QStringList& entries = entriesOf(current);
         QString match;
-        for (const QString& entry : entries) {
+        for (const QString& entry : entriesOf(current)) {
             if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                 match = entry;
                 break;
@@ -76,6 +68,28 @@ QString resolveCaseInsensitive(const QString& dir, const QString& name)
         }
     }
     return current;
+}
+
+} // namespace
+
+InstallDir::InstallDir(QString path) : m_path(QDir::cleanPath(std::move(path))) {}
+
+QString InstallDir::file(const QString& name) const
+{
+    return resolveCaseInsensitive(m_path, name);
+}
+
+bool InstallDir::exists(const QString& name) const
+{
+    bool found = false;
+    resolve(m_path, name, found);
+    return found;
+}
+
+QString resolveCaseInsensitive(const QString& dir, const QString& name)
+{
+    bool found = false;
+    return resolve(dir, name, found);
 }
 
 } // namespace lc

@@ -24,6 +24,9 @@
 #include "widgets/windoworder.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -225,6 +228,12 @@ void OmMenu::createControls()
     controls.SSPanel2 = m_ssPanel2;
     m_pictures = new MenuPictures(m_context, m_shared, controls, this);
 
+    // The seasonal pictures stand in front of the date and the panels' edges;
+    // the picker panel in front of everything.
+    for (PictureBox* box : m_picture1)
+        box->raise();
+    m_ssPanel2->raise();
+
     // Pointer movement and clicks on the window's surfaces.
     connect(m_image3, &PictureBox::mouseMoved, this, &OmMenu::Background_MouseMove);
     for (PictureBox* box : m_picture1)
@@ -288,8 +297,10 @@ void OmMenu::Form_Load()
     // 8. The seasonal pictures of the day.
     m_pictures->seasonalStep();
 
-    // 9, 10. Show the window and slide the controls in.
+    // 9, 10. Show the window and slide the controls in. The frames reach the
+    // screen only once the window system has exposed the window.
     show();
+    waitUntilExposed();
     repaint();
     for (double x = -3470; x <= 330; x += 380) {
         slideControls(x);
@@ -328,6 +339,14 @@ void OmMenu::Form_Load()
     // Idle: Timer2 at its load-time interval, Timer1 stopped.
     setTimerInterval(m_timer1, 0);
     setTimerInterval(m_timer2, 420);
+}
+
+void OmMenu::waitUntilExposed()
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
 void OmMenu::parkControls()
@@ -598,11 +617,10 @@ void OmMenu::setTimerInterval(QTimer& timer, int ms)
 
 void OmMenu::Timer1_Timer()
 {
-    const QString path = m_context.installDir.file(Marker::AppHnd);
-    if (!QFileInfo::exists(path))
+    if (!m_context.installDir.exists(Marker::AppHnd))
         return;
     TaskRef task;
-    if (!readAppHnd(path, task))
+    if (!readAppHnd(m_context.installDir.file(Marker::AppHnd), task))
         return; // try again at the next tick
     m_shared.AppTask[1] = task;
     m_subTaskSeen = 1;

@@ -80,6 +80,7 @@ private:
     static const std::array<Slot, 5> ProgramSlots;
 
     void createControls();
+    void waitUntilExposed();
     void parkControls();
     void slideControls(double x);
     void pace(int milliseconds);
