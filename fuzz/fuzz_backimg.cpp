@@ -40,11 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Closing the picker on the background just read stores nothing.
     FUZZ_CHECK(!backgroundToStore(r.number, r.text, true, 0, r));
 
-    // A record the launcher writes reads back as itself, when its text is one the
-    // code page holds and has no double quote (the field's own delimiter).
-    if (fromCodePage(toCodePage(r.text)) == r.text && !r.text.contains(u'"')) {
-        const std::optional<BackImgRecord> again = parseBackImg(backImgBytes(r));
-        FUZZ_CHECK(again && *again == r, r.text);
+    // What "閉じる" writes in this state reads back as itself, for every picture
+    // path the picker lets into the file.
+    const BackImgRecord nothingStored{-1, QString()};
+    for (const bool pictureShown : {true, false}) {
+        const std::optional<BackImgRecord> toStore = backgroundToStore(
+            r.number, r.text, pictureShown, parseColourText(r.text).value_or(0), nothingStored);
+        if (!toStore)
+            continue; // the same number as stored
+        if (toStore->number == Background::OwnFile && !isStorablePicturePath(toStore->text))
+            continue;
+        const std::optional<BackImgRecord> again = parseBackImg(backImgBytes(*toStore));
+        FUZZ_CHECK(again && *again == *toStore, toStore->text);
     }
     return 0;
 }
