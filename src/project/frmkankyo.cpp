@@ -278,6 +278,7 @@ void FrmKankyo::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous() || m_activatePending)
         return;
+    m_wasActive = false;
     m_activatePending = true;
     QMetaObject::invokeMethod(
         this,
@@ -336,6 +337,7 @@ void FrmKankyo::focusWindowChanged(QWindow* window)
         return;
     QWindow* mine = windowHandle();
     if (window == mine) {
+        m_wasActive = true;
         if (m_deactivatePending)
             m_deactivatePending = false;
         if (m_activatePending) {
@@ -352,6 +354,11 @@ void FrmKankyo::focusWindowChanged(QWindow* window)
     }
     if (window->modality() != Qt::NonModal || window->type() == Qt::Popup ||
         window->type() == Qt::ToolTip)
+        return;
+    // Only a window that has been active can lose activation: the main window
+    // taking the focus from the click that opened this one is none. While this
+    // window is modal no other window of the launcher can be worked with.
+    if (!m_wasActive || isModal())
         return;
     Form_Deactivate();
 }

@@ -129,7 +129,7 @@ private:
     QPointer<QWidget> m_lastFocus;
     bool m_activatePending = false;
     bool m_deactivatePending = false;
-    bool m_everActive = false;
+    bool m_wasActive = false;
 };
 
 } // namespace lc

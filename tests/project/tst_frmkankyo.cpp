@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -203,6 +204,7 @@ private Q_SLOTS:
     void helpShowsFifteenLines();
     void anotherLauncherWindowClosesIt();
     void ownDialogsDoNotCloseIt();
+    void modalWindowStaysWhateverTakesTheFocus();
 };
 
 void TestFrmKankyo::activationFillsBoxesTreeAndRegistry()
@@ -817,6 +819,25 @@ void TestFrmKankyo::ownDialogsDoNotCloseIt()
     // No second activation: the tree was not rebuilt, the focus is where it was.
     QCOMPARE(win.tree()->topLevelItem(0), desktop);
     QCOMPARE(QApplication::focusWidget(), win.box(1));
+    QVERIFY(win.t.exists("app"));
+}
+
+void TestFrmKankyo::modalWindowStaysWhateverTakesTheFocus()
+{
+    // Opened from the slot panel: while it is modal, focus that the system
+    // hands to the main window is no deactivation.
+    Window win;
+    QWidget mainWindow;
+    mainWindow.show();
+    win.w = std::make_unique<FrmKankyo>(win.t.context, nullptr);
+    win.w->setWindowModality(Qt::ApplicationModal);
+    win.w->show();
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+    QVERIFY(QTest::qWaitFor([&] { return win.box(1)->text() == win.data; }));
+    mainWindow.windowHandle()->requestActivate();
+    QCoreApplication::processEvents();
+    QVERIFY(win.w->isVisible());
     QVERIFY(win.t.exists("app"));
 }
 
