@@ -3,6 +3,7 @@
 // Prints the times and how long the event loop waited at most while the tree
 // listed. Not a test: run it by hand, `bench_foldertree [count]`.
 
+#include "benchplatform.h"
 #include "common/appcontext.h"
 #include "common/messagebox.h"
 #include "platform/platform.h"
@@ -21,32 +22,8 @@
 
 namespace {
 
-// The drives of the benchmark: the temporary directory only.
-class BenchPlatform : public lc::Platform
-{
-public:
-    explicit BenchPlatform(QString root) : m_root(std::move(root)) {}
-    lc::StartResult startProgram(const QString&, const QString&) override { return {}; }
-    bool bringTaskToFront(qint64) override { return false; }
-    bool bringWindowToFront(const QString&) override { return false; }
-    QStringList driveRoots() override { return {m_root}; }
-    lc::DriveType driveType(const QString&) override { return lc::DriveType::Fixed; }
-    QString volumeLabel(const QString&) override { return {}; }
-    QString driveOf(const QString&) override { return m_root; }
-    int checkDirectory(const QString& path) override { return QFileInfo(path).isDir() ? 0 : 76; }
-    int moveToRecycleBin(const QString&) override { return 75; }
-    void playSound(const QString&) override {}
-
-private:
-    QString m_root;
-};
-
-class NoMessages : public lc::MessageBoxService
-{
-public:
-    using MessageBoxService::show;
-    int show(const lc::MessageRequest&) override { return lc::Msg::ResultCancel; }
-};
+using lc::bench::BenchPlatform;
+using lc::bench::NoMessages;
 
 double ms(const QElapsedTimer& t)
 {

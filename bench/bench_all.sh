@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# All benchmarks in one run, each figure beside its baseline measured in the same
+# run: start-up, idle CPU and memory against a minimal Qt window; expanding a
+# folder of 5,000 sub-folders against a plain directory walk; loading a full
+# registry of 100 entries against a plain read.
+#
+#   bench/bench_all.sh [build-dir]     (default: build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir=$(realpath -m "${1:-$root/build}")
+cmake --build "$build_dir" --target launcher bench_tools bench_foldertree bench_registry stage_standins stage_sound pictures >/dev/null
+
+echo "== Start-up, memory and idle CPU (staged launcher on Xvfb)"
+"$root/bench/bench_startup.sh" "$build_dir" 5
+echo
+echo "== Folder tree"
+QT_QPA_PLATFORM=offscreen "$build_dir/bench/bench_foldertree"
+echo
+echo "== Project registry"
+"$build_dir/bench/bench_registry" 50
