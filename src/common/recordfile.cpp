@@ -98,7 +98,9 @@ int saveFileContents(const QString& path, const QByteArray& bytes)
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return FileError::fromDevice(f, FileError::Target::Path);
-    if (f.write(bytes) != bytes.size()) {
+    // The bytes reach the disk at flush(): commit() does not see a failure there
+    // (a full disk) and would put an empty file in the old one's place.
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
         const int err = FileError::fromDevice(f);
         f.cancelWriting();
         return err != FileError::None ? err : FileError::DeviceIO;
