@@ -1,30 +1,24 @@
 #include "codepage.h"
 
-#include <windows.h>
+#include "platform/win32/win32_codepage.h"
+
+#include <string>
+#include <string_view>
 
 namespace lc {
 
 QByteArray toCodePage(QStringView text)
 {
-    if (text.isEmpty())
-        return {};
-    const auto* src = reinterpret_cast<const wchar_t*>(text.utf16());
-    const int len = int(text.size());
-    const int need = WideCharToMultiByte(932, 0, src, len, nullptr, 0, "?", nullptr);
-    QByteArray out(need, Qt::Uninitialized);
-    WideCharToMultiByte(932, 0, src, len, out.data(), need, "?", nullptr);
-    return out;
+    // wchar_t is a UTF-16 unit on Windows, as QChar is.
+    const std::string bytes = win32::toCodePage932(
+        std::wstring_view(reinterpret_cast<const wchar_t*>(text.utf16()), size_t(text.size())));
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
 QString fromCodePage(QByteArrayView bytes)
 {
-    if (bytes.isEmpty())
-        return {};
-    const int len = int(bytes.size());
-    const int need = MultiByteToWideChar(932, 0, bytes.data(), len, nullptr, 0);
-    QString out(need, Qt::Uninitialized);
-    MultiByteToWideChar(932, 0, bytes.data(), len, reinterpret_cast<wchar_t*>(out.data()), need);
-    return out;
+    return QString::fromStdWString(
+        win32::fromCodePage932(std::string_view(bytes.data(), size_t(bytes.size()))));
 }
 
 } // namespace lc

@@ -1,30 +1,13 @@
 #pragma once
 
+#include "fileerrorcodes.h"
+
 #include <QFileDevice>
 
-// File-system error numbers used throughout the launcher. The disk messages show
-// the message whose condition matches the number.
 namespace lc::FileError {
 
-enum : int {
-    None = 0,
-    BadFileNameOrNumber = 52,
-    FileNotFound = 53,
-    FileAlreadyOpen = 55,
-    DeviceIO = 57,
-    DiskFull = 61,
-    BadFileName = 64,
-    DeviceUnavailable = 68,
-    DiskNotReady = 71,
-    PathFileAccess = 75,
-    PathNotFound = 76,
-};
-
-enum class Target { File, Path };
-
 // The platform's failure code (errno on POSIX, the Win32 error code on Windows)
-// mapped onto the numbers above. Target tells whether a missing entry means a
-// missing file (53) or a missing path (76).
+// mapped onto the numbers of fileerrorcodes.h.
 int fromSystemCode(int code, Target target = Target::File);
 
 // The calling thread's last system failure code (errno / GetLastError()).

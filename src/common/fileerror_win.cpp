@@ -1,76 +1,22 @@
 #include "fileerror.h"
 
-#include <windows.h>
+#include "platform/win32/win32_errors.h"
 
 namespace lc::FileError {
 
 int fromSystemCode(int code, Target target)
 {
-    switch (code) {
-    case ERROR_SUCCESS:
-        return None;
-    case ERROR_FILE_NOT_FOUND:
-        return target == Target::Path ? PathNotFound : FileNotFound;
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_DIRECTORY:
-        return PathNotFound;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT:
-    case ERROR_ALREADY_EXISTS:
-    case ERROR_FILE_EXISTS:
-    case ERROR_DIR_NOT_EMPTY:
-    case ERROR_NOT_SAME_DEVICE:
-        return PathFileAccess;
-    case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_FULL:
-        return DiskFull;
-    case ERROR_CRC:
-    case ERROR_SEEK:
-    case ERROR_SECTOR_NOT_FOUND:
-    case ERROR_WRITE_FAULT:
-    case ERROR_READ_FAULT:
-    case ERROR_GEN_FAILURE:
-    case ERROR_IO_DEVICE:
-        return DeviceIO;
-    case ERROR_NOT_READY:
-    case ERROR_NO_MEDIA_IN_DRIVE:
-    case ERROR_WRONG_DISK:
-    case ERROR_UNRECOGNIZED_MEDIA:
-        return DiskNotReady;
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_UNIT:
-    case ERROR_DEV_NOT_EXIST:
-    case ERROR_BAD_NETPATH:
-    case ERROR_NETNAME_DELETED:
-    case ERROR_BAD_NET_NAME:
-    case ERROR_DEVICE_NOT_CONNECTED:
-    case ERROR_NETWORK_UNREACHABLE:
-    case ERROR_REM_NOT_LIST:
-    case ERROR_UNEXP_NET_ERR:
-        return DeviceUnavailable;
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE:
-        return BadFileName;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return FileAlreadyOpen;
-    case ERROR_INVALID_HANDLE:
-    case ERROR_TOO_MANY_OPEN_FILES:
-        return BadFileNameOrNumber;
-    default:
-        return PathFileAccess;
-    }
+    return win32::fileErrorOf(static_cast<unsigned long>(code), target);
 }
 
 int lastSystemCode()
 {
-    return int(GetLastError());
+    return int(win32::lastError());
 }
 
 void clearSystemCode()
 {
-    SetLastError(ERROR_SUCCESS);
+    win32::clearLastError();
 }
 
 } // namespace lc::FileError

@@ -1,0 +1,74 @@
+#include "win32_windows.h"
+
+#include <windows.h>
+
+namespace lc::win32 {
+namespace {
+
+struct ProcessWindows
+{
+    DWORD processId = 0;
+    HWND unowned = nullptr; // the process's main window
+    HWND owned = nullptr;   // else a window owned by a hidden one of the process
+};
+
+BOOL CALLBACK collectProcessWindow(HWND window, LPARAM param)
+{
+    auto* found = reinterpret_cast<ProcessWindows*>(param);
+    DWORD processId = 0;
+    if (GetWindowThreadProcessId(window, &processId) == 0 || processId != found->processId ||
+        !IsWindowVisible(window))
+        return TRUE;
+    if (GetWindow(window, GW_OWNER) == nullptr) {
+        found->unowned = window;
+        return FALSE;
+    }
+    if (!found->owned)
+        found->owned = window;
+    return TRUE;
+}
+
+bool toFront(HWND window)
+{
+    if (!window)
+        return false;
+    // A window of another thread: ShowWindowAsync does not wait for a program
+    // that has stopped answering.
+    if (IsIconic(window))
+        ShowWindowAsync(window, SW_RESTORE);
+    // A modal dialog of the window is what the user must see and answer.
+    HWND front = GetLastActivePopup(window);
+    if (!front || !IsWindowVisible(front))
+        front = window;
+    return SetForegroundWindow(front) != FALSE;
+}
+
+} // namespace
+
+bool bringProcessToFront(unsigned long processId)
+{
+    if (processId == 0)
+        return false;
+    ProcessWindows found;
+    found.processId = processId;
+    EnumWindows(collectProcessWindow, reinterpret_cast<LPARAM>(&found));
+    return toFront(found.unowned ? found.unowned : found.owned);
+}
+
+bool bringTitledWindowToFront(const std::wstring& title)
+{
+    // An empty title would match every window without one.
+    if (title.empty())
+        return false;
+    // FindWindowEx reads the titles without sending messages to their windows;
+    // hidden windows of the same title (a program's own hidden owner window) are
+    // passed over.
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, nullptr, title.c_str())) != nullptr) {
+        if (IsWindowVisible(window))
+            return toFront(window);
+    }
+    return false;
+}
+
+} // namespace lc::win32

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace lc::win32 {
+
+// Brings the top-level window of a process, or the visible top-level window
+// with exactly the given title, to the front: restored when minimised, and the
+// dialog it shows in front of it, if any. False when there is no such window or
+// the system refused the foreground.
+bool bringProcessToFront(unsigned long processId);
+bool bringTitledWindowToFront(const std::wstring& title);
+
+} // namespace lc::win32
