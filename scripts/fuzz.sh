@@ -4,15 +4,17 @@
 #
 #   scripts/fuzz.sh [seconds-per-target] [target...]     (default 60 s, every target)
 #
-# Inputs the fuzzer finds go to build-fuzz/corpus/<target> (the committed seeds in
-# fuzz/corpus/<target> are only read); a crashing input is saved as
-# build-fuzz/artifacts/<target>-crash-*. Exits non-zero when any target failed.
+# FUZZ_JOBS targets run side by side (default 1). Inputs the fuzzer finds go to
+# build-fuzz/corpus/<target> (the committed seeds in fuzz/corpus/<target> are
+# only read); a crashing input is saved as build-fuzz/artifacts/<target>-crash-*.
+# Exits non-zero when any target failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 shift || true
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
+jobs=${FUZZ_JOBS:-1}
 all_targets=(fuzz_clockpra fuzz_backimg fuzz_eventtbl fuzz_omkojinm fuzz_womset fuzz_kojigai fuzz_apphnd)
 targets=("${@:-${all_targets[@]}}")
 
@@ -22,34 +24,48 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build_dir" --target "${targets[@]}"
 
 root=$(pwd)
-mkdir -p "$build_dir/artifacts"
+artifacts="$root/$build_dir/artifacts"
+mkdir -p "$artifacts"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
+
+# One target: its log, and "ok" or "FAILED" in <target>.status.
+run_target() {
+    local t=$1 corpus="$root/$build_dir/corpus/$1"
+    mkdir -p "$corpus"
+    # The readers change the current directory: every path given is absolute.
+    if "$root/$build_dir/fuzz/$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+        -artifact_prefix="$artifacts/$t-" "$corpus" "$root/fuzz/corpus/$t" >"$artifacts/$t.log" 2>&1; then
+        echo ok >"$artifacts/$t.status"
+    else
+        echo FAILED >"$artifacts/$t.status"
+    fi
+}
+
+echo "== ${#targets[@]} targets, ${seconds}s each, $jobs at a time"
+for t in "${targets[@]}"; do
+    rm -f "$artifacts/$t.status"
+    while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
+        wait -n || true
+    done
+    run_target "$t" &
+done
+wait
 
 failed=()
-summary=()
 for t in "${targets[@]}"; do
-    corpus="$build_dir/corpus/$t"
-    mkdir -p "$corpus"
-    log="$build_dir/artifacts/$t.log"
-    echo "== $t: ${seconds}s"
-    # The readers change the current directory; every path given is absolute.
-    if "$root/$build_dir/fuzz/$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$root/$build_dir/artifacts/$t-" "$root/$corpus" "$root/fuzz/corpus/$t" \
-        >"$log" 2>&1; then
-        status=ok
-    else
-        status=FAILED
+    log="$artifacts/$t.log"
+    status=$(cat "$artifacts/$t.status" 2>/dev/null || echo FAILED)
+    if [ "$status" != ok ]; then
         failed+=("$t")
+        echo "== $t failed:"
         tail -n 60 "$log"
     fi
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 || true)
-    summary+=("$(printf '%-15s %-7s %10s runs  %s' "$t" "$status" "${runs:-?}" "$cov")")
+    printf '%-15s %-7s %10s runs  %s\n' "$t" "$status" "${runs:-?}" "$cov"
 done
 
-printf '%s\n' "${summary[@]}"
 if [ ${#failed[@]} -gt 0 ]; then
     echo "fuzzing failed: ${failed[*]} (logs and inputs in $build_dir/artifacts)" >&2
     exit 1

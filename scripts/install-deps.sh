@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth xdotool x11-utils imagemagick
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev llvm
     g++-mingw-w64-x86-64-posix
 )
 

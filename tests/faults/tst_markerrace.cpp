@@ -1,7 +1,6 @@
 // A sibling program that gives the marker back while the menu's timers poll, in
 // a thread of its own, hundreds of times in a row: the menu always returns to idle
 // and the installation directory always holds exactly one of "menu" and "app".
-#include "faultmain.h"
 #include "testcontext.h"
 
 #include "menu/ommenu.h"
@@ -174,5 +173,5 @@ void TestMarkerRace::siblingGivesTheMarkerBackWhileTheTimersPoll()
     QVERIFY(t.messages.shown.isEmpty());
 }
 
-LC_FAULT_TEST_MAIN(TestMarkerRace)
+QTEST_MAIN(TestMarkerRace)
 #include "tst_markerrace.moc"
