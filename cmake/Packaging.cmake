@@ -9,7 +9,6 @@ file(WRITE ${CMAKE_BINARY_DIR}/version.txt "${PROJECT_VERSION}\n")
 install(FILES ${CMAKE_BINARY_DIR}/version.txt DESTINATION ${LAUNCHER_INSTALL_DIR} RENAME .version)
 
 if(LAUNCHER_PACKAGE_LAYOUT)
-    set(LAUNCHER_PACKAGE_DIR ${CMAKE_INSTALL_PREFIX}/${LAUNCHER_INSTALL_DIR})
     configure_file(${CMAKE_SOURCE_DIR}/packaging/launcher-wrapper.sh ${CMAKE_BINARY_DIR}/launcher-wrapper.sh @ONLY)
     install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher-wrapper.sh DESTINATION bin RENAME launcher)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/launcher.desktop DESTINATION share/applications)

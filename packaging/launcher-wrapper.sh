@@ -4,7 +4,7 @@
 # is not writable. The copy is refreshed when the installed version changes;
 # files the user made (settings, preferences, background) are kept.
 set -e
-system_dir=@LAUNCHER_PACKAGE_DIR@
+system_dir=$(cd "$(dirname "$(readlink -f "$0")")/../@LAUNCHER_INSTALL_DIR@" && pwd)
 user_dir=${XDG_DATA_HOME:-$HOME/.local/share}/launcher
 if [ ! -x "$user_dir/launcher" ] || ! cmp -s "$system_dir/.version" "$user_dir/.version"; then
     mkdir -p "$user_dir"
