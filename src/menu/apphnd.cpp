@@ -21,6 +21,10 @@ bool readAppHnd(const QString& path, TaskRef& task)
     QByteArray bytes;
     if (readFileContents(path, bytes, MaxAppHndBytes) != 0)
         return false;
+    // A program creates the file and then writes it: an empty file is not read
+    // yet, so the next tick reads what it names.
+    if (bytes.trimmed().isEmpty())
+        return false;
     task = parseAppHnd(bytes);
     return true;
 }

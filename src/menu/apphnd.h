@@ -11,7 +11,8 @@ namespace lc {
 // the menu brings to the front, as a task id or a window title.
 TaskRef parseAppHnd(const QByteArray& bytes);
 
-// Reads app_hnd; false when it cannot be read right now (the caller tries again).
+// Reads app_hnd; false when it cannot be read right now, or is still empty
+// because its program has only just created it (the caller tries again).
 bool readAppHnd(const QString& path, TaskRef& task);
 
 } // namespace lc
