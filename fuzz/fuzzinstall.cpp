@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 namespace lc::fuzz {
@@ -94,13 +96,10 @@ int CancelMessages::show(const MessageRequest& request)
 
 namespace {
 
-// The saves end with a sync to the disk; on a memory file system that costs
-// nothing, and the fuzzer runs a hundred times faster.
+// In the system's temporary directory; scripts/fuzz.sh points it at a memory file
+// system, where the saves' sync to the disk costs nothing.
 QString temporaryTemplate()
 {
-    const QFileInfo shm(QStringLiteral("/dev/shm"));
-    if (shm.isDir() && shm.isWritable())
-        return QStringLiteral("/dev/shm/launcher-fuzz-XXXXXX");
     return QDir::tempPath() + QStringLiteral("/launcher-fuzz-XXXXXX");
 }
 
@@ -156,7 +155,9 @@ QByteArray bytesOf(const uint8_t* data, size_t size)
 
 void fail(const char* what, const QString& detail)
 {
-    std::fprintf(stderr, "broken promise: %s %s\n", what, detail.toLocal8Bit().constData());
+    const int code = errno;
+    std::fprintf(stderr, "broken promise: %s %s (last system error %d: %s)\n", what, detail.toLocal8Bit().constData(),
+                 code, std::strerror(code));
     std::abort();
 }
 
