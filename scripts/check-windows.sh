@@ -26,7 +26,7 @@ for source in src/platform/win32/*.cpp tests/win32/*.cpp; do
     objects+=("$object")
 done
 # Static, so that the program needs no DLLs of the cross compiler.
-"$cxx" -static -o "$out/win32_checks.exe" "${objects[@]}" -luser32 -lshell32
+"$cxx" -static -o "$out/win32_checks.exe" "${objects[@]}" -luser32 -lshell32 -lwinmm
 echo "   linked $out/win32_checks.exe"
 
 echo "== Qt side of the Windows files, syntax against the host's Qt"

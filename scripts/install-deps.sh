@@ -9,7 +9,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-14-dev llvm
-    g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()

@@ -1,12 +1,17 @@
 #include "sound.h"
 
-#include <QFileInfo>
 #include <QAudioDevice>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace lc {
+
+struct SoundPlayer::Device
+{
+    QSoundEffect effect;
+};
 
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() = default;
@@ -15,13 +20,14 @@ void SoundPlayer::play(const QString& wavePath)
 {
     if (!QFileInfo(wavePath).isFile() || QMediaDevices::audioOutputs().isEmpty())
         return;
-    if (!m_effect)
-        m_effect = std::make_unique<QSoundEffect>();
+    if (!m_device)
+        m_device = std::make_unique<Device>();
+    QSoundEffect& effect = m_device->effect;
     const QUrl url = QUrl::fromLocalFile(wavePath);
-    m_effect->stop();
-    if (m_effect->source() != url)
-        m_effect->setSource(url);
-    m_effect->play();
+    effect.stop();
+    if (effect.source() != url)
+        effect.setSource(url);
+    effect.play();
 }
 
 } // namespace lc

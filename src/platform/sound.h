@@ -4,20 +4,22 @@
 
 #include <memory>
 
-class QSoundEffect;
-
 namespace lc {
 
-// Plays wave files through Qt Multimedia; stays silent without an audio device.
+// Plays wave files once, without waiting; stays silent without an audio device.
+// Qt Multimedia on POSIX, the system's own wave player on Windows.
 class SoundPlayer
 {
 public:
     SoundPlayer();
     ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
     void play(const QString& wavePath);
 
 private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    struct Device;
+    std::unique_ptr<Device> m_device;
 };
 
 } // namespace lc

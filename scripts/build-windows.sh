@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds the Windows program with the MinGW-w64 cross compiler against the Qt
+# for Windows of scripts/build-qt-windows.sh, warnings as errors, and stages the
+# installation directory build-win/dist: launcher.exe, the stand-ins under the
+# sibling programs' .exe names, the pictures, event_tbl, default.wav, and the
+# DLLs and Qt plugins the programs load (what windeployqt would copy).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+version=6.4.2
+qt=${XDG_CACHE_HOME:-$HOME/.cache}/launcher/qt-$version-mingw
+if [ ! -f "$qt/.complete" ]; then
+    echo "Qt $version for Windows is not built: run scripts/build-qt-windows.sh first" >&2
+    exit 1
+fi
+
+scripts/install-deps.sh
+
+# The pictures and the chime are made by the host's generators of the same source.
+host=${HOST_BUILD_DIR:-build}
+cmake -S . -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$host" --target picgen soundgen
+
+out=build-win
+cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" \
+    -DLAUNCHER_WERROR=ON -DLAUNCHER_BUILD_TESTS="${LAUNCHER_WINDOWS_TESTS:-ON}" \
+    -DLAUNCHER_HOST_TOOLS_DIR="$(pwd)/$host/tools" >/dev/null
+cmake --build "$out"
+
+dist=$out/dist
+objdump=x86_64-w64-mingw32-objdump
+# Where the DLLs a program imports are found: Qt's, then the compiler's runtime.
+dll_dirs=("$qt/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+    /usr/x86_64-w64-mingw32/lib)
+
+# Copies the DLLs that the given files import, and theirs, into dist; the
+# system's own DLLs are not found in dll_dirs and stay where Windows has them.
+deploy_imports() {
+    local pending=("$@") file dll dir
+    declare -A seen=()
+    while [ ${#pending[@]} -gt 0 ]; do
+        file=${pending[0]}
+        pending=("${pending[@]:1}")
+        while read -r dll; do
+            [ -n "$dll" ] || continue
+            [ -n "${seen[${dll,,}]:-}" ] && continue
+            seen[${dll,,}]=1
+            for dir in "${dll_dirs[@]}"; do
+                found=$(find "$dir" -maxdepth 1 -iname "$dll" -print -quit 2>/dev/null)
+                if [ -n "$found" ]; then
+                    cp -f "$found" "$dist/"
+                    pending+=("$found")
+                    break
+                fi
+            done
+        done < <("$objdump" -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    done
+}
+
+# Qt's plugins: the Windows platform, the native style, and the picture formats
+# the backgrounds and the user's own pictures come in.
+plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll
+    imageformats/qjpeg.dll imageformats/qgif.dll imageformats/qico.dll)
+for plugin in "${plugins[@]}"; do
+    mkdir -p "$dist/$(dirname "$plugin")"
+    cp -f "$qt/plugins/$plugin" "$dist/$plugin"
+done
+deploy_imports "$dist/launcher.exe" "$dist/korvan21.exe" "${plugins[@]/#/$dist/}"
+
+echo "Windows program staged in $dist ($(du -sh "$dist" | cut -f1))"
