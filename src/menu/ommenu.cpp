@@ -392,7 +392,7 @@ void OmMenu::EndSession()
     if (m_exiting)
         return;
     if (m_sonotaMenu)
-        m_sonotaMenu->close();
+        m_sonotaMenu->closeReturningMarker();
     if (m_frmKankyo)
         m_frmKankyo->reject();
     runExit();
