@@ -62,17 +62,15 @@ set(CPACK_PACKAGE_NAME launcher)
 set(CPACK_PACKAGE_VENDOR "launcher developers")
 set(CPACK_PACKAGE_CONTACT "${LAUNCHER_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "main menu of a Japanese building-estimation suite")
-set(CPACK_PACKAGE_DESCRIPTION
-    "The main menu starts the programs of a Japanese building-estimation suite\n"
-    "installed beside it, follows them through marker files in its installation\n"
-    "directory and keeps the suite's working paths, the registry of construction\n"
-    "projects and the building overview of the current project. It shows the\n"
-    "date, a clock with an hourly time signal and background pictures.\n"
-    "\n"
-    "Each user runs an own copy in ~/.local/share/launcher, where the programs of\n"
-    "the suite are installed; the package brings that copy up to date without\n"
-    "touching the user's files.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION "The main menu starts the programs of a Japanese building-estimation suite
+installed beside it, follows them through marker files in its installation
+directory and keeps the suite's working paths, the registry of construction
+projects and the building overview of the current project. It shows the
+date, a clock with an hourly time signal and background pictures.
+
+Each user runs an own copy in ~/.local/share/launcher, where the programs of
+the suite are installed. The package brings that copy up to date without
+replacing or deleting the user's files.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
