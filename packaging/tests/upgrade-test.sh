@@ -75,6 +75,7 @@ copy=/home/$user/.local/share/launcher
 
 apt-get install -y -qq "$deb1" >/dev/null 2>&1 || fail "the first package did not install"
 as_user launcher >"$work/run1.log" 2>&1 &
+disown
 wait_for 30 test -e "$copy/menu" || fail "the first version did not start: $(cat "$work/run1.log")"
 wait_for 20 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null || fail "no main window"
 old_pid=$(pgrep -u "$user" -x launcher)
@@ -84,6 +85,7 @@ old_pid=$(pgrep -u "$user" -x launcher)
 as_user sh -c "echo 'my note' >'$copy/note.txt'; printf 'my chime' >'$copy/default.wav'; cp /bin/sleep '$copy/korvan21.exe'"
 as_user "$copy/korvan21.exe" 600 &
 sibling_pid=$!
+disown
 sleep 0.5
 cp -a "$copy" "$work/before"
 
@@ -101,6 +103,7 @@ wait_for 20 sh -c "! kill -0 $old_pid 2>/dev/null" || fail "SIGTERM did not end 
 [ -e "$copy/menu" ] || fail "no menu marker after SIGTERM"
 
 as_user launcher >"$work/run3.log" 2>&1 &
+disown
 wait_for 20 sh -c "pgrep -u $user -x launcher >/dev/null" || fail "the new version did not start: $(cat "$work/run3.log")"
 wait_for 20 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null || fail "no main window of the new version"
 new_pid=$(pgrep -u "$user" -x launcher)
