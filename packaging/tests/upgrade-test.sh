@@ -87,6 +87,7 @@ as_user "$copy/korvan21.exe" 600 &
 sibling_pid=$!
 disown
 sleep 0.5
+rm -rf "$work/before"
 cp -a "$copy" "$work/before"
 
 apt-get install -y -qq "$deb2" >/dev/null 2>&1 || fail "the second package did not install"
