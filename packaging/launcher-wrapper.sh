@@ -27,7 +27,7 @@ report() { # report <Japanese text> <English text>
     elif command -v kdialog >/dev/null 2>&1; then
         kdialog --title "$title" --error "$1" >/dev/null 2>&1
     elif command -v xmessage >/dev/null 2>&1; then
-        xmessage -center "launcher: $2" >/dev/null 2>&1
+        printf 'launcher: %s\n' "$2" | sed 's/; /;\n/g' | xmessage -center -file - >/dev/null 2>&1
     fi
 }
 
