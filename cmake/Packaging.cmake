@@ -1,29 +1,86 @@
 # Installation and the Debian package.
 #
-# A plain `cmake --install build --prefix <dir>` makes <dir> a complete
-# installation directory. With LAUNCHER_PACKAGE_LAYOUT the installation directory
-# is <prefix>/lib/launcher, with a start script in <prefix>/bin, a desktop entry
-# and an icon, as a Debian package wants it (CPack, generator DEB).
-
-file(WRITE ${CMAKE_BINARY_DIR}/version.txt "${PROJECT_VERSION}\n")
-install(FILES ${CMAKE_BINARY_DIR}/version.txt DESTINATION ${LAUNCHER_INSTALL_DIR} RENAME .version)
+# Configured with a prefix of its own and without LAUNCHER_PACKAGE_LAYOUT,
+# `cmake --install build` makes the prefix a complete installation directory.
+# With LAUNCHER_PACKAGE_LAYOUT (the default when no prefix was given) the
+# installation directory is <prefix>/lib/launcher, with a start script in
+# <prefix>/bin, a desktop entry, an icon and the manual pages, as a Debian package
+# wants it (CPack, generator DEB).
 
 if(LAUNCHER_PACKAGE_LAYOUT)
     configure_file(${CMAKE_SOURCE_DIR}/packaging/launcher-wrapper.sh ${CMAKE_BINARY_DIR}/launcher-wrapper.sh @ONLY)
     install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher-wrapper.sh DESTINATION bin RENAME launcher)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/launcher.desktop DESTINATION share/applications)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/launcher.svg DESTINATION share/icons/hicolor/scalable/apps)
+
+    # Manual pages and the changelog, compressed as Debian wants them (no name,
+    # no time stamp in the gzip header).
+    find_program(GZIP_PROGRAM gzip REQUIRED)
+    set(doc_dir ${CMAKE_BINARY_DIR}/packaging)
+    set(compressed)
+    foreach(pair "launcher.1;man/launcher.1.gz" "launcher.ja.1;man/ja/launcher.1.gz" "changelog;doc/changelog.gz")
+        list(GET pair 0 source)
+        list(GET pair 1 output)
+        string(REGEX REPLACE "\\.gz$" "" uncompressed ${doc_dir}/${output})
+        add_custom_command(
+            OUTPUT ${doc_dir}/${output}
+            COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${source} ${uncompressed}
+            COMMAND ${GZIP_PROGRAM} -9nf ${uncompressed}
+            DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${source}
+            VERBATIM)
+        list(APPEND compressed ${doc_dir}/${output})
+    endforeach()
+    add_custom_target(package_docs ALL DEPENDS ${compressed})
+    install(FILES ${doc_dir}/man/launcher.1.gz DESTINATION share/man/man1)
+    install(FILES ${doc_dir}/man/ja/launcher.1.gz DESTINATION share/man/ja/man1)
+    install(FILES ${doc_dir}/doc/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/launcher)
+
+    # The checksum of every file of the installation directory, in sha256sum's
+    # form. The start script compares it with the manifest of the user's copy and
+    # brings only the package's own, unchanged files up to date. Runs after every
+    # other install rule (they come from the subdirectories, added before).
+    install(CODE "set(LAUNCHER_INSTALL_DIR \"${LAUNCHER_INSTALL_DIR}\")")
+    install(CODE [[
+        set(dir "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${LAUNCHER_INSTALL_DIR}")
+        file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${dir}" "${dir}/*")
+        list(REMOVE_ITEM files .manifest)
+        list(SORT files)
+        set(manifest "")
+        foreach(f IN LISTS files)
+            file(SHA256 "${dir}/${f}" sum)
+            string(APPEND manifest "${sum}  ${f}\n")
+        endforeach()
+        message(STATUS "Installing: ${dir}/.manifest")
+        file(WRITE "${dir}/.manifest" "${manifest}")
+    ]])
 endif()
+
+set(LAUNCHER_PACKAGE_CONTACT "launcher maintainers <maintainers@launcher.invalid>"
+    CACHE STRING "Maintainer of the Debian package, name and mail address")
 
 set(CPACK_PACKAGE_NAME launcher)
 set(CPACK_PACKAGE_VENDOR "launcher developers")
-set(CPACK_PACKAGE_CONTACT "launcher developers <launcher@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Main menu of a Japanese building-estimation suite")
+set(CPACK_PACKAGE_CONTACT "${LAUNCHER_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "main menu of a Japanese building-estimation suite")
+set(CPACK_PACKAGE_DESCRIPTION "The main menu starts the programs of a Japanese building-estimation suite
+installed beside it, follows them through marker files in its installation
+directory and keeps the suite's working paths, the registry of construction
+projects and the building overview of the current project. It shows the
+date, a clock with an hourly time signal and background pictures.
+
+Each user runs an own copy in ~/.local/share/launcher, where the programs of
+the suite are installed. The package brings that copy up to date without
+replacing or deleting the user's files.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# The X11 platform plugin (the launcher places and raises windows through X11,
+# XWayland on a Wayland session), Qt's own translations, the Japanese font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic")
+# A message box when the user's copy cannot be brought up to date.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "zenity | kdialog | x11-utils")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)

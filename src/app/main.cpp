@@ -1,15 +1,22 @@
 #include "common/appcontext.h"
 #include "common/singleinstance.h"
 #include "menu/ommenu.h"
+#include "platform/session.h"
 #include "platform/systemplatform.h"
 #include "widgets/fonts.h"
 #include "widgets/qtmessageboxes.h"
+#include "widgets/translations.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    if (!lc::prepareWindowingSystem(argc, argv))
+        return 1;
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(LAUNCHER_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("launcher"));
+    lc::installQtTranslations(app);
     lc::registerFontSubstitutions();
 
     lc::SystemPlatform platform;
@@ -19,9 +26,14 @@ int main(int argc, char* argv[])
     // A second start brings the running launcher to the front and ends.
     lc::SingleInstance instance(QCoreApplication::applicationDirPath());
     if (!instance.acquire()) {
-        if (instance.holderPid() != 0)
+        if (instance.error() == QLockFile::LockFailedError && instance.holderPid() != 0) {
             platform.bringTaskToFront(instance.holderPid());
-        return 0;
+            return 0;
+        }
+        const QString lock = instance.lockPath().isEmpty() ? lc::SingleInstance::defaultLockDir() : instance.lockPath();
+        messages.show(QStringLiteral("メインメニューを起動できません。\n起動中を示すファイル「%1」を作成できません。").arg(lock),
+                      QStringLiteral("メインメニュー"), lc::Msg::Ok | lc::Msg::Critical);
+        return 1;
     }
 
     lc::AppContext context;
@@ -32,6 +44,9 @@ int main(int argc, char* argv[])
 
     lc::OmMenu menu(context);
     QObject::connect(&menu, &lc::OmMenu::endRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Logout or a stop request runs the exit of the main window.
+    lc::SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &lc::SessionEnd::requested, &menu, &lc::OmMenu::EndSession);
     menu.Form_Load();
     return app.exec();
 }

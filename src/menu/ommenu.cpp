@@ -387,6 +387,17 @@ void OmMenu::SSCommand3_Click()
     runExit();
 }
 
+void OmMenu::EndSession()
+{
+    if (m_exiting)
+        return;
+    if (m_sonotaMenu)
+        m_sonotaMenu->closeReturningMarker();
+    if (m_frmKankyo)
+        m_frmKankyo->reject();
+    runExit();
+}
+
 void OmMenu::runExit()
 {
     if (m_exiting)

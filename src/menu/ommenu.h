@@ -59,6 +59,11 @@ public:
     void ActivateOnClick();
     void FrontSubMenu();
 
+    // The session ends or the launcher is asked to stop: the launcher's own
+    // windows give their markers back, then the exit runs, also while a program
+    // started from the menu runs (that program gives `app` back itself).
+    void EndSession();
+
 Q_SIGNALS:
     // The launcher is to end (exit button, or a program that replaces it).
     void endRequested();

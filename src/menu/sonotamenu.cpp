@@ -379,6 +379,26 @@ void SonotaMenu::finishReturn()
     close();
 }
 
+void SonotaMenu::giveMarkerBack()
+{
+    m_returning = true;
+    const Markers markers(m_context.installDir);
+    if (markers.exists(Marker::Sub)) {
+        const int err = markers.exists(Marker::Menu) ? markers.remove(Marker::Sub)
+                                                     : markers.rename(Marker::Sub, Marker::Menu);
+        if (err != FileError::None)
+            report(describeRenameFailure(Marker::Sub, Marker::Menu, err));
+    }
+}
+
+void SonotaMenu::closeReturningMarker()
+{
+    endWaitForMenu();
+    if (!m_returning)
+        giveMarkerBack();
+    close();
+}
+
 void SonotaMenu::closeEvent(QCloseEvent* event)
 {
     endWaitForMenu();
@@ -386,15 +406,7 @@ void SonotaMenu::closeEvent(QCloseEvent* event)
         // Closed through the window frame: return to the main menu without
         // waiting, so that the menu does not stay busy behind a closed window.
         // A close by the program itself leaves the markers to its caller.
-        m_returning = true;
-        const Markers markers(m_context.installDir);
-        if (markers.exists(Marker::Sub)) {
-            const int err = markers.exists(Marker::Menu)
-                                ? markers.remove(Marker::Sub)
-                                : markers.rename(Marker::Sub, Marker::Menu);
-            if (err != FileError::None)
-                report(describeRenameFailure(Marker::Sub, Marker::Menu, err));
-        }
+        giveMarkerBack();
     }
     m_returning = true;
     event->accept();

@@ -35,6 +35,10 @@ public:
     // into "menu".
     bool isWaitingForMenu() const;
 
+    // Closes the window and gives the marker back without waiting, as a close
+    // through the window frame does (also when the launcher ends).
+    void closeReturningMarker();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -58,6 +62,7 @@ private:
 
     void startTool(int index);
     void returnToMainMenu();
+    void giveMarkerBack();
     void beginWaitForMenu();
     void endWaitForMenu();
     void pollForMenu();

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void secondInstanceIsRefused();
     void otherInstallationsAreIndependent();
     void lockOfAnEndedProcessIsTakenOver();
+    void lockThatCannotBeMadeIsToldFromAHeldOne();
 };
 
 void TestSingleInstance::secondInstanceIsRefused()
@@ -47,6 +48,24 @@ void TestSingleInstance::lockOfAnEndedProcessIsTakenOver()
     f.write(QByteArray::number(2147483000) + "\nlauncher\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     f.close();
     QVERIFY(probe.acquire());
+}
+
+void TestSingleInstance::lockThatCannotBeMadeIsToldFromAHeldOne()
+{
+    // A held lock means another launcher runs; a lock that cannot be made must
+    // be reported, not taken for one.
+    QTemporaryDir locks;
+    SingleInstance first("/opt/suite", locks.path());
+    QVERIFY(first.acquire());
+    SingleInstance second("/opt/suite", locks.path());
+    QVERIFY(!second.acquire());
+    QCOMPARE(second.error(), QLockFile::LockFailedError);
+
+    SingleInstance nowhere("/opt/suite", locks.filePath("missing/folder"));
+    QVERIFY(!nowhere.acquire());
+    QVERIFY(nowhere.error() != QLockFile::LockFailedError);
+    QVERIFY(nowhere.error() != QLockFile::NoError);
+    QCOMPARE(nowhere.holderPid(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -94,4 +94,30 @@ xdotool click 1
 wait_for 10 sh -c "! kill -0 $launcher_pid 2>/dev/null" || fail "the exit button did not end the launcher"
 launcher_pid=
 [ ! -e "$install/app_hnd.dat" ] || fail "app_hnd.dat left after the exit"
+
+# SIGTERM (and SIGINT, SIGHUP at logout) runs the exit: during a launch it removes
+# app_hnd.dat (the running program gives app back itself); with the other-systems
+# window open, sub becomes menu again.
+for case in program submenu; do
+    "$install/launcher" >"$work/launcher.out" 2>&1 &
+    launcher_pid=$!
+    wait_for 20 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null 2>&1 || fail "no main window ($case)"
+    sleep 1.5
+    if [ $case = program ]; then
+        printf 'sleep 3000\nclose\n' > "$install/korvan21.exe.script"
+        xdotool mousemove 150 118 && sleep 0.2 && xdotool click 1
+        wait_for 10 test -e "$install/app_hnd.dat" || fail "no app_hnd.dat after the launch"
+    else
+        # Slot 5: top 4950 twips.
+        xdotool mousemove 150 348 && sleep 0.2 && xdotool click 1
+        wait_for 10 test -e "$install/sub" || fail "no sub marker after opening the other-systems window"
+    fi
+    kill -TERM $launcher_pid
+    wait_for 15 sh -c "! kill -0 $launcher_pid 2>/dev/null" || fail "SIGTERM did not end the launcher ($case)"
+    wait $launcher_pid || fail "the launcher ended with an error after SIGTERM ($case)"
+    launcher_pid=
+    [ ! -e "$install/app_hnd.dat" ] || fail "app_hnd.dat left after SIGTERM ($case)"
+    [ ! -e "$install/sub" ] || fail "sub left after SIGTERM ($case)"
+    wait_for 15 test -e "$install/menu" || fail "no menu marker after SIGTERM ($case)"
+done
 echo "e2e launch protocol: ok"

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# On a Wayland session the launcher runs through XWayland and raises other
+# programs: sway (with XWayland) nested in Xvfb, run by a new local user; the
+# staged launcher starts there without a platform chosen, a program takes the
+# front, and a second start of the launcher must bring the first one back to the
+# front. Also checks the one line said when no X server can be reached.
+#
+# Needs root (it installs sway, xwayland and Qt's Wayland plugin, so that Qt
+# would pick Wayland by itself, and adds a user). About half a minute.
+set -euo pipefail
+dist=${1:-$(cd "$(dirname "$0")/../.." && pwd)/build/dist}
+user=lcwayland$$
+[ "$(id -u)" -eq 0 ] || { echo "wayland-check: run as root" >&2; exit 2; }
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_for() { # wait_for <seconds> <command...>
+    local until=$((SECONDS + $1)); shift
+    until "$@"; do [ $SECONDS -lt $until ] || return 1; sleep 0.2; done
+}
+
+missing=()
+for p in sway xwayland qt6-wayland xvfb xdotool; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+
+xvfb_pid=
+runtime=
+cleanup() {
+    set +e
+    if id "$user" >/dev/null 2>&1; then
+        pkill -KILL -u "$user"
+        sleep 0.5
+        userdel -r "$user" 2>/dev/null
+    fi
+    [ -n "$runtime" ] && rm -rf "$runtime"
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid"
+}
+trap cleanup EXIT
+
+for n in $(seq 181 230); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { outer=:$n; break; }
+done
+Xvfb "$outer" -screen 0 1280x800x24 -nolisten tcp -ac >/dev/null 2>&1 &
+xvfb_pid=$!
+wait_for 10 env DISPLAY="$outer" xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+
+useradd -m -s /bin/sh "$user"
+home=/home/$user
+runtime=$(mktemp -d /tmp/wayland-check.XXXXXX)
+chown "$user:" "$runtime" && chmod 0700 "$runtime"
+cp -a "$dist" "$home/inst"
+rm -f "$home/inst"/{menu,app,sub,app_hnd,app_hnd.dat}
+# Activation requests of X11 programs are granted (sway's default marks them urgent).
+# The session's displays, as sway hands them to the programs it starts.
+cat >"$home/sway.conf" <<'CONF'
+xwayland enable
+focus_on_window_activation focus
+exec sh -c 'echo "$WAYLAND_DISPLAY $DISPLAY" >"$XDG_RUNTIME_DIR/displays"'
+CONF
+chown -R "$user:" "$home"
+as_user() { runuser -u "$user" -- env HOME="$home" XDG_RUNTIME_DIR="$runtime" "$@"; }
+
+as_user DISPLAY="$outer" WLR_BACKENDS=x11 WLR_RENDERER=pixman sway -c "$home/sway.conf" >"$runtime/sway.log" 2>&1 &
+wait_for 20 test -s "$runtime/displays" || fail "sway did not start: $(tail -3 "$runtime/sway.log")"
+read -r wayland display <"$runtime/displays"
+[ -n "$display" ] || fail "no XWayland display"
+session=(DISPLAY="$display" WAYLAND_DISPLAY="$wayland" XDG_SESSION_TYPE=wayland)
+
+# No platform chosen: the launcher must come up as an X11 window.
+as_user "${session[@]}" "$home/inst/launcher" >"$runtime/launcher.log" 2>&1 &
+wait_for 30 as_user "${session[@]}" xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null ||
+    fail "no X11 window of the launcher: $(cat "$runtime/launcher.log")"
+as_user "${session[@]}" QT_QPA_PLATFORM=xcb "$home/inst/korvan21.exe" >/dev/null 2>&1 &
+wait_for 20 sh -c "[ \"\$(runuser -u $user -- env DISPLAY=$display xdotool getactivewindow getwindowname 2>/dev/null)\" = korvan21.exe ]" ||
+    fail "the program did not take the front"
+as_user "${session[@]}" timeout 20 "$home/inst/launcher" || fail "the second start failed"
+wait_for 10 sh -c "[ \"\$(runuser -u $user -- env DISPLAY=$display xdotool getactivewindow getwindowname 2>/dev/null)\" = 'Mabora for Windows MAIN MENU' ]" ||
+    fail "the launcher was not brought to the front through XWayland"
+
+line=$(as_user WAYLAND_DISPLAY="$wayland" "$home/inst/launcher" 2>&1 >/dev/null) && fail "started without an X server"
+if [ "$(printf '%s\n' "$line" | wc -l)" -ne 1 ] || ! printf '%s' "$line" | grep -q "no X server"; then
+    fail "without an X server: $line"
+fi
+echo "wayland check: ok"

@@ -1,0 +1,90 @@
+#include "session.h"
+
+#include <QByteArray>
+#include <QSocketNotifier>
+
+#include <xcb/xcb.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace lc {
+
+bool prepareWindowingSystem(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    // Qt would take Wayland where it is installed; absolute placement and raising
+    // another program's window need X11 (XWayland on a Wayland session). The
+    // variable also reaches the programs started from the menu, so that their
+    // windows can be raised as well.
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!reachable) {
+        const QByteArray display = qgetenv("DISPLAY");
+        std::fprintf(stderr, "launcher: no X server can be reached (DISPLAY=%s); the launcher needs X11, or XWayland on a Wayland session\n",
+                     display.isEmpty() ? "unset" : display.constData());
+        return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+struct SessionEnd::Private
+{
+    std::unique_ptr<QSocketNotifier> notifier;
+};
+
+SessionEnd::SessionEnd(QObject* parent)
+    : QObject(parent), d(std::make_unique<Private>())
+{
+    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    d->notifier = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    connect(d->notifier.get(), &QSocketNotifier::activated, this, [this] {
+        char buffer[16];
+        while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {
+        }
+        Q_EMIT requested();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+}
+
+SessionEnd::~SessionEnd()
+{
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    for (const int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+}
+
+} // namespace lc
