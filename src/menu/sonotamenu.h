@@ -35,6 +35,14 @@ public:
     // into "menu".
     bool isWaitingForMenu() const;
 
+    // A tool started here gave the marker back as "menu": while this window is
+    // open it is the one waiting, so "menu" becomes "sub" again and the next tool
+    // can start. True when it did so.
+    bool reclaimMarker();
+    // The tool started here ended without giving the marker back: "app" becomes
+    // "sub" again, or "menu" while the return to the main menu waits for it.
+    void toolEnded();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -79,6 +87,7 @@ private:
     int m_highlighted = NoPanel;
     bool m_placed = false;
     bool m_returning = false;
+    bool m_toolStarted = false;
 };
 
 } // namespace lc
