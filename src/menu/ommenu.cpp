@@ -762,9 +762,11 @@ void OmMenu::AnotherStart()
                        "待機を中止して、メインメニューに戻りますか？"),
         MessageTitle, Msg::YesNo | Msg::Question);
     m_askingToStopWaiting = false;
-    if (answer != Msg::ResultYes || !waitsForEndedProgram())
+    if (answer != Msg::ResultYes)
         return;
-    takeBackMarker();
+    // The watch may have taken the marker back while the question was open.
+    if (waitsForEndedProgram())
+        takeBackMarker();
     RestoreMenu();
 }
 
