@@ -444,14 +444,8 @@ void OmMenu::closeEvent(QCloseEvent* event)
     // and that program or window comes to the front instead.
     event->ignore();
     if (m_launchBusy != 0) {
-        if (m_sonotaMenu) {
-            bringToFront(m_sonotaMenu);
+        if (bringOpenWindowForward())
             return;
-        }
-        if (m_frmKankyo) {
-            bringToFront(m_frmKankyo);
-            return;
-        }
         // The program has given the marker back (or the menu has taken it back
         // from a program that ended): the menu is idle again.
         if (m_context.installDir.exists(Marker::Menu))
@@ -735,6 +729,17 @@ void OmMenu::takeBackMarker()
                                  Msg::Ok | Msg::Exclamation);
 }
 
+// The other-systems menu or the environment settings window, when one of them
+// keeps the menu busy, comes to the front; true when one did.
+bool OmMenu::bringOpenWindowForward()
+{
+    QWidget* open = m_sonotaMenu ? static_cast<QWidget*>(m_sonotaMenu) : static_cast<QWidget*>(m_frmKankyo);
+    if (!open)
+        return false;
+    bringToFront(open);
+    return true;
+}
+
 void OmMenu::AnotherStart()
 {
     if (m_askingToStopWaiting || m_ended)
@@ -742,14 +747,8 @@ void OmMenu::AnotherStart()
     bringToFront(this);
     if (m_launchBusy != 1)
         return;
-    if (m_sonotaMenu) {
-        bringToFront(m_sonotaMenu);
+    if (bringOpenWindowForward())
         return;
-    }
-    if (m_frmKankyo) {
-        bringToFront(m_frmKankyo);
-        return;
-    }
     if (!waitsForEndedProgram()) {
         RestoreMenu();
         ActivateOnClick();

@@ -131,6 +131,7 @@ private:
     bool waitsForEndedProgram() const;
     void takeBackMarker();
     void stopTaskWatch();
+    bool bringOpenWindowForward();
 
     static void setTimerInterval(QTimer& timer, int ms);
 
