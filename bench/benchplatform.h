@@ -17,6 +17,8 @@ public:
     StartResult startProgram(const QString&, const QString&) override { return {}; }
     bool bringTaskToFront(qint64) override { return false; }
     bool bringWindowToFront(const QString&) override { return false; }
+    bool isTaskRunning(qint64) override { return false; }
+    bool isWindowShown(const QString&) override { return false; }
     QStringList driveRoots() override { return {m_root}; }
     DriveType driveType(const QString&) override { return DriveType::Fixed; }
     QString volumeLabel(const QString&) override { return {}; }

@@ -23,6 +23,8 @@ public:
     StartResult startProgram(const QString& program, const QString& workingDir) override;
     bool bringTaskToFront(qint64 taskId) override;
     bool bringWindowToFront(const QString& title) override;
+    bool isTaskRunning(qint64) override { return false; }
+    bool isWindowShown(const QString&) override { return false; }
     QStringList driveRoots() override;
     DriveType driveType(const QString& root) override;
     QString volumeLabel(const QString& root) override;

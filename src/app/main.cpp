@@ -1,4 +1,5 @@
 #include "common/appcontext.h"
+#include "common/instancerequests.h"
 #include "common/singleinstance.h"
 #include "menu/ommenu.h"
 #include "platform/session.h"
@@ -26,8 +27,10 @@ int main(int argc, char* argv[])
     // A second start brings the running launcher to the front and ends.
     lc::SingleInstance instance(QCoreApplication::applicationDirPath());
     if (!instance.acquire()) {
-        if (instance.error() == QLockFile::LockFailedError && instance.holderPid() != 0) {
-            platform.bringTaskToFront(instance.holderPid());
+        if (instance.error() == QLockFile::LockFailedError) {
+            lc::InstanceRequests(instance.lockPath()).ask(3000);
+            if (instance.holderPid() != 0)
+                platform.bringTaskToFront(instance.holderPid());
             return 0;
         }
         const QString lock = instance.lockPath().isEmpty() ? lc::SingleInstance::defaultLockDir() : instance.lockPath();
@@ -47,6 +50,12 @@ int main(int argc, char* argv[])
     // Logout or a stop request runs the exit of the main window.
     lc::SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &lc::SessionEnd::requested, &menu, &lc::OmMenu::EndSession);
+    // Later starts ask this launcher to come forward (and to stop waiting for a
+    // program that has ended).
+    lc::InstanceRequests requests(instance.lockPath());
+    QObject::connect(&requests, &lc::InstanceRequests::requested, &menu, &lc::OmMenu::AnotherStart,
+                     Qt::QueuedConnection);
     menu.Form_Load();
+    requests.listen();
     return app.exec();
 }

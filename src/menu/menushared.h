@@ -23,6 +23,9 @@ struct MenuShared
     // AppTask(0): the task started last from a slot or tool (0 when none);
     // AppTask(1): the first field of app_hnd as last read.
     std::array<TaskRef, 2> AppTask;
+    // The process started last from a slot or tool, kept while it may hold the
+    // marker "app" (AppTask(0) is cleared when the menu brings windows forward).
+    qint64 StartedTask = 0;
 
     int BackImageNo = 12;
     QString BackImageText = QStringLiteral("om");

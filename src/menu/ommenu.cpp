@@ -16,6 +16,7 @@
 #include "prefs/praset.h"
 #include "project/frmkankyo.h"
 #include "sonotamenu.h"
+#include "taskwatch.h"
 #include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
 #include "widgets/fonts.h"
@@ -99,6 +100,9 @@ OmMenu::OmMenu(AppContext& context, QWidget* parent) : QWidget(parent), m_contex
     createControls();
     connect(&m_timer1, &QTimer::timeout, this, &OmMenu::Timer1_Timer);
     connect(&m_timer2, &QTimer::timeout, this, &OmMenu::Timer2_Timer);
+    m_taskWatch.setObjectName(QStringLiteral("taskWatch"));
+    m_taskWatch.setInterval(TaskWatchMs);
+    connect(&m_taskWatch, &QTimer::timeout, this, &OmMenu::TaskWatch_Timer);
 }
 
 OmMenu::~OmMenu() = default;
@@ -405,6 +409,7 @@ void OmMenu::runExit()
     m_exiting = true;
     setTimerInterval(m_timer1, 0);
     setTimerInterval(m_timer2, 0);
+    stopTaskWatch();
 
     m_mainTitle->setCaption(QString());
     m_ssCommand1->setText(QString());
@@ -446,13 +451,21 @@ void OmMenu::closeEvent(QCloseEvent* event)
         return;
     }
     // Closing through the frame ends the launcher as the exit button does; while
-    // a program started from the menu runs, the exit is not available.
-    if (m_launchBusy != 0) {
-        event->ignore();
-        ActivateOnClick();
-        return;
-    }
+    // a program or window started from the menu runs, the exit is not available
+    // and that program or window comes to the front instead.
     event->ignore();
+    if (m_launchBusy != 0) {
+        if (bringOpenWindowForward())
+            return;
+        // The program has given the marker back (or the menu has taken it back
+        // from a program that ended): the menu is idle again.
+        if (m_context.installDir.exists(Marker::Menu))
+            RestoreMenu();
+        if (m_launchBusy != 0) {
+            ActivateOnClick();
+            return;
+        }
+    }
     runExit();
 }
 
@@ -480,6 +493,9 @@ void OmMenu::launch(int k, LaunchKind kind)
         markers.remove(Marker::AppHndDat);
     m_launchBusy = 1;
     m_launchedSlot = k;
+    m_shared.StartedTask = 0;
+    m_endedLooks = 0;
+    m_taskWatch.start();
     GrowBar(k, !panel);
     m_ssCommand1->setEnabled(false);
     m_ssCommand3->setEnabled(false);
@@ -547,6 +563,7 @@ bool OmMenu::startProgram(int k, const QString& file)
     }
     Q_UNUSED(k);
     m_shared.AppTask[0] = TaskRef{result.taskId, QString()};
+    m_shared.StartedTask = result.taskId;
     return true;
 }
 
@@ -558,6 +575,7 @@ void OmMenu::abandonLaunch(int k, const QString& marker)
         Markers(m_context.installDir).rename(marker, Marker::Menu);
     ShrinkBar(k);
     m_launchBusy = 0;
+    stopTaskWatch();
     m_ssCommand1->setEnabled(true);
     m_ssCommand3->setEnabled(true);
 }
@@ -651,6 +669,10 @@ void OmMenu::Timer2_Timer()
 
 void OmMenu::RestoreMenu()
 {
+    // While the other-systems menu is open, a tool it started gives "menu" back
+    // to it, not to this window.
+    if (m_sonotaMenu)
+        m_sonotaMenu->reclaimMarker();
     if (m_launchBusy != 1 || !m_context.installDir.exists(Marker::Menu))
         return;
     bringToFront(this);
@@ -659,8 +681,103 @@ void OmMenu::RestoreMenu()
         k = m_launchedSlot >= 0 ? m_launchedSlot : 0;
     ShrinkBar(k);
     m_launchBusy = 0;
+    stopTaskWatch();
     m_ssCommand1->setEnabled(true);
     m_ssCommand3->setEnabled(true);
+}
+
+// ---- A program that ended without giving the marker back --------------------------
+
+void OmMenu::stopTaskWatch()
+{
+    m_taskWatch.stop();
+    m_endedLooks = 0;
+}
+
+// The marker "app" stands, and no program runs that could give it back.
+bool OmMenu::waitsForEndedProgram() const
+{
+    const Markers markers(m_context.installDir);
+    if (m_launchBusy != 1 || !markers.exists(Marker::App) || markers.exists(Marker::Menu))
+        return false;
+    return !startedProgramRuns(*m_context.platform, m_context.installDir, m_shared.StartedTask);
+}
+
+void OmMenu::TaskWatch_Timer()
+{
+    if (m_launchBusy != 1) {
+        stopTaskWatch();
+        return;
+    }
+    if (m_sonotaMenu)
+        m_sonotaMenu->reclaimMarker();
+    // Only a program the menu started is followed: the environment settings
+    // window gives its marker back itself.
+    if (m_shared.StartedTask == 0 || !waitsForEndedProgram()) {
+        m_endedLooks = 0;
+        return;
+    }
+    // A program may hand over to another one that names itself in app_hnd a
+    // moment later: the marker is taken back only after a grace period.
+    if (++m_endedLooks < HandOverGraceLooks)
+        return;
+    takeBackMarker();
+}
+
+// What the ended program should have done: "app" becomes "menu" again (or "sub"
+// while the other-systems menu waits), and the next movement restores the menu.
+void OmMenu::takeBackMarker()
+{
+    m_endedLooks = 0;
+    m_shared.StartedTask = 0;
+    if (m_sonotaMenu) {
+        m_sonotaMenu->toolEnded();
+        return;
+    }
+    const int err = Markers(m_context.installDir).rename(Marker::App, Marker::Menu);
+    if (err != 0)
+        m_context.messages->show(describeRenameFailure(Marker::App, Marker::Menu, err), MessageTitle,
+                                 Msg::Ok | Msg::Exclamation);
+}
+
+// The other-systems menu or the environment settings window, when one of them
+// keeps the menu busy, comes to the front; true when one did.
+bool OmMenu::bringOpenWindowForward()
+{
+    QWidget* open = m_sonotaMenu ? static_cast<QWidget*>(m_sonotaMenu) : static_cast<QWidget*>(m_frmKankyo);
+    if (!open)
+        return false;
+    bringToFront(open);
+    return true;
+}
+
+void OmMenu::AnotherStart()
+{
+    if (m_askingToStopWaiting || m_ended)
+        return;
+    bringToFront(this);
+    if (m_launchBusy != 1)
+        return;
+    if (bringOpenWindowForward())
+        return;
+    if (!waitsForEndedProgram()) {
+        RestoreMenu();
+        ActivateOnClick();
+        return;
+    }
+    m_askingToStopWaiting = true;
+    const int answer = m_context.messages->show(
+        QStringLiteral("メインメニューは、起動したプログラムの終了を待っています。\n"
+                       "プログラムはすでに終了しています。\n\n"
+                       "待機を中止して、メインメニューに戻りますか？"),
+        MessageTitle, Msg::YesNo | Msg::Question);
+    m_askingToStopWaiting = false;
+    if (answer != Msg::ResultYes)
+        return;
+    // The watch may have taken the marker back while the question was open.
+    if (waitsForEndedProgram())
+        takeBackMarker();
+    RestoreMenu();
 }
 
 void OmMenu::bringTask(const TaskRef& task)

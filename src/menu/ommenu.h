@@ -64,6 +64,17 @@ public:
     // started from the menu runs (that program gives `app` back itself).
     void EndSession();
 
+    // Looks whether the program started last has ended without giving the
+    // marker back; after HandOverGraceLooks such looks in a row the menu takes
+    // the marker back itself. Runs every TaskWatchMs while busy.
+    void TaskWatch_Timer();
+    static constexpr int TaskWatchMs = 500;
+    static constexpr int HandOverGraceLooks = 10;
+
+    // Another start of the launcher asked this one to come forward; when it
+    // waits for a program that has ended, it offers to stop waiting.
+    void AnotherStart();
+
 Q_SIGNALS:
     // The launcher is to end (exit button, or a program that replaces it).
     void endRequested();
@@ -122,6 +133,10 @@ private:
     void setSlotLook(int k, bool highlighted);
     void bringTask(const TaskRef& task);
     void runExit();
+    bool waitsForEndedProgram() const;
+    void takeBackMarker();
+    void stopTaskWatch();
+    bool bringOpenWindowForward();
 
     static void setTimerInterval(QTimer& timer, int ms);
 
@@ -137,6 +152,8 @@ private:
     bool m_pacing = true;
     bool m_exiting = false;
     bool m_ended = false;
+    bool m_askingToStopWaiting = false;
+    int m_endedLooks = 0;
 
     Panel3D* m_mainTitle = nullptr;
     PictureBox* m_image1 = nullptr;
@@ -155,6 +172,7 @@ private:
     Panel3D* m_ssPanel2 = nullptr;
     QTimer m_timer1;
     QTimer m_timer2;
+    QTimer m_taskWatch;
     MenuPictures* m_pictures = nullptr;
 
     QPointer<SonotaMenu> m_sonotaMenu;

@@ -109,6 +109,8 @@ SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
     rule->setObjectName(QStringLiteral("Shape1"));
     rule->setGeometry(twips::rect(180, 990, 4170, 90));
     setBackgroundColor(rule, Grey);
+    // A shape has no pointer events: the pointer over it is over the panel below.
+    rule->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int n = 0; n < 2; ++n) {
         auto* backing = new QLabel(m_background);
@@ -129,6 +131,8 @@ SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
         panel->setGeometry(
             twips::rect(column == 0 ? 360 : 2430, 1230 + 405 * row, PanelWidth, PanelHeight));
         panel->setFont(panelFont);
+        // A double click starts a tool once, and starts the return only once.
+        panel->setDoubleClickIsOneClick(true);
         m_panels[i] = panel;
         showNormalLook(i);
         connect(panel, &Panel3D::mouseMoved, this, [this, i] { Panel3D2_MouseMove(i); });
@@ -281,6 +285,7 @@ void SonotaMenu::Panel3D2_Click(int index)
 {
     if (trimBlanks(m_panels[index]->caption()).isEmpty() || m_returning)
         return;
+    reclaimMarker();
     if (index == MainMenuPanel && isWaitingForMenu()) {
         // A second click gives up waiting; the window stays open.
         endWaitForMenu();
@@ -326,6 +331,36 @@ void SonotaMenu::startTool(int index)
         return;
     }
     m_shared.AppTask[0] = TaskRef{started.taskId, {}};
+    m_shared.StartedTask = started.taskId;
+    m_toolStarted = true;
+}
+
+bool SonotaMenu::reclaimMarker()
+{
+    if (!m_toolStarted || m_returning || isWaitingForMenu())
+        return false;
+    const Markers markers(m_context.installDir);
+    if (markers.exists(Marker::Sub) || markers.exists(Marker::App) || !markers.exists(Marker::Menu))
+        return false;
+    m_toolStarted = false;
+    if (const int err = markers.rename(Marker::Menu, Marker::Sub); err != FileError::None) {
+        report(describeRenameFailure(Marker::Menu, Marker::Sub, err));
+        return false;
+    }
+    return true;
+}
+
+void SonotaMenu::toolEnded()
+{
+    m_toolStarted = false;
+    const Markers markers(m_context.installDir);
+    if (!markers.exists(Marker::App) || markers.exists(Marker::Menu) || markers.exists(Marker::Sub))
+        return;
+    const QString to = isWaitingForMenu() || m_returning ? Marker::Menu : Marker::Sub;
+    if (const int err = markers.rename(Marker::App, to); err != FileError::None)
+        report(describeRenameFailure(Marker::App, to, err));
+    else if (to == Marker::Menu)
+        pollForMenu();
 }
 
 void SonotaMenu::returnToMainMenu()

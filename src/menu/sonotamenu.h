@@ -38,6 +38,13 @@ public:
     // Closes the window and gives the marker back without waiting, as a close
     // through the window frame does (also when the launcher ends).
     void closeReturningMarker();
+    // A tool started here gave the marker back as "menu": while this window is
+    // open it is the one waiting, so "menu" becomes "sub" again and the next tool
+    // can start. True when it did so.
+    bool reclaimMarker();
+    // The tool started here ended without giving the marker back: "app" becomes
+    // "sub" again, or "menu" while the return to the main menu waits for it.
+    void toolEnded();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -84,6 +91,7 @@ private:
     int m_highlighted = NoPanel;
     bool m_placed = false;
     bool m_returning = false;
+    bool m_toolStarted = false;
 };
 
 } // namespace lc

@@ -36,6 +36,11 @@ public:
     // front. False when there is no such window.
     virtual bool bringTaskToFront(qint64 taskId) = 0;
     virtual bool bringWindowToFront(const QString& title) = 0;
+    // Whether the task with this id still runs (a task that has ended, or whose
+    // process is only waiting to be reaped, does not), and whether a window with
+    // exactly this title is shown.
+    virtual bool isTaskRunning(qint64 taskId) = 0;
+    virtual bool isWindowShown(const QString& title) = 0;
 
     // Drive roots ("C:\" on Windows; mount points on POSIX), their types and labels.
     virtual QStringList driveRoots() = 0;

@@ -13,6 +13,8 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <csignal>
+#include <limits>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -220,18 +222,59 @@ bool SystemPlatform::bringTaskToFront(qint64 taskId)
     });
 }
 
-bool SystemPlatform::bringWindowToFront(const QString& title)
+namespace {
+
+auto titleMatcher(const QByteArray& wanted)
 {
-    if (title.isEmpty())
-        return false;
-    const QByteArray wanted = title.toUtf8();
-    return activateMatching([&wanted](xcb_connection_t* c, xcb_window_t w) {
+    return [&wanted](xcb_connection_t* c, xcb_window_t w) {
         auto name = property(c, w, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
         if (name.empty())
             name = property(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING);
         return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size())) ==
                wanted;
-    });
+    };
+}
+
+} // namespace
+
+bool SystemPlatform::bringWindowToFront(const QString& title)
+{
+    if (title.isEmpty())
+        return false;
+    const QByteArray wanted = title.toUtf8();
+    return activateMatching(titleMatcher(wanted));
+}
+
+bool SystemPlatform::isTaskRunning(qint64 taskId)
+{
+    if (taskId <= 0 || taskId > qint64(std::numeric_limits<pid_t>::max()))
+        return false;
+    // A program that has ended stays a zombie until its parent reaps it; where
+    // nobody reaps (a container without an init), it would seem to run for ever.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(taskId));
+    if (stat.open(QIODevice::ReadOnly)) {
+        const QByteArray line = stat.read(4096);
+        const qsizetype close = line.lastIndexOf(')');
+        if (close >= 0 && close + 2 < line.size()) {
+            const char state = line.at(close + 2);
+            return state != 'Z' && state != 'X' && state != 'x';
+        }
+    }
+    return ::kill(pid_t(taskId), 0) == 0 || errno == EPERM;
+}
+
+bool SystemPlatform::isWindowShown(const QString& title)
+{
+    xcb_connection_t* c = x11Connection();
+    if (title.isEmpty() || !c)
+        return false;
+    const QByteArray wanted = title.toUtf8();
+    const auto matches = titleMatcher(wanted);
+    for (xcb_window_t w : clientWindows(c, rootWindow(c))) {
+        if (matches(c, w))
+            return true;
+    }
+    return false;
 }
 
 QStringList SystemPlatform::driveRoots()

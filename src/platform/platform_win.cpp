@@ -55,6 +55,18 @@ bool SystemPlatform::bringWindowToFront(const QString& title)
     return win32::bringTitledWindowToFront(title.toStdWString());
 }
 
+bool SystemPlatform::isTaskRunning(qint64 taskId)
+{
+    if (taskId <= 0 || taskId > qint64(std::numeric_limits<std::uint32_t>::max()))
+        return false;
+    return win32::isProcessRunning(static_cast<std::uint32_t>(taskId));
+}
+
+bool SystemPlatform::isWindowShown(const QString& title)
+{
+    return win32::isTitledWindowShown(title.toStdWString());
+}
+
 QStringList SystemPlatform::driveRoots()
 {
     QStringList roots;

@@ -164,6 +164,15 @@ void Panel3D::mouseMoveEvent(QMouseEvent*)
     Q_EMIT mouseMoved();
 }
 
+void Panel3D::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (m_doubleClickIsOneClick) {
+        event->accept();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
 } // namespace lc
 
 namespace lc {

@@ -44,6 +44,10 @@ public:
     // Room kept free at the left of the caption, e.g. for an icon on the panel.
     void setTextIndent(int px);
 
+    // A double click is one click: its second press neither presses the panel
+    // nor clicks it again.
+    void setDoubleClickIsOneClick(bool on) { m_doubleClickIsOneClick = on; }
+
 Q_SIGNALS:
     void clicked();
     void pressed(Qt::MouseButton button);
@@ -54,6 +58,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QString m_caption;
@@ -66,6 +71,7 @@ private:
     bool m_emphasized = false;
     bool m_gradient = false;
     bool m_pressed = false;
+    bool m_doubleClickIsOneClick = false;
     int m_textIndent = 0;
 };
 

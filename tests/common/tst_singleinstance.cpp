@@ -1,7 +1,9 @@
+#include "common/instancerequests.h"
 #include "common/singleinstance.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +17,7 @@ private Q_SLOTS:
     void otherInstallationsAreIndependent();
     void lockOfAnEndedProcessIsTakenOver();
     void lockThatCannotBeMadeIsToldFromAHeldOne();
+    void laterStartReachesTheRunningOne();
 };
 
 void TestSingleInstance::secondInstanceIsRefused()
@@ -66,6 +69,27 @@ void TestSingleInstance::lockThatCannotBeMadeIsToldFromAHeldOne()
     QVERIFY(nowhere.error() != QLockFile::LockFailedError);
     QVERIFY(nowhere.error() != QLockFile::NoError);
     QCOMPARE(nowhere.holderPid(), 0);
+}
+
+void TestSingleInstance::laterStartReachesTheRunningOne()
+{
+    QTemporaryDir locks;
+    SingleInstance running("/opt/suite", locks.path());
+    QVERIFY(running.acquire());
+    // Nobody listens yet: a later start is not answered.
+    QVERIFY(!InstanceRequests(running.lockPath()).ask(0));
+
+    InstanceRequests listening(running.lockPath());
+    QVERIFY(listening.listen());
+    QSignalSpy requested(&listening, &InstanceRequests::requested);
+    // What a later start leaves (ask() waits for the answer in its own process).
+    SingleInstance later("/opt/suite", locks.path());
+    QVERIFY(!later.acquire());
+    QFile request(InstanceRequests(later.lockPath()).requestPath());
+    QVERIFY(request.open(QIODevice::WriteOnly));
+    request.close();
+    QTRY_COMPARE(requested.size(), 1);
+    QVERIFY(!request.exists()); // taken: the later start sees its answer
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

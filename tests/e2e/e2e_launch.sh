@@ -87,6 +87,19 @@ sleep 0.3
 xdotool mousemove 160 120
 sleep 0.5
 
+# A program that crashes gives nothing back: once it has ended (and no app_hnd
+# names a program it handed over to), the launcher takes the marker back itself.
+printf 'sleep 300\ncrash\n' > "$install/korvan21.exe.script"
+xdotool click 1
+wait_for 10 sh -c "[ \$(grep -c '^crash' '$install/korvan21.exe.log') -ge 1 ]" || fail "the stand-in did not crash"
+[ -e "$install/app" ] || fail "no app marker after the crash"
+wait_for 20 test -e "$install/menu" || fail "the launcher did not take the marker back from a crashed program"
+[ ! -e "$install/app" ] || fail "app marker left behind after the crash"
+xdotool mousemove 150 125
+sleep 0.3
+xdotool mousemove 160 120
+sleep 0.5
+
 # Exit button: 840 twips from the left, top 6750, 405 high.
 xdotool mousemove 150 464
 sleep 0.2

@@ -2,6 +2,7 @@
 #include "common/codepage.h"
 #include "common/twips.h"
 #include "menu/ommenu.h"
+#include "menu/sonotamenu.h"
 #include "testcontext.h"
 #include "widgets/commandbutton.h"
 #include "widgets/panel3d.h"
@@ -101,6 +102,15 @@ private Q_SLOTS:
     void clockClickOpensPreferencesOnlyWhenIdle();
     void exitSequence();
     void frameCloseRunsExit();
+    void buttonsKeepTheHighlight_data();
+    void buttonsKeepTheHighlight();
+    void programEndedWithoutHandingBack_data();
+    void programEndedWithoutHandingBack();
+    void frameCloseWhileBusyBringsTheWindowForward_data();
+    void frameCloseWhileBusyBringsTheWindowForward();
+    void secondStartOffersToStopWaiting_data();
+    void secondStartOffersToStopWaiting();
+    void subMenuKeepsTheMarkersWhileOpen();
 };
 
 void TestOmMenu::firstStartCreatesMenu()
@@ -507,6 +517,202 @@ void TestOmMenu::frameCloseRunsExit()
     m.window->close();
     QCOMPARE(ended.size(), 1);
     QVERIFY(!m.t.exists("app_hnd.dat"));
+}
+
+void TestOmMenu::buttonsKeepTheHighlight_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("exit") << "SSCommand3" << true;
+    QTest::newRow("overview") << "SSCommand1" << true;
+    QTest::newRow("overview, disabled") << "SSCommand1" << false;
+}
+
+void TestOmMenu::buttonsKeepTheHighlight()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, enabled);
+    Menu m;
+    QWidget* b = m.child(button);
+    b->setEnabled(enabled);
+    m.moveOver(m.panel(2));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(2));
+    m.moveOver(b, QPoint(20, 10));
+    m.moveOver(b, QPoint(30, 12));
+    QCOMPARE(m.window->HighlightedSlot(), qint16(2));
+    QVERIFY(m.panel(2)->emphasized());
+}
+
+// A program that crashes never renames "app" back; the menu takes the marker
+// back once the program has ended and nothing it handed over to runs.
+void TestOmMenu::programEndedWithoutHandingBack_data()
+{
+    QTest::addColumn<QByteArray>("appHnd");
+    QTest::addColumn<bool>("stillRuns");
+    QTest::newRow("ended at once") << QByteArray() << false;
+    QTest::newRow("handed over to a running task") << QByteArray("4242\r\n") << true;
+    QTest::newRow("handed over to a shown window") << QByteArray("\"Korvan\",3\r\n") << true;
+    QTest::newRow("handed over to a task that ended") << QByteArray("4343\r\n") << false;
+    QTest::newRow("app_hnd still empty") << QByteArray(" ") << false;
+}
+
+void TestOmMenu::programEndedWithoutHandingBack()
+{
+    QFETCH(QByteArray, appHnd);
+    QFETCH(bool, stillRuns);
+    Menu m;
+    m.t.platform.runningTasks = {4242};
+    m.t.platform.shownWindows = {QStringLiteral("Korvan")};
+    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    m.moveOver(m.panel(0));
+    m.clickPanel(0);
+    QCOMPARE(m.window->shared().StartedTask, qint64(1001));
+    if (!appHnd.isEmpty())
+        m.t.writeFile("app_hnd", appHnd);
+
+    // While the program runs the menu waits, however long.
+    for (int i = 0; i < 2 * OmMenu::HandOverGraceLooks; ++i)
+        m.window->TaskWatch_Timer();
+    QVERIFY(m.t.exists("app"));
+
+    m.t.platform.endedTasks.append(1001);
+    m.window->TaskWatch_Timer();
+    QVERIFY(m.t.exists("app")); // a program that hands over gets its grace period
+    for (int i = 0; i < OmMenu::HandOverGraceLooks; ++i)
+        m.window->TaskWatch_Timer();
+    QCOMPARE(m.t.exists("app"), stillRuns);
+    QCOMPARE(m.t.exists("menu"), !stillRuns);
+    QVERIFY(m.t.messages.shown.isEmpty());
+
+    m.moveOverBackground(5);
+    QCOMPARE(m.window->LaunchBusy(), qint16(stillRuns ? 1 : 0));
+    QCOMPARE(m.child("SSCommand3")->isEnabled(), !stillRuns);
+    m.window->close();
+    QCOMPARE(ended.size(), stillRuns ? 0 : 1);
+}
+
+void TestOmMenu::frameCloseWhileBusyBringsTheWindowForward_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("other systems") << 5 << "sonotaMenu";
+    QTest::newRow("environment settings") << 6 << "frmKankyo";
+}
+
+void TestOmMenu::frameCloseWhileBusyBringsTheWindowForward()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, window);
+    Menu m;
+    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    QPointer<QWidget> opened;
+    bool activeAfterClose = false;
+    auto closeMenu = [&] {
+        opened = m.window->findChild<QWidget*>(window);
+        if (!opened)
+            return;
+        m.window->activateWindow();
+        QTRY_VERIFY(m.window->isActiveWindow());
+        m.window->close();
+        QTRY_VERIFY(opened->isActiveWindow());
+        activeAfterClose = true;
+    };
+    if (slot == 6) {
+        // Modal from the panel: the menu is closed while the window is open.
+        QTimer::singleShot(0, m.window.get(), [&] {
+            closeMenu();
+            if (auto* dialog = qobject_cast<QDialog*>(opened.data()))
+                dialog->reject();
+        });
+    }
+    m.clickPanel(slot);
+    if (slot == 5)
+        closeMenu();
+    QVERIFY(activeAfterClose);
+    QCOMPARE(ended.size(), 0);
+    QVERIFY(m.window->isVisible());
+}
+
+void TestOmMenu::secondStartOffersToStopWaiting_data()
+{
+    QTest::addColumn<bool>("programEnded");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("stopsWaiting");
+    QTest::newRow("ended, stop waiting") << true << Msg::ResultYes << true << true;
+    QTest::newRow("ended, keep waiting") << true << Msg::ResultNo << true << false;
+    QTest::newRow("still runs") << false << Msg::ResultYes << false << false;
+}
+
+void TestOmMenu::secondStartOffersToStopWaiting()
+{
+    QFETCH(bool, programEnded);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, stopsWaiting);
+    Menu m;
+    m.moveOver(m.panel(4));
+    m.clickPanel(4);
+    if (programEnded)
+        m.t.platform.endedTasks.append(1001);
+    m.t.messages.answers.enqueue(answer);
+    m.window->AnotherStart();
+    QCOMPARE(m.t.messages.shown.size(), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(m.t.messages.shown[0].buttons(), Msg::YesNo);
+    QCOMPARE(m.window->LaunchBusy(), qint16(stopsWaiting ? 0 : 1));
+    QCOMPARE(m.t.exists("menu"), stopsWaiting);
+    QCOMPARE(m.t.exists("app"), !stopsWaiting);
+    QCOMPARE(m.child("SSCommand3")->isEnabled(), stopsWaiting);
+    if (!programEnded)
+        QVERIFY(m.t.platform.tasksBroughtToFront.contains(1001));
+}
+
+// While the other-systems menu is open it owns the markers: a tool that ends
+// gives "menu" back to it, so the next tool starts and the main menu does not
+// restore under it.
+void TestOmMenu::subMenuKeepsTheMarkersWhileOpen()
+{
+    Menu m;
+    m.moveOver(m.panel(5));
+    m.clickPanel(5);
+    QPointer<SonotaMenu> sub = m.window->findChild<SonotaMenu*>(QStringLiteral("sonotaMenu"));
+    QVERIFY(sub);
+    auto clickTool = [&](int i) {
+        auto* p = sub->findChild<Panel3D*>(QStringLiteral("Panel3D2_%1").arg(i));
+        QTest::mouseClick(p, Qt::LeftButton, {}, p->rect().center());
+    };
+
+    clickTool(0);
+    QVERIFY(m.t.exists("app"));
+    m.programEnds(); // the tool gives the marker back as "menu"
+    m.moveOverBackground();
+    m.moveOverBackground(5);
+    QCOMPARE(m.window->LaunchBusy(), qint16(1));
+    QVERIFY(m.t.exists("sub"));
+    QVERIFY(!m.t.exists("menu"));
+
+    clickTool(1);
+    QCOMPARE(m.t.platform.starts.size(), 2);
+    QVERIFY(m.t.exists("app"));
+    QVERIFY(m.t.messages.shown.isEmpty());
+
+    // This one crashes: the marker comes back to the sub-menu all the same.
+    m.t.platform.endedTasks.append(1002);
+    for (int i = 0; i < OmMenu::HandOverGraceLooks; ++i)
+        m.window->TaskWatch_Timer();
+    QVERIFY(m.t.exists("sub"));
+    QVERIFY(!m.t.exists("app"));
+    QCOMPARE(m.window->LaunchBusy(), qint16(1));
+
+    clickTool(15); // "MAIN MENU へ", as right after opening
+    QTRY_VERIFY(!sub);
+    QVERIFY(m.t.exists("menu"));
+    QVERIFY(!m.t.exists("sub"));
+    m.moveOverBackground();
+    m.moveOverBackground(5);
+    QCOMPARE(m.window->LaunchBusy(), qint16(0));
+    QVERIFY(m.t.messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestOmMenu)

@@ -97,6 +97,8 @@ private Q_SLOTS:
     void mainMenuWaitsForTheToolWithoutFreezing();
     void waitCanBeGivenUp();
     void frameCloseReturnsToTheMenu();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
 };
 
 void TestSonotaMenu::captions_data()
@@ -175,6 +177,13 @@ void TestSonotaMenu::highlighting()
     s.moveOver(s.child(QStringLiteral("Panel3D1")), QPoint(4, 4));
     QTRY_COMPARE(s.window->highlightedIndex(), 99);
     QCOMPARE(back(s.panel(2)), 0xC0C0C0u);
+
+    // The grey rule is no surface of its own: over it is over the background.
+    s.moveOver(s.panel(3));
+    QTRY_COMPARE(s.window->highlightedIndex(), 3);
+    s.moveOver(s.child(QStringLiteral("Shape1")));
+    QTRY_COMPARE(s.window->highlightedIndex(), 99);
+    QCOMPARE(back(s.panel(3)), 0xC0C0C0u);
 }
 
 void TestSonotaMenu::blankPanelTakesTheHighlightWithoutShowingIt()
@@ -309,6 +318,42 @@ void TestSonotaMenu::frameCloseReturnsToTheMenu()
     QTRY_VERIFY(s.window.isNull());
     QVERIFY(s.t.exists(QStringLiteral("menu")));
     QVERIFY(!s.t.exists(QStringLiteral("sub")));
+}
+
+void TestSonotaMenu::doubleClickIsOneClick_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<bool>("toolRuns");
+    QTest::newRow("tool panel") << 0 << false;
+    QTest::newRow("MAIN MENU へ while a tool runs") << 15 << true;
+}
+
+void TestSonotaMenu::doubleClickIsOneClick()
+{
+    QFETCH(int, panel);
+    QFETCH(bool, toolRuns);
+    Sub s;
+    if (toolRuns) {
+        s.click(1);
+        QVERIFY(s.t.exists("app"));
+    }
+    const int startsBefore = int(s.t.platform.starts.size());
+    Panel3D* p = s.panel(panel);
+    const QPointF at = p->rect().center();
+    const QPointF global = p->mapToGlobal(at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent e(type, at, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(p, &e);
+    }
+    QVERIFY(s.t.messages.shown.isEmpty());
+    if (panel == 15) {
+        QVERIFY(s.window->isWaitingForMenu()); // not given up at once
+    } else {
+        QCOMPARE(int(s.t.platform.starts.size()), startsBefore + 1);
+        QVERIFY(s.t.exists("app"));
+    }
 }
 
 QTEST_MAIN(TestSonotaMenu)

@@ -28,6 +28,18 @@ bool FakePlatform::bringWindowToFront(const QString& title)
     return true;
 }
 
+bool FakePlatform::isTaskRunning(qint64 taskId)
+{
+    if (taskId <= 0 || endedTasks.contains(taskId))
+        return false;
+    return runningTasks.contains(taskId) || (taskId >= 1001 && taskId < nextTaskId);
+}
+
+bool FakePlatform::isWindowShown(const QString& title)
+{
+    return !title.isEmpty() && shownWindows.contains(title);
+}
+
 QStringList FakePlatform::driveRoots()
 {
     return roots.isEmpty() ? QStringList{QStringLiteral("/")} : roots;

@@ -26,6 +26,8 @@ public:
     StartResult startProgram(const QString& program, const QString& workingDir) override;
     bool bringTaskToFront(qint64 taskId) override;
     bool bringWindowToFront(const QString& title) override;
+    bool isTaskRunning(qint64 taskId) override;
+    bool isWindowShown(const QString& title) override;
     QStringList driveRoots() override;
     DriveType driveType(const QString& root) override;
     QString volumeLabel(const QString& root) override;
@@ -44,6 +46,11 @@ public:
     // Scripts.
     bool failStarts = false;
     qint64 nextTaskId = 1001;
+    // Tasks started here run until listed in endedTasks; other ids run when
+    // listed in runningTasks. Windows are shown when listed in shownWindows.
+    QList<qint64> endedTasks;
+    QList<qint64> runningTasks;
+    QStringList shownWindows;
     QStringList roots;                      // empty: "/" only
     QHash<QString, DriveType> driveTypes;    // by root; default Fixed
     QHash<QString, QString> labels;          // by root

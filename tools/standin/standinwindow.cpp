@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdlib>
+
 namespace lc::standin {
 
 namespace {
@@ -127,6 +129,10 @@ void StandinWindow::runNextCommand()
     } else if (command == QLatin1String("close")) {
         close();
         return;
+    } else if (command == QLatin1String("crash")) {
+        // Ends as a program that crashed: no marker is given back.
+        appendLog(QStringLiteral("crash"));
+        std::_Exit(3);
     } else {
         appendLog(QStringLiteral("error unknown command: %1").arg(line));
     }

@@ -40,4 +40,16 @@ StartedProcess startProcess(const std::wstring& program, const std::wstring& wor
     return started;
 }
 
+bool isProcessRunning(unsigned long processId)
+{
+    if (processId == 0)
+        return false;
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
 } // namespace lc::win32

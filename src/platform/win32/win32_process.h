@@ -16,4 +16,8 @@ struct StartedProcess
 // ERROR_FILE_NOT_FOUND. The started program may take the foreground.
 StartedProcess startProcess(const std::wstring& program, const std::wstring& workingDir);
 
+// Whether the process still runs. A process that may not be opened for a look
+// (another user's) counts as running; one that no longer exists does not.
+bool isProcessRunning(unsigned long processId);
+
 } // namespace lc::win32

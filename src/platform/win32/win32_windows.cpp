@@ -55,20 +55,35 @@ bool bringProcessToFront(unsigned long processId)
     return toFront(found.unowned ? found.unowned : found.owned);
 }
 
-bool bringTitledWindowToFront(const std::wstring& title)
+namespace {
+
+// The first visible top-level window of exactly this title. FindWindowEx reads
+// the titles without sending messages to their windows; hidden windows of the
+// same title (a program's own hidden owner window) are passed over.
+HWND visibleTitledWindow(const std::wstring& title)
 {
     // An empty title would match every window without one.
     if (title.empty())
-        return false;
-    // FindWindowEx reads the titles without sending messages to their windows;
-    // hidden windows of the same title (a program's own hidden owner window) are
-    // passed over.
+        return nullptr;
     HWND window = nullptr;
     while ((window = FindWindowExW(nullptr, window, nullptr, title.c_str())) != nullptr) {
         if (IsWindowVisible(window))
-            return toFront(window);
+            return window;
     }
-    return false;
+    return nullptr;
+}
+
+} // namespace
+
+bool bringTitledWindowToFront(const std::wstring& title)
+{
+    HWND window = visibleTitledWindow(title);
+    return window != nullptr && toFront(window);
+}
+
+bool isTitledWindowShown(const std::wstring& title)
+{
+    return visibleTitledWindow(title) != nullptr;
 }
 
 } // namespace lc::win32

@@ -10,5 +10,7 @@ namespace lc::win32 {
 // the system refused the foreground.
 bool bringProcessToFront(unsigned long processId);
 bool bringTitledWindowToFront(const std::wstring& title);
+// Whether a visible top-level window has exactly the given title.
+bool isTitledWindowShown(const std::wstring& title);
 
 } // namespace lc::win32
