@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -18,6 +19,11 @@ int QtMessageBoxes::show(const MessageRequest& request)
     QMessageBox box(parent);
     box.setWindowTitle(request.title);
     box.setText(request.text);
+    // Lines break where the message breaks them: a box wrapping its lines by
+    // itself splits a Japanese line at any character ("られませ" / "ん。"). Only
+    // a line too wide for any box (a long path) still wraps.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setWordWrap(false);
     switch (request.symbol()) {
     case Msg::Critical:
         box.setIcon(QMessageBox::Critical);

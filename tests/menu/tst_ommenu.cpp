@@ -1,5 +1,6 @@
 #include "clock/omclock.h"
 #include "common/codepage.h"
+#include "common/messagebox.h"
 #include "common/twips.h"
 #include "menu/ommenu.h"
 #include "testcontext.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -76,6 +78,7 @@ class TestOmMenu : public QObject
 private Q_SLOTS:
     void firstStartCreatesMenu();
     void existingMenuIsUntouched();
+    void readOnlyInstallationIsSaidOnce();
     void leftoverMarkersAreReset();
     void captionsOfInstalledPrograms_data();
     void captionsOfInstalledPrograms();
@@ -117,6 +120,25 @@ void TestOmMenu::existingMenuIsUntouched()
 {
     Menu m(AllPrograms, [](TestContext& t) { t.writeFile("menu", "something else entirely"); });
     QCOMPARE(m.t.readFile("menu"), QByteArray("something else entirely"));
+}
+
+void TestOmMenu::readOnlyInstallationIsSaidOnce()
+{
+    const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    bool readOnly = false;
+    Menu m(AllPrograms, [&](TestContext& t) {
+        QVERIFY(QFile::setPermissions(t.dir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QFile probe(t.path("probe"));
+        readOnly = !probe.open(QIODevice::WriteOnly);
+    });
+    QFile::setPermissions(m.t.dir(), writable);
+    if (!readOnly)
+        QSKIP("this user writes into any folder");
+    QVERIFY(!m.t.exists("menu"));
+    int said = 0;
+    for (const MessageRequest& box : m.t.messages.shown)
+        said += box.text.contains(QStringLiteral("各システムを起動できません。")) ? 1 : 0;
+    QCOMPARE(said, 1);
 }
 
 void TestOmMenu::leftoverMarkersAreReset()
