@@ -361,6 +361,7 @@ void PraSet::showEvent(QShowEvent* event)
     }
     setBoxText(m_text2, QString::number(m_clock.JihouMinute()));
     setJihouChecked(m_jihouChk->isChecked());
+    refreshModelPicture();
     setTopmost(this, true);
     placeWindow();
 }
