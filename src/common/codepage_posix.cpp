@@ -50,6 +50,45 @@ private:
     iconv_t m_cd;
 };
 
+// Single bytes that Windows' own table holds as characters and the iconv table
+// lacks: 0x80 as U+0080, 0xA0 and 0xFD to 0xFF in the private use area. Kept the
+// same here, so that such a byte read from a file is written back unchanged.
+char16_t windowsOnlyChar(unsigned char byte)
+{
+    switch (byte) {
+    case 0x80:
+        return 0x0080;
+    case 0xA0:
+        return 0xF8F0;
+    case 0xFD:
+        return 0xF8F1;
+    case 0xFE:
+        return 0xF8F2;
+    case 0xFF:
+        return 0xF8F3;
+    default:
+        return 0;
+    }
+}
+
+char windowsOnlyByte(char16_t c)
+{
+    switch (c) {
+    case 0x0080:
+        return char(0x80);
+    case 0xF8F0:
+        return char(0xA0);
+    case 0xF8F1:
+        return char(0xFD);
+    case 0xF8F2:
+        return char(0xFE);
+    case 0xF8F3:
+        return char(0xFF);
+    default:
+        return 0;
+    }
+}
+
 Converter& encoder()
 {
     thread_local Converter c("CP932", "UTF-16LE");
@@ -75,6 +114,14 @@ QByteArray toCodePage(QStringView text)
     out.reserve(text.size() * 2);
     c.run(reinterpret_cast<const char*>(text.utf16()), size_t(text.size()) * 2, out,
           [](const char* at, size_t left, QByteArray& o) -> size_t {
+              if (left >= 2) {
+                  const char16_t c = char16_t(static_cast<unsigned char>(at[0]) |
+                                              (static_cast<unsigned char>(at[1]) << 8));
+                  if (const char byte = windowsOnlyByte(c)) {
+                      o.append(byte);
+                      return 2;
+                  }
+              }
               o.append('?');
               // Skip a whole surrogate pair where one stands.
               if (left >= 4) {
@@ -96,7 +143,13 @@ QString fromCodePage(QByteArrayView bytes)
     if (!c.valid())
         return QString::fromLatin1(bytes.data(), bytes.size());
     utf16.reserve(bytes.size() * 2);
-    c.run(bytes.data(), size_t(bytes.size()), utf16, [](const char*, size_t, QByteArray& o) -> size_t {
+    c.run(bytes.data(), size_t(bytes.size()), utf16, [](const char* at, size_t, QByteArray& o) -> size_t {
+        const char16_t c = windowsOnlyChar(static_cast<unsigned char>(at[0]));
+        if (c != 0) {
+            o.append(char(c & 0xFF));
+            o.append(char(c >> 8));
+            return 1;
+        }
         o.append("\xFD\xFF", 2); // U+FFFD, little-endian
         return 1;
     });

@@ -69,6 +69,25 @@ int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive,
         text = QStringLiteral("デバイスが準備されていません。");
         boxStyle = Msg::Ok + Msg::Critical; // 16
         break;
+    // The refusals of a path that exists: the text names the cause, and a retry
+    // helps once the user has mended it (a write-protect tab, a permission, a
+    // folder in the way).
+    case FileError::PermissionDenied:
+        text = pathName + QStringLiteral("\n\nアクセスが拒否されました。\n書き込みの権限を確かめて下さい。");
+        boxStyle = Msg::RetryCancel + Msg::Exclamation;
+        break;
+    case FileError::WriteProtected:
+        text = pathName + QStringLiteral("\n\nディスクが書き込み禁止になっています。");
+        boxStyle = Msg::RetryCancel + Msg::Exclamation;
+        break;
+    case FileError::NotAFile:
+        text = pathName + QStringLiteral("\n\n同じ名前のフォルダがあるため、ファイルを書き込めません。");
+        boxStyle = Msg::RetryCancel + Msg::Exclamation;
+        break;
+    case FileError::FileTooLarge:
+        text = pathName + QStringLiteral("\n\nファイルが大きすぎます。");
+        boxStyle = Msg::Ok + Msg::Exclamation;
+        break;
     case FileError::PathFileAccess:
     case FileError::PathNotFound:
         text = pathName + QStringLiteral("\n\n指定されたパスが存在しません。");

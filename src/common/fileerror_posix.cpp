@@ -16,18 +16,22 @@ int fromSystemCode(int code, Target target)
         return PathNotFound;
     case EACCES:
     case EPERM:
+        return PermissionDenied;
     case EROFS:
+        return WriteProtected;
+    case EISDIR:
+        return NotAFile;
     case EEXIST:
     case ENOTEMPTY:
-    case EISDIR:
     case EXDEV:
         return PathFileAccess;
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-    case EFBIG:
         return DiskFull;
+    case EFBIG:
+        return FileTooLarge;
     case EIO:
         return DeviceIO;
     case ENXIO:

@@ -42,23 +42,32 @@ int Markers::write(const QString& marker, const QByteArray& content) const
     return saveFileContents(m_dir.file(marker), content);
 }
 
-void Markers::resetAtStartUp() const
+int Markers::resetAtStartUp() const
 {
+    int error = FileError::None;
     if (!exists(Marker::Menu))
-        write(Marker::Menu, writeQuotedRecord({QStringLiteral("om")}));
+        error = write(Marker::Menu, writeQuotedRecord({QStringLiteral("om")}));
     remove(Marker::AppHnd);
     remove(Marker::App);
     remove(Marker::Sub);
+    return error;
 }
 
 QString describeRenameFailure(const QString& from, const QString& to, int error)
 {
     if (error == FileError::FileNotFound)
         return QStringLiteral("制御ファイル「%1」が見つからないため、「%2」に切り替えられません。").arg(from, to);
-    if (error == FileError::PathFileAccess)
+    if (FileError::isAccessError(error))
         return QStringLiteral("制御ファイル「%1」を「%2」に切り替えられません。\n（「%2」が既にあるか、書き込みできません）")
             .arg(from, to);
     return QStringLiteral("制御ファイル「%1」を「%2」に切り替えられません。（エラー %3）").arg(from, to).arg(error);
+}
+
+QString readOnlyInstallDirText(const QString& installDir)
+{
+    return QStringLiteral("インストール先のフォルダに書き込めません。\n") +
+           QDir::toNativeSeparators(installDir) +
+           QStringLiteral("\n\n制御ファイル「menu」を作成できないため、\n各システムを起動できません。");
 }
 
 } // namespace lc

@@ -31,7 +31,9 @@ public:
     int write(const QString& marker, const QByteArray& content) const;
 
     // Start-up reset: create "menu" if it is missing, delete app_hnd, app and sub.
-    void resetAtStartUp() const;
+    // 0, or the error number when "menu" was missing and could not be made (an
+    // installation directory that cannot be written).
+    int resetAtStartUp() const;
 
 private:
     InstallDir m_dir;
@@ -39,5 +41,7 @@ private:
 
 // A human-readable explanation of a failed marker rename, for the message box.
 QString describeRenameFailure(const QString& from, const QString& to, int error);
+// The start-up message for an installation directory in which "menu" cannot be made.
+QString readOnlyInstallDirText(const QString& installDir);
 
 } // namespace lc

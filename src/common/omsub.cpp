@@ -129,7 +129,7 @@ int SaveDrivePaths(AppContext& context)
     if (const int err = file.load(); err != FileError::None)
         return err;
     if (QFileInfo(file.path()).size() > file.size())
-        return FileError::PathFileAccess; // more than can be read back: never cut it
+        return FileError::FileTooLarge; // more than can be read back: never cut it
     for (int k = 1; k <= 3; ++k)
         file.setText(k, 0, SettingsFiles::RecordLength, context.drivePath[k]);
     if (const int err = file.save(); err != FileError::None)

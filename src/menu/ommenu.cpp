@@ -293,7 +293,7 @@ void OmMenu::Form_Load()
     LoadDrivePaths(m_context);
 
     // 6. The markers of the launch protocol.
-    Markers(m_context.installDir).resetAtStartUp();
+    const int markerError = Markers(m_context.installDir).resetAtStartUp();
 
     // 7. The clock: defaults, then the stored preferences.
     ReadClockPrefsAtStartUp(m_context, *m_clock, m_clockPrefs);
@@ -343,6 +343,12 @@ void OmMenu::Form_Load()
     // Idle: Timer2 at its load-time interval, Timer1 stopped.
     setTimerInterval(m_timer1, 0);
     setTimerInterval(m_timer2, 420);
+
+    // Without "menu" no program can be started: said once, here, rather than at
+    // every launch.
+    if (markerError != 0 && m_context.messages)
+        m_context.messages->show(readOnlyInstallDirText(m_context.installDir.path()),
+                                 QStringLiteral("メインメニュー"), Msg::Ok + Msg::Exclamation);
 }
 
 void OmMenu::waitUntilExposed()

@@ -189,7 +189,7 @@ int writeOverview(const QString& path, const OverviewTexts& texts)
         return error;
     // The whole file is rewritten: never write back less than is there.
     if (file.existed() && QFileInfo(path).size() > file.size())
-        return FileError::PathFileAccess;
+        return FileError::FileTooLarge; // more than can be read back: never cut it
     for (int n = 1; n <= Overview::FieldCount; ++n)
         file.setText(n, 0, Overview::RecordLength, trimBlanks(texts.at(n)));
     return file.save();

@@ -49,6 +49,14 @@ public:
         if (nul >= 0)
             field = field.first(nul);
         out = fromCodePage(field);
+        // A double-byte character cut by the field's end (a file written by a
+        // program that cut at the byte) is dropped, not shown as a substitute.
+        const QChar substitute(0xFFFD);
+        if (out.endsWith(substitute) && !field.isEmpty()) {
+            const QString whole = fromCodePage(field.first(field.size() - 1));
+            if (!whole.endsWith(substitute))
+                out = whole;
+        }
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "clockprefs.h"
 #include "common/bytetext.h"
+#include "common/codepage.h"
 
 #include <QtGlobal>
 
@@ -104,6 +105,11 @@ MinuteBox minuteBoxRules(const QString& typed)
         return {QString(), 0};
     // Halves go to the even neighbour, as the box always rounded.
     return {trimBlanks(text), qint16(std::nearbyint(value))};
+}
+
+bool isStorableJihouFile(const QString& path)
+{
+    return ByteLen(path) <= ClockPrefs::JihouFileBytes && fromCodePage(toCodePage(path)) == path;
 }
 
 } // namespace lc::ClockRules

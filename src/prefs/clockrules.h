@@ -51,6 +51,10 @@ struct MinuteBox
 };
 MinuteBox minuteBoxRules(const QString& typed);
 
+// Whether clock.pra can hold the time-signal file's path as it is: at most the
+// field's 100 bytes of the code page, every character held by it.
+bool isStorableJihouFile(const QString& path);
+
 } // namespace ClockRules
 
 } // namespace lc

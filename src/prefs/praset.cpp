@@ -349,10 +349,21 @@ void PraSet::buildSecondPage()
 void PraSet::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Every opening from the menu runs the load steps; a window restored by the
+    // The load steps run at the first opening; later openings find the window as
+    // it was left (drop-downs, swatch, page, sliders), with the minute box and
+    // the switch box in step with the running clock. A window restored by the
     // window system keeps its state.
-    if (!event->spontaneous())
+    if (event->spontaneous())
+        return;
+    if (!m_loadedOnce) {
         Load();
+        return;
+    }
+    setBoxText(m_text2, QString::number(m_clock.JihouMinute()));
+    setJihouChecked(m_jihouChk->isChecked());
+    refreshModelPicture();
+    setTopmost(this, true);
+    placeWindow();
 }
 
 bool PraSet::event(QEvent* event)
@@ -386,9 +397,8 @@ void PraSet::Load()
     // The minute box shows the minute the clock rings at.
     setBoxText(m_text2, QString::number(m_clock.JihouMinute()));
 
-    // The stored switch decides the box at the first opening; later openings
-    // find the box as it was left, in step with the running clock.
-    setJihouChecked(m_loadedOnce ? m_jihouChk->isChecked() : m_prefs.timeSignalOff());
+    // The stored switch decides the box.
+    setJihouChecked(m_prefs.timeSignalOff());
     m_loadedOnce = true;
 
     for (QComboBox* combo : {m_widthCombo, m_colorCombo}) {
@@ -694,7 +704,16 @@ void PraSet::chooseJihouFile()
             // A name typed without extension means the wave file.
             if (!QFileInfo::exists(name) && QFileInfo(name).suffix().isEmpty())
                 name += QStringLiteral(".wav");
-            m_clock.setJihouFile(name);
+            // clock.pra would keep a longer path cut, naming no file.
+            const QString stored = QDir::toNativeSeparators(name);
+            if (ClockRules::isStorableJihouFile(stored)) {
+                m_clock.setJihouFile(name);
+            } else if (m_context.messages) {
+                m_context.messages->show(
+                    stored + QStringLiteral("\n\n時報ファイルのパスが長すぎるか、登録できない文字が含まれています。\n"
+                                            "（パスは半角１００文字以内）\n\n　　時報ファイルは変更しません。"),
+                    QStringLiteral("時報ファイルのエラー"), Msg::Ok | Msg::Exclamation);
+            }
         }
     }
     setTopmost(this, true);

@@ -57,23 +57,25 @@ DeletionRefusal deletionRefusal(const QString& directory, const DeletionFacts& f
     return DeletionRefusal::None;
 }
 
-QString deletionRefusalText(DeletionRefusal refusal)
+QString deletionRefusalText(DeletionRefusal refusal, RefusedAction action)
 {
+    const QString cannot = action == RefusedAction::Delete ? QStringLiteral("削除できません。")
+                                                           : QStringLiteral("名前を変更できません。");
     switch (refusal) {
     case DeletionRefusal::None:
         return {};
     case DeletionRefusal::Unsafe:
-        return QStringLiteral("ディレクトリの指定が正しくないため削除できません。");
+        return QStringLiteral("ディレクトリの指定が正しくないため") + cannot;
     case DeletionRefusal::DriveRoot:
-        return QStringLiteral("ドライブのルートディレクトリは削除できません。");
+        return QStringLiteral("ドライブのルートディレクトリは") + cannot;
     case DeletionRefusal::InstallDir:
-        return QStringLiteral("メインメニューのインストール先を含むため削除できません。");
+        return QStringLiteral("メインメニューのインストール先を含むため") + cannot;
     case DeletionRefusal::Home:
-        return QStringLiteral("ユーザーのホームディレクトリを含むため削除できません。");
+        return QStringLiteral("ユーザーのホームディレクトリを含むため") + cannot;
     case DeletionRefusal::HoldsMasterDir:
-        return QStringLiteral("マスター用のディレクトリを含むため削除できません。");
+        return QStringLiteral("マスター用のディレクトリを含むため") + cannot;
     case DeletionRefusal::HoldsImportDir:
-        return QStringLiteral("吸上用のディレクトリを含むため削除できません。");
+        return QStringLiteral("吸上用のディレクトリを含むため") + cannot;
     }
     return {};
 }

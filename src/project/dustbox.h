@@ -41,7 +41,9 @@ struct DeletionFacts
 DeletionRefusal deletionRefusal(const QString& directory, const DeletionFacts& facts,
                                 PathStyle style = nativePathStyle());
 
-// The line of the refusal message that names the reason.
-QString deletionRefusalText(DeletionRefusal refusal);
+// The line of the refusal message that names the reason; a directory that may
+// not be deleted may not be renamed either.
+enum class RefusedAction { Delete, Rename };
+QString deletionRefusalText(DeletionRefusal refusal, RefusedAction action = RefusedAction::Delete);
 
 } // namespace lc

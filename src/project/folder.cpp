@@ -26,7 +26,7 @@ constexpr auto SubfolderFilter = QDir::Dirs | QDir::NoDotAndDotDot;
 bool isDriveReadError(int error)
 {
     return error == FileError::BadFileNameOrNumber || error == FileError::DeviceUnavailable ||
-           error == FileError::DiskNotReady || error == FileError::PathFileAccess;
+           error == FileError::DiskNotReady || FileError::isAccessError(error);
 }
 
 bool IsDriveRoot(Platform& platform, const QString& path)

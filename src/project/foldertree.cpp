@@ -315,13 +315,36 @@ void FolderTree::selectNode(QTreeWidgetItem* item)
 void FolderTree::bringIntoView(QTreeWidgetItem* item)
 {
     scrollToItem(item);
-    // Deep folders lie far to the right: show the start of the node's text.
-    const QRect rect = visualItemRect(item);
+}
+
+void FolderTree::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTreeWidget::scrollTo(index, hint);
+    // The view scrolls sideways to show the whole of a long name, which leaves
+    // the other rows blank: names are read from their start at the left edge.
     QScrollBar* bar = horizontalScrollBar();
+    bar->setValue(0);
+    if (!index.isValid())
+        return;
+    // Only a node nested deeper than the tree is wide is shown from the start of
+    // its text.
     const int margin = indentation() * 2;
-    if (rect.left() < 0 ||
-        rect.left() + std::min(rect.width(), viewport()->width() / 2) > viewport()->width())
-        bar->setValue(bar->value() + rect.left() - margin);
+    const int textLeft = visualRect(index).left();
+    if (textLeft > viewport()->width() - margin)
+        bar->setValue(textLeft - margin);
+}
+
+void FolderTree::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    // A scroll bar that appears after the node was brought into view takes the
+    // bottom row: the node that was in view stays fully in view.
+    if (QTreeWidgetItem* item = currentItem()) {
+        const QRect rect = visualItemRect(item);
+        const int height = viewport()->height();
+        if (rect.isValid() && rect.top() < height && rect.bottom() >= height)
+            scrollToItem(item);
+    }
 }
 
 void FolderTree::setDropHighlight(QTreeWidgetItem* item)
@@ -413,6 +436,21 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
     EventPump pump;
     const QList<SubfolderEntry> entries = listSubfolders(path, &pump);
 
+    // A link that leads back to the node or above it would open the same folders
+    // again and again: it is shown, but not opened.
+    QStringList ancestors;
+    auto leadsUp = [&](const QString& childPath) {
+        const QFileInfo link(childPath);
+        if (!link.isSymLink())
+            return false;
+        if (ancestors.isEmpty()) {
+            for (QTreeWidgetItem* up = node; up && kindOf(up) != NodeKind::Computer; up = up->parent())
+                ancestors.append(QFileInfo(pathOf(up)).canonicalFilePath());
+        }
+        const QString target = link.canonicalFilePath();
+        return target.isEmpty() || ancestors.contains(target);
+    };
+
     QList<QTreeWidgetItem*> children;
     children.reserve(entries.size());
     for (const SubfolderEntry& entry : entries) {
@@ -421,7 +459,10 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
         if (m_nodes.contains(childKey))
             continue;
         QTreeWidgetItem* child = makeNode(childKey, entry.displayName, NodeKind::Folder);
-        if (HasSubfolder(projectpaths::join(path, entry.name), &pump))
+        const QString childPath = projectpaths::join(path, entry.name);
+        if (leadsUp(childPath))
+            markLoaded(child);
+        else if (HasSubfolder(childPath, &pump))
             setLoadOnDemand(child, true);
         children.append(child);
     }

@@ -65,8 +65,10 @@ public:
     // Lists the node's children if that has not happened yet, then opens it.
     void expandNode(QTreeWidgetItem* item);
     void selectNode(QTreeWidgetItem* item);
-    // Scrolls the node into view, sideways as well.
+    // Scrolls the node fully into view; sideways the tree stays at its left edge
+    // unless the node is nested deeper than the tree is wide.
     void bringIntoView(QTreeWidgetItem* item);
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     QTreeWidgetItem* dropHighlight() const { return m_dropHighlight; }
     void setDropHighlight(QTreeWidgetItem* item);
 
@@ -86,6 +88,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void commitData(QWidget* editor) override;

@@ -744,13 +744,15 @@ void FrmKankyo::AddKojiEntry()
 
 void FrmKankyo::LoadKojiList()
 {
-    setListItems(loadKojiItems(m_context).items);
+    KojiLoadResult loaded = loadKojiItems(m_context);
+    m_kojiRecords = std::move(loaded.records);
+    setListItems(loaded.items);
 }
 
 int FrmKankyo::SaveKojiList()
 {
     for (;;) {
-        const int error = saveKojiItems(m_context.installDir, listItems());
+        const int error = saveKojiItems(m_context.installDir, listItems(), m_kojiRecords);
         if (error == 0 ||
             DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
             return error;
@@ -861,31 +863,10 @@ void FrmKankyo::Command3D2_Click()
     delete m_list->takeItem(row);
 
     if (current) {
-        // Directories whose loss would take the suite or the user's files with it.
-        DeletionFacts facts;
-        facts.installDir = paths::nativeDirectory(m_context.installDir.path());
-        facts.homeDir = paths::nativeDirectory(QDir::homePath());
-        facts.driveRoots = m_context.platform->driveRoots();
-        DeletionRefusal refusal = DeletionRefusal::None;
-        for (const QString& master : {m_context.drivePath[1], m_txtDrive[0]->text()}) {
-            for (const QString& import : {m_context.drivePath[3], m_txtDrive[2]->text()}) {
-                facts.masterDir = master;
-                facts.importDir = import;
-                if (refusal == DeletionRefusal::None)
-                    refusal = deletionRefusal(directory, facts);
-                DeletionFacts real = facts;
-                real.installDir = nativeOrRaw(facts.installDir);
-                real.homeDir = nativeOrRaw(facts.homeDir);
-                real.masterDir = nativeOrRaw(master);
-                real.importDir = nativeOrRaw(import);
-                if (refusal == DeletionRefusal::None)
-                    refusal = deletionRefusal(nativeOrRaw(directory), real);
-            }
-        }
-
+        const DeletionRefusal refusal = protectedDirectory(directory);
         if (refusal != DeletionRefusal::None) {
             m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + directory + u'\n' +
-                        deletionRefusalText(refusal) + u'\n' +
+                        deletionRefusalText(refusal, RefusedAction::Delete) + u'\n' +
                         QStringLiteral("工事名称の登録のみ削除します。");
             m_context.messages->show(m_message, DeleteTitle, Msg::Ok + Msg::Exclamation);
         } else {
@@ -993,6 +974,23 @@ void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
     const QFileInfo target(newPath);
     if (target.exists() || target.isSymLink())
         return;
+    // The suite's own folders keep their names: the main menu and the sibling
+    // programs find them by these paths.
+    if (const DeletionRefusal refusal = protectedDirectory(oldPath);
+        refusal != DeletionRefusal::None) {
+        m_context.messages->show(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + oldPath + u'\n' +
+                                     deletionRefusalText(refusal, RefusedAction::Rename),
+                                 WindowTitle, Msg::Ok + Msg::Exclamation);
+        return;
+    }
+    // The working paths and the registry hold at most 128 bytes: a longer path
+    // would be stored cut and lost at the next start.
+    if (const QString tooLong = pathTooLongAfterRename(oldPath, newPath); !tooLong.isEmpty()) {
+        m_context.messages->show(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + tooLong + u'\n' +
+                                     QStringLiteral("パスが１２８バイトを超えるため、フォルダ名を変更できません。"),
+                                 WindowTitle, Msg::Ok + Msg::Exclamation);
+        return;
+    }
     if (!QDir().rename(oldPath, newPath)) {
         m_context.messages->show(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + oldPath + u'\n' +
                                      QStringLiteral("フォルダ名を変更できませんでした。"),
@@ -1008,6 +1006,53 @@ void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
     m_txtDrive.at(m_activeBox)->setText(newKey);
     m_focusText.at(m_activeBox) = newKey;
     replacePathPrefix(oldPath, newKey);
+}
+
+DeletionRefusal FrmKankyo::protectedDirectory(const QString& directory) const
+{
+    // Directories whose loss would take the suite or the user's files with it,
+    // as typed and with symbolic links resolved.
+    DeletionFacts facts;
+    facts.installDir = paths::nativeDirectory(m_context.installDir.path());
+    facts.homeDir = paths::nativeDirectory(QDir::homePath());
+    facts.driveRoots = m_context.platform->driveRoots();
+    DeletionRefusal refusal = DeletionRefusal::None;
+    for (const QString& master : {m_context.drivePath[1], m_txtDrive[0]->text()}) {
+        for (const QString& import : {m_context.drivePath[3], m_txtDrive[2]->text()}) {
+            facts.masterDir = master;
+            facts.importDir = import;
+            if (refusal == DeletionRefusal::None)
+                refusal = deletionRefusal(directory, facts);
+            DeletionFacts real = facts;
+            real.installDir = nativeOrRaw(facts.installDir);
+            real.homeDir = nativeOrRaw(facts.homeDir);
+            real.masterDir = nativeOrRaw(master);
+            real.importDir = nativeOrRaw(import);
+            if (refusal == DeletionRefusal::None)
+                refusal = deletionRefusal(nativeOrRaw(directory), real);
+        }
+    }
+    return refusal;
+}
+
+QString FrmKankyo::pathTooLongAfterRename(const QString& oldPath, const QString& newPath) const
+{
+    const QString oldBase = paths::withoutTrailingSeparator(oldPath);
+    QStringList affected{newPath};
+    for (int k = 1; k <= 3; ++k) {
+        affected << m_context.drivePath[k] << m_txtDrive.at(k - 1)->text();
+    }
+    for (const QString& item : listItems())
+        affected << kojiItemDirectory(item);
+    for (const QString& path : std::as_const(affected)) {
+        if (!projectpaths::samePath(path, oldBase) && !projectpaths::isInside(path, oldBase) &&
+            path != newPath)
+            continue;
+        const QString moved = path == newPath ? newPath : newPath + path.mid(oldBase.size());
+        if (ByteLen(moved) > Koji::FieldWidth)
+            return moved;
+    }
+    return {};
 }
 
 void FrmKankyo::replacePathPrefix(const QString& oldPath, const QString& newPath)

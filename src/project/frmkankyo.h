@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kojiregistry.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -16,6 +18,7 @@ class QWindow;
 namespace lc {
 
 struct AppContext;
+enum class DeletionRefusal;
 class FolderTree;
 class Panel3D;
 
@@ -96,6 +99,11 @@ private:
     QStringList listItems() const;
     void setListItems(const QStringList& items);
     void replacePathPrefix(const QString& oldPath, const QString& newPath);
+    // Why a directory may be neither deleted nor renamed (None when it may).
+    DeletionRefusal protectedDirectory(const QString& directory) const;
+    // The first path that a rename of oldPath to newPath would make longer than
+    // a working path or a registry entry holds; empty when all fit.
+    QString pathTooLongAfterRename(const QString& oldPath, const QString& newPath) const;
     bool isBusy() const;
 
     AppContext& m_context;
@@ -121,6 +129,8 @@ private:
     int m_activeBox = 1;
     std::array<QString, 4> m_savedPaths;
     std::array<QString, 3> m_focusText;
+    // The registry's entries as they were read, written back unchanged.
+    KojiRecordBytes m_kojiRecords;
     bool m_enterConfirmed = false;
     bool m_picking = false;
     int m_labelEditState = 0;

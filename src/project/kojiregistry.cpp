@@ -21,7 +21,7 @@ namespace {
 bool skipsLoadStep(int error)
 {
     return error == FileError::BadFileNameOrNumber || error == FileError::DeviceUnavailable ||
-           error == FileError::DiskNotReady || error == FileError::PathFileAccess ||
+           error == FileError::DiskNotReady || FileError::isAccessError(error) ||
            error == FileError::PathNotFound;
 }
 constexpr int LoadAttempts = 3;
@@ -126,15 +126,19 @@ QStringList renumberKojiItems(const QStringList& items)
     return out;
 }
 
-QByteArray kojiFileContents(const QStringList& items)
+QByteArray kojiFileContents(const QStringList& items, const KojiRecordBytes& read)
 {
     QByteArray bytes;
     bytes.reserve(Koji::RecordLength * Koji::RecordCount);
     for (int r = 0; r < Koji::RecordCount; ++r) {
         const QString item = r < items.size() ? items.at(r) : QString();
         QByteArray record;
-        if (!trimBlanks(item).isEmpty())
-            record = toCodePage(kojiItemRecord(item)).left(Koji::RecordLength);
+        if (!trimBlanks(item).isEmpty()) {
+            const QString text = kojiItemRecord(item);
+            const auto original = read.constFind(text);
+            record = original != read.constEnd() ? *original
+                                                 : toCodePage(text).left(Koji::RecordLength);
+        }
         record.append(Koji::RecordLength - record.size(), ' ');
         bytes.append(record);
     }
@@ -187,15 +191,19 @@ KojiLoadResult loadKojiItems(AppContext& context)
         if (kind == DirectoryKind::Missing)
             continue;
         ++n;
-        result.items.append(kojiItem(n, kojiRecord(name, directory)));
+        const QString text = kojiRecord(name, directory);
+        result.items.append(kojiItem(n, text));
+        if (record.size() == Koji::RecordLength && name == recordField(record, 0, Koji::FieldWidth))
+            result.records.insert(text, record);
     }
     return result;
 }
 
-int saveKojiItems(const InstallDir& installDir, const QStringList& items)
+int saveKojiItems(const InstallDir& installDir, const QStringList& items,
+                  const KojiRecordBytes& read)
 {
     QDir::setCurrent(installDir.path());
-    return saveFileContents(installDir.file(Koji::FileName), kojiFileContents(items));
+    return saveFileContents(installDir.file(Koji::FileName), kojiFileContents(items, read));
 }
 
 } // namespace lc

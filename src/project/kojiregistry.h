@@ -2,6 +2,8 @@
 
 #include "common/pathrules.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -55,13 +57,19 @@ int findKojiItem(const QStringList& items, const QString& directory,
 // The items renumbered from 01 in their order.
 QStringList renumberKojiItems(const QStringList& items);
 
+// The bytes each entry had in the file, by the record text of its item: an entry
+// that was not changed is written back exactly as it was read, whatever bytes
+// of it the code page conversion would not give back.
+using KojiRecordBytes = QHash<QString, QByteArray>;
+
 // The registry file's 25,600 bytes for the items (at most 100; a blank item
 // gives a free record).
-QByteArray kojiFileContents(const QStringList& items);
+QByteArray kojiFileContents(const QStringList& items, const KojiRecordBytes& read = {});
 
 struct KojiLoadResult
 {
     QStringList items;
+    KojiRecordBytes records;
     int error = 0; // file-error number when the file could not be read or created
 };
 
@@ -74,6 +82,7 @@ KojiLoadResult loadKojiItems(AppContext& context);
 
 // Writes the items as the whole registry file, which replaces the old one only
 // once it is complete. 0 or a file-error number.
-int saveKojiItems(const InstallDir& installDir, const QStringList& items);
+int saveKojiItems(const InstallDir& installDir, const QStringList& items,
+                  const KojiRecordBytes& read = {});
 
 } // namespace lc

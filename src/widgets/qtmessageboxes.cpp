@@ -5,8 +5,14 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace lc {
 
@@ -18,6 +24,18 @@ int QtMessageBoxes::show(const MessageRequest& request)
     QMessageBox box(parent);
     box.setWindowTitle(request.title);
     box.setText(request.text);
+    // Lines break where the message breaks them: a box narrower than its widest
+    // line wraps it at any character ("られませ" / "ん。"). Only a line too wide
+    // for the screen (a long path) still wraps.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetrics metrics(label->font());
+        int widest = 0;
+        for (const QString& line : request.text.split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        const int cap = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+        label->setMinimumWidth(std::min(widest + metrics.averageCharWidth(), cap));
+    }
     switch (request.symbol()) {
     case Msg::Critical:
         box.setIcon(QMessageBox::Critical);

@@ -46,6 +46,9 @@ void TestCodePage::bytes_data()
     QTest::newRow("backslash and tilde")
         << QStringLiteral("C:\\PROGRA~1\\") << QByteArray("C:\\PROGRA~1\\");
     QTest::newRow("double-byte with 0x5C trail") << QStringLiteral("表") << QByteArray("\x95\x5C");
+    // Single bytes of Windows' own table that iconv's lacks: read and written back unchanged.
+    QTest::newRow("0xA0, 0xFD-0xFF") << QStringLiteral("a\uF8F0\uF8F1\uF8F2\uF8F3b")
+                                     << QByteArray("a\xA0\xFD\xFE\xFF" "b");
 }
 
 void TestCodePage::bytes()
@@ -53,6 +56,8 @@ void TestCodePage::bytes()
     QFETCH(QString, text);
     QFETCH(QByteArray, expected);
     QCOMPARE(toCodePage(text), expected);
+    if (!expected.contains('?'))
+        QCOMPARE(fromCodePage(expected), text);
 }
 
 void TestCodePage::roundTrip_data()
@@ -228,7 +233,8 @@ void TestCodePage::recordFileSaveKeepsOldOnFailure()
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (err == 0)
         QSKIP("the directory stays writable (running as root)");
-    QCOMPARE(err, 75);
+    QCOMPARE(err, 70); // permission denied: the folder is there
+
     RecordFile g(path, 4);
     g.load();
     QCOMPARE(g.text(1), QStringLiteral("old"));

@@ -90,6 +90,13 @@ void TestDiskError::messages_data()
     QTest::newRow("posix 76 keeps the case")
         << P << 76 << "/home/Taro/Data"
         << "/" << DriveType::Fixed << 1 << noSuchPath(QStringLiteral("/home/Taro/Data")) << 0;
+    // A path that exists but may not be written says so, and can be tried again.
+    QTest::newRow("posix 70 permission, retry")
+        << P << 70 << "/opt/launcher" << "/" << DriveType::Fixed << 4
+        << QStringLiteral("/opt/launcher\n\nアクセスが拒否されました。\n書き込みの権限を確かめて下さい。") << 53;
+    QTest::newRow("72 write-protected")
+        << W << 72 << "a:\\genba" << a << DriveType::Removable << 4
+        << QStringLiteral("A:\\GENBA\n\nディスクが書き込み禁止になっています。") << 53;
 }
 
 void TestDiskError::messages()
@@ -135,7 +142,7 @@ void TestDiskError::noMessage_data()
     QTest::newRow("error 0") << W << 0 << "c" << DriveType::Fixed << 0;
     QTest::newRow("error 5 not in the table") << W << 5 << "c" << DriveType::Fixed << 3;
     QTest::newRow("posix tmpfs") << P << 71 << "/e/x" << DriveType::RamDisk << 0;
-    QTest::newRow("posix error 70") << P << 70 << "/e/x" << DriveType::Fixed << 3;
+    QTest::newRow("posix error 74") << P << 74 << "/e/x" << DriveType::Fixed << 3;
 }
 
 void TestDiskError::noMessage()

@@ -1,6 +1,7 @@
 #include "common/bytetext.h"
 #include "common/codepage.h"
 #include "common/fileerror.h"
+#include "common/messagebox.h"
 #include "common/omsub.h"
 #include "common/pathrules.h"
 #include "testcontext.h"
@@ -344,19 +345,20 @@ void TestDrivePaths::saveFailureShownOnce()
     Install in;
     // A folder stands where one of the copies belongs.
     QVERIFY(QDir(in.install()).mkdir(QStringLiteral("WKPSET")));
+    in.tc.messages.answers.enqueue(Msg::ResultCancel);
     in.load();
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(in.slot(k), in.install());
     QCOMPARE(in.tc.messages.shown.size(), 1);
     QCOMPARE(in.tc.messages.shown.first().text,
-             in.install() + QStringLiteral("\n\n指定されたパスが存在しません。"));
+             in.install() + QStringLiteral("\n\n同じ名前のフォルダがあるため、ファイルを書き込めません。"));
     // The other files are written all the same.
     const QByteArray expected = records({in.install(), in.install(), in.install()});
     for (const QString& name : AllFiles) {
         if (name != u"WKPSET")
             QCOMPARE(in.tc.readFile(name), expected);
     }
-    QCOMPARE(SaveDrivePaths(in.tc.context), 75);
+    QCOMPARE(SaveDrivePaths(in.tc.context), 73);
 }
 
 void TestDrivePaths::unreadableFileKeepsPathsInMemory()
@@ -375,6 +377,7 @@ void TestDrivePaths::unreadableFileKeepsPathsInMemory()
     // Nothing usable in memory either: the repaired paths stay in memory and the
     // failed save is shown once.
     in.tc.context.drivePath = DrivePaths{};
+    in.tc.messages.answers.enqueue(Msg::ResultCancel);
     in.load();
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(in.slot(k), in.install());

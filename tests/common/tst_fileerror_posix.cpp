@@ -5,7 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QFile>
+
 #include <cerrno>
+#include <unistd.h>
 
 using namespace lc;
 
@@ -29,8 +32,10 @@ void TestFileErrorPosix::systemCodes_data()
     QTest::newRow("ENOENT file") << ENOENT << false << 53;
     QTest::newRow("ENOENT path") << ENOENT << true << 76;
     QTest::newRow("ENOTDIR") << ENOTDIR << false << 76;
-    QTest::newRow("EACCES") << EACCES << false << 75;
-    QTest::newRow("EROFS") << EROFS << false << 75;
+    QTest::newRow("EACCES") << EACCES << false << 70;
+    QTest::newRow("EROFS") << EROFS << false << 72;
+    QTest::newRow("EISDIR") << EISDIR << false << 73;
+    QTest::newRow("EFBIG") << EFBIG << false << 77;
     QTest::newRow("ENOSPC") << ENOSPC << false << 61;
     QTest::newRow("EDQUOT") << EDQUOT << false << 61;
     QTest::newRow("EIO") << EIO << false << 57;
@@ -58,9 +63,22 @@ void TestFileErrorPosix::realFailures()
     QCOMPARE(saveFileContents(dir.filePath(QStringLiteral("gone/WOMSET")), "x"), 76);
     // A folder standing where the file should be written.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("WKVSET")));
-    QCOMPARE(saveFileContents(dir.filePath(QStringLiteral("WKVSET")), "x"), 75);
+    QCOMPARE(saveFileContents(dir.filePath(QStringLiteral("WKVSET")), "x"), 73);
     QByteArray bytes;
-    QCOMPARE(readFileContents(dir.filePath(QStringLiteral("WKVSET")), bytes), 75);
+    QCOMPARE(readFileContents(dir.filePath(QStringLiteral("WKVSET")), bytes), 73);
+    // A file that may not be changed, and a folder that may not be written (not
+    // for root, who may write anyway).
+    if (::geteuid() != 0) {
+        const QString kojigai = dir.filePath(QStringLiteral("kojigai"));
+        QCOMPARE(saveFileContents(kojigai, "x"), 0);
+        QVERIFY(QFile::setPermissions(kojigai, QFileDevice::ReadOwner));
+        QCOMPARE(saveFileContents(kojigai, "y"), 70);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QCOMPARE(saveFileContents(locked + QStringLiteral("/clock.pra"), "x"), 70);
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFileErrorPosix)

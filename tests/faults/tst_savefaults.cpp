@@ -4,6 +4,8 @@
 #include "faultmain.h"
 
 #include "clock/omclock.h"
+#include "common/diskerror.h"
+#include "common/messagebox.h"
 #include "common/omsub.h"
 #include "menu/ommenu.h"
 #include "overview/omgaiyou.h"
@@ -264,6 +266,14 @@ void TestSaveFaults::save()
     else
         QVERIFY2(!f.t.messages.shown.isEmpty(), "the failed save went unreported");
     QVERIFY2(clearMessages(f.t.messages.shown), qPrintable(titles(f.t.messages.shown)));
+    // The folder is there: the disk message names the real cause and offers to try again.
+    for (const MessageRequest& m : f.t.messages.shown) {
+        if (m.title != DiskErrorTitle)
+            continue;
+        QVERIFY2(!m.text.contains(QStringLiteral("指定されたパスが存在しません")), qPrintable(m.text));
+        if (fault == Fault::ReadOnly)
+            QCOMPARE(m.buttons(), Msg::RetryCancel);
+    }
     auto expected = before;
     if (save == Save::Registry && fault == Fault::DiskFull) {
         // A rename needs no room: the window gives the marker back all the same.

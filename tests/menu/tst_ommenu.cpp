@@ -1,5 +1,6 @@
 #include "clock/omclock.h"
 #include "common/codepage.h"
+#include "common/messagebox.h"
 #include "common/twips.h"
 #include "menu/ommenu.h"
 #include "menu/sonotamenu.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,6 +79,7 @@ class TestOmMenu : public QObject
 private Q_SLOTS:
     void firstStartCreatesMenu();
     void existingMenuIsUntouched();
+    void readOnlyInstallationIsSaidOnce();
     void leftoverMarkersAreReset();
     void captionsOfInstalledPrograms_data();
     void captionsOfInstalledPrograms();
@@ -127,6 +130,25 @@ void TestOmMenu::existingMenuIsUntouched()
 {
     Menu m(AllPrograms, [](TestContext& t) { t.writeFile("menu", "something else entirely"); });
     QCOMPARE(m.t.readFile("menu"), QByteArray("something else entirely"));
+}
+
+void TestOmMenu::readOnlyInstallationIsSaidOnce()
+{
+    const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    bool readOnly = false;
+    Menu m(AllPrograms, [&](TestContext& t) {
+        QVERIFY(QFile::setPermissions(t.dir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QFile probe(t.path("probe"));
+        readOnly = !probe.open(QIODevice::WriteOnly);
+    });
+    QFile::setPermissions(m.t.dir(), writable);
+    if (!readOnly)
+        QSKIP("this user writes into any folder");
+    QVERIFY(!m.t.exists("menu"));
+    int said = 0;
+    for (const MessageRequest& box : m.t.messages.shown)
+        said += box.text.contains(QStringLiteral("各システムを起動できません。")) ? 1 : 0;
+    QCOMPARE(said, 1);
 }
 
 void TestOmMenu::leftoverMarkersAreReset()

@@ -152,6 +152,7 @@ private Q_SLOTS:
     void missingOrEmptyFileGivesDefaults_data();
     void missingOrEmptyFileGivesDefaults();
     void goldenFileReachesClock();
+    void dialTextCutInsideACharacter();
     void switchField_data();
     void switchField();
     void goldenSave();
@@ -221,6 +222,19 @@ void TestClockPrefs::goldenFileReachesClock()
     QCOMPARE(f.prefs.reserved2, -2);
     QCOMPARE(f.prefs.jihouOff, qint16(1));
     QCOMPARE(f.prefs.toRecord(), goldenRecord().bytes);
+}
+
+void TestClockPrefs::dialTextCutInsideACharacter()
+{
+    Fixture f;
+    // Written by a program that cut at the byte: the seventh byte is the first
+    // half of "計". It is dropped, not shown and saved back as a substitute.
+    RawRecord r = goldenRecord();
+    r.text(8, 7, toCodePage(u"時計時") + "\x8C");
+    f.t.writeFile(QStringLiteral("clock.pra"), r.bytes);
+    f.startUp();
+    QCOMPARE(f.clock.DialText(), QStringLiteral("時計時"));
+    QCOMPARE(f.prefs.toRecord().mid(8, 7), toCodePage(u"時計時") + ' ');
 }
 
 void TestClockPrefs::switchField_data()

@@ -144,7 +144,7 @@ private Q_SLOTS:
     void saveStoresWhatTheClockHolds();
     void failedSaveKeepsTheWindowOpen();
     void cancelKeepsChangesOnTheClockOnly();
-    void reopeningRunsTheLoadAgain();
+    void reopeningKeepsTheWindowAsLeft();
 };
 
 void TestPraSet::openingSnapsClockToSliderSteps_data()
@@ -634,6 +634,12 @@ void TestPraSet::soundFileDialog_data()
                                              << "/sounds/bell.wav";
     QTest::newRow("cancelled") << ""
                                << "";
+    // clock.pra holds 100 bytes of the path.
+    const QString fits = u'/' + QString(95, u'a') + QStringLiteral(".wav");
+    QTest::newRow("100 bytes") << fits << fits;
+    QTest::newRow("101 bytes refused") << (u'/' + QString(96, u'a') + QStringLiteral(".wav")) << "";
+    QTest::newRow("double-byte, 102 bytes refused")
+        << (QStringLiteral("/音") + QString(95, u'a') + QStringLiteral(".wav")) << "";
 }
 
 void TestPraSet::soundFileDialog()
@@ -650,6 +656,8 @@ void TestPraSet::soundFileDialog()
     QVERIFY(m.t.dialogs.fileFilters.first().startsWith(QStringLiteral("Waveﾌｧｲﾙ（*.wav）")));
     QVERIFY(m.t.dialogs.fileFilters.first().contains(QStringLiteral("(*.wav)")));
     QCOMPARE(m.clock->JihouFile(), expected.isEmpty() ? before : expected);
+    // A refused path is said, not stored cut.
+    QCOMPARE(m.t.messages.shown.size(), !answer.isEmpty() && expected.isEmpty() ? 1 : 0);
     QVERIFY(m.pra->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(m.t.platform.soundsPlayed.isEmpty());
 }
@@ -749,35 +757,39 @@ void TestPraSet::cancelKeepsChangesOnTheClockOnly()
     QCOMPARE(m.prefs.secondHandColor, 0xFFu);
 }
 
-void TestPraSet::reopeningRunsTheLoadAgain()
+void TestPraSet::reopeningKeepsTheWindowAsLeft()
 {
     Menu m(storedRecord(0, QString()));
     m.open();
     m.click(m.jihouChk());
     m.choose(m.combo("color_Combo"), QStringLiteral("短針"));
     m.click(m.swatch(4));
-    m.clock->setHeight(1400); // changed elsewhere while the window is hidden
-    m.toSecondPage();
+    m.choose(m.combo("width_Combo"), QStringLiteral("秒針"));
+    m.clock->setJihouMinute(30); // the clock rings at another minute meanwhile
     // Closing through the window frame hides the window, as "ｷｬﾝｾﾙ" does.
     m.pra->close();
     QVERIFY(m.pra);
     QVERIFY(!m.pra->isVisible());
 
     m.open();
-    QCOMPARE(m.pra->page(), 0);
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(m.command(i)->isEnabled());
-    QCOMPARE(m.pra->selectedSwatch(), 99);
-    QCOMPARE(m.swatch(4)->frameShape(), QFrame::NoFrame);
-    QCOMPARE(m.combo("color_Combo")->currentText(), QString());
-    QCOMPARE(m.combo("color_Combo")->count(), 6);
-    QCOMPARE(m.combo("width_Combo")->count(), 4);
-    QCOMPARE(m.slider(2)->value(), 9); // (1400 / 495 − 1) · 5 = 9.1
-    QCOMPARE(m.clock->Height(), 1386.0);
-    // The box stays as it was left, in step with the clock.
+    QCOMPARE(m.pra->selectedSwatch(), 4);
+    QVERIFY(m.swatch(4)->frameShape() != QFrame::NoFrame);
+    QCOMPARE(m.combo("color_Combo")->currentText(), QStringLiteral("短針"));
+    QCOMPARE(m.combo("width_Combo")->currentText(), QStringLiteral("秒針"));
+    // The slider still drives the part named.
+    m.slider(1)->setValue(7);
+    QCOMPARE(int(m.clock->SecondHandWidth()), 7);
+    // The two boxes follow the running clock.
+    QCOMPARE(m.text(2)->text(), QStringLiteral("30"));
     QVERIFY(m.jihouChk()->isChecked());
     QCOMPARE(m.clock->JihouOn(), false);
     QVERIFY(!m.text(2)->isEnabled());
+
+    // The page shown is kept too.
+    m.toSecondPage();
+    m.pra->close();
+    m.open();
+    QCOMPARE(m.pra->page(), 1);
 }
 
 QTEST_MAIN(TestPraSet)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void listingShowsFoldersAsTheSystemDoes();
     void childrenAreListedOnDemand();
     void mountPointsAreNotListedTwice();
+    void linksUpTheTreeAreNotOpened();
+    void selectionKeepsTheLeftEdge();
     void showFolderInTree_data();
     void showFolderInTree();
     void hiddenFolderOnThePathIsStillShown();
@@ -158,6 +161,52 @@ void TestFolderTree::mountPointsAreNotListedTwice()
     QCOMPARE(FolderTree::kindOf(p->parent()), FolderTree::NodeKind::Drive);
     QCOMPARE(t.tree->ShowFolderInTree(t.path("mnt")), 0);
     QCOMPARE(childTexts(t.tree->node(t.path("mnt"))), QStringList{});
+}
+
+void TestFolderTree::linksUpTheTreeAreNotOpened()
+{
+    Tree t;
+    makeDirs(t.drive.path(), {"a/b", "x"});
+    // a/b/up leads back to a, a/toX to x and x/back to a: the loop through two
+    // links is cut where it reaches a folder already open above.
+    QVERIFY(QFile::link(t.path("a"), t.path("a/b/up")));
+    QVERIFY(QFile::link(t.path("x"), t.path("a/toX")));
+    QVERIFY(QFile::link(t.path("a"), t.path("x/back")));
+    QCOMPARE(t.tree->ShowFolderInTree(t.path("a/b")), 0);
+    QTreeWidgetItem* up = t.tree->node(t.path("a/b/up"));
+    QVERIFY(up); // shown
+    t.tree->expandNode(up);
+    QCOMPARE(up->childCount(), 0);
+    QCOMPARE(up->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    // A link to a folder elsewhere opens; its way back does not.
+    QTreeWidgetItem* toX = t.tree->node(t.path("a/toX"));
+    QVERIFY(toX);
+    t.tree->expandNode(toX);
+    QTreeWidgetItem* back = t.tree->node(t.path("a/toX/back"));
+    QVERIFY(back);
+    t.tree->expandNode(back);
+    QCOMPARE(back->childCount(), 0);
+}
+
+void TestFolderTree::selectionKeepsTheLeftEdge()
+{
+    Tree t;
+    const QString longName = QString(200, u'n');
+    makeDirs(t.drive.path(), {"a/" + longName, "a/short"});
+    t.host.resize(270, 192);
+    t.tree->setGeometry(0, 0, 270, 192);
+    t.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.host));
+    QCOMPARE(t.tree->ShowFolderInTree(t.path("a/" + longName)), 0);
+    QTreeWidgetItem* item = t.tree->node(t.path("a/" + longName));
+    QVERIFY(item);
+    QTest::mouseClick(t.tree->viewport(), Qt::LeftButton, {},
+                      t.tree->visualItemRect(item).center());
+    QCOMPARE(t.tree->horizontalScrollBar()->value(), 0);
+    // The selected node is wholly above the horizontal scroll bar.
+    const QRect rect = t.tree->visualItemRect(item);
+    QVERIFY(rect.top() >= 0);
+    QVERIFY(rect.bottom() < t.tree->viewport()->height());
 }
 
 void TestFolderTree::showFolderInTree_data()

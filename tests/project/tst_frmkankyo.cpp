@@ -198,6 +198,8 @@ private Q_SLOTS:
     void renamingARegisteredFolderRewritesTheRegistry();
     void refusedRenameKeepsEverything_data();
     void refusedRenameKeepsEverything();
+    void suiteFoldersKeepTheirNames_data();
+    void suiteFoldersKeepTheirNames();
     void secondNewFolderIsNumbered();
     void newFolderThatCannotBeMadeIsReported();
     void upAndRefreshButtons();
@@ -697,6 +699,42 @@ void TestFrmKankyo::refusedRenameKeepsEverything_data()
     QTest::addColumn<int>("messages");
     QTest::newRow("name taken") << "p2" << 0;
     QTest::newRow("invalid name") << "a/b" << 1;
+    // The data path would no longer fit the 128 bytes of WOMSET and the registry.
+    QTest::newRow("path over 128 bytes") << QString(130, u'a') << 1;
+}
+
+void TestFrmKankyo::suiteFoldersKeepTheirNames_data()
+{
+    QTest::addColumn<bool>("importInside");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("the master directory") << false << "マスター用のディレクトリを含むため名前を変更できません。";
+    QTest::newRow("holds the import directory") << true << "吸上用のディレクトリを含むため名前を変更できません。";
+}
+
+void TestFrmKankyo::suiteFoldersKeepTheirNames()
+{
+    QFETCH(bool, importInside);
+    QFETCH(QString, reason);
+    Window win([&](Window& w) {
+        if (importInside) {
+            w.import = w.data + QStringLiteral("/imp");
+            QDir().mkpath(w.import);
+        } else {
+            w.data = w.master;
+        }
+    });
+    QVERIFY(win.open());
+    QCOMPARE(win.tree()->currentItem(), win.tree()->node(win.data));
+    win.click(win.ribbon(2));
+    QLineEdit* editor = win.labelEditor();
+    QVERIFY(editor);
+    editor->setText(QStringLiteral("renamed"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!win.tree()->isEditingLabel());
+    QCOMPARE(win.t.messages.shown.size(), 1);
+    QVERIFY2(win.t.messages.shown.first().text.contains(reason), qPrintable(win.t.messages.shown.first().text));
+    QVERIFY(QFileInfo(win.data).isDir());
+    QCOMPARE(win.paths()[2], win.data);
 }
 
 void TestFrmKankyo::refusedRenameKeepsEverything()

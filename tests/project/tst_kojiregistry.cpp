@@ -63,6 +63,7 @@ private Q_SLOTS:
     void currentDirectoryShowsItsOverviewName();
     void unreadableDriveKeepsItsEntry();
     void damagedRecordsAreSkipped();
+    void untouchedEntriesAreWrittenBackByteForByte();
     void readKojiNameCutsAtWholeCharacters_data();
     void readKojiNameCutsAtWholeCharacters();
     void readKojiNameDeletesAnEmptyOverviewFile();
@@ -166,6 +167,32 @@ void TestKojiRegistry::damagedRecordsAreSkipped()
     t.context.drivePath[2] = t.dir();
     QCOMPARE(names(loadKojiItems(t.context).items), QStringList{"01 残る"});
     QCOMPARE(t.readFile(QStringLiteral("omkojinm")), bytes); // loading writes nothing
+}
+
+void TestKojiRegistry::untouchedEntriesAreWrittenBackByteForByte()
+{
+    TestContext t;
+    const QString dir = t.path("p");
+    QDir().mkpath(dir);
+    // Single bytes of Windows' table, a double-byte code without a character, and
+    // a NUL inside the name: none of them may come back as "?".
+    QByteArray odd = registryRecord("", dir);
+    odd.replace(0, 9, QByteArray("A\xA0\xFD\xFE\xFF\x85\x40\0Z", 9));
+    const QByteArray plain = registryRecord("ビル新築工事", dir);
+    writeRegistry(t, {odd, plain});
+    const QByteArray before = t.readFile(QStringLiteral("omkojinm"));
+    t.context.drivePath[2] = t.dir();
+    const KojiLoadResult loaded = loadKojiItems(t.context);
+    QCOMPARE(loaded.items.size(), 2);
+    QCOMPARE(saveKojiItems(t.context.installDir, loaded.items, loaded.records), 0);
+    QCOMPARE(t.readFile(QStringLiteral("omkojinm")), before);
+    // An entry that was changed is written as it now reads.
+    QStringList moved = loaded.items;
+    moved[1] = kojiItemWithDirectory(moved[1], t.path("q"));
+    QCOMPARE(saveKojiItems(t.context.installDir, moved, loaded.records), 0);
+    const QByteArray after = t.readFile(QStringLiteral("omkojinm"));
+    QCOMPARE(after.left(256), odd);
+    QCOMPARE(after.mid(256, 256), registryRecord("ビル新築工事", t.path("q")));
 }
 
 void TestKojiRegistry::readKojiNameCutsAtWholeCharacters_data()

@@ -23,7 +23,10 @@ int fileErrorOf(unsigned long code, FileError::Target target)
     case ERROR_CANT_RESOLVE_FILENAME: // a loop of links
         return PathNotFound;
     case ERROR_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD:
+        return PermissionDenied;
     case ERROR_WRITE_PROTECT:
+        return WriteProtected;
     case ERROR_ALREADY_EXISTS:
     case ERROR_FILE_EXISTS:
     case ERROR_DIR_NOT_EMPTY:
@@ -32,8 +35,9 @@ int fileErrorOf(unsigned long code, FileError::Target target)
     case ERROR_HANDLE_DISK_FULL:
     case ERROR_DISK_FULL:
     case diskQuotaExceeded:
-    case ERROR_FILE_TOO_LARGE:
         return DiskFull;
+    case ERROR_FILE_TOO_LARGE:
+        return FileTooLarge;
     case ERROR_CRC:
     case ERROR_SEEK:
     case ERROR_SECTOR_NOT_FOUND:
