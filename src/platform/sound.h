@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
 
-class QSoundEffect;
+class QLibrary;
 
 namespace lc {
 
@@ -17,7 +19,8 @@ public:
     void play(const QString& wavePath);
 
 private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    std::unique_ptr<QLibrary> m_module;
+    QPointer<QObject> m_playing;
 };
 
 } // namespace lc
