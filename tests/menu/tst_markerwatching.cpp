@@ -123,9 +123,10 @@ void TestMarkerWatching::replacedDirectoryIsWatchedAgain()
 {
     Menu m;
     m.launchSlot0();
-    // Only the notifications may tell.
+    // Only the notifications may tell, once Timer1 has had its first tick.
     m.watcher->setFallbackPolling(false);
     QVERIFY(m.watcher->notifying());
+    QTest::qWait(80);
 
     const QString dir = m.t.dir();
     const QString old = dir + ".old";
