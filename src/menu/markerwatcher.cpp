@@ -59,20 +59,29 @@ void MarkerWatcher::setFallbackPolling(bool on)
         m_fallback.stop();
 }
 
-// Adds the watch when it is missing; true when the directory is watched.
+// Adds the watches when they are missing; true when the directory is watched.
+// The parent is watched too: a directory renamed away keeps its watch (the
+// system follows it), so only the parent tells that another one took its place.
 bool MarkerWatcher::watch()
 {
+    const QString parent = QFileInfo(m_directory).absolutePath();
+    if (parent != m_directory && !m_watcher.directories().contains(parent) && QFileInfo(parent).isDir())
+        m_watcher.addPath(parent);
     if (m_watcher.directories().contains(m_directory))
         return true;
     return QFileInfo(m_directory).isDir() && m_watcher.addPath(m_directory);
 }
 
-void MarkerWatcher::directoryChanged(const QString&)
+void MarkerWatcher::directoryChanged(const QString& path)
 {
-    // A directory removed or renamed away drops out of the watch; the one that
-    // takes its place is watched again, at once or as soon as it exists.
-    if (m_notifying && !m_watcher.directories().contains(m_directory) && !watch())
-        m_rewatch.start();
+    if (m_notifying) {
+        // The directory, or the one beside it that took its place, is watched
+        // again, at once or as soon as it exists.
+        if (path != m_directory && m_watcher.directories().contains(m_directory))
+            m_watcher.removePath(m_directory);
+        if (!watch())
+            m_rewatch.start();
+    }
     Q_EMIT changed();
 }
 
