@@ -12,7 +12,10 @@ MarkerWatcher::MarkerWatcher(const QString& directory, QObject* parent)
 {
     setObjectName(QStringLiteral("markerWatcher"));
     m_fallback.setInterval(FallbackPollMs);
-    connect(&m_fallback, &QTimer::timeout, this, &MarkerWatcher::changed);
+    connect(&m_fallback, &QTimer::timeout, this, [this] {
+        watchAfresh();
+        Q_EMIT changed();
+    });
     m_rewatch.setInterval(FallbackPollMs);
     connect(&m_rewatch, &QTimer::timeout, this, [this] {
         if (watch()) {
@@ -53,35 +56,41 @@ void MarkerWatcher::setNotifying(bool on)
 
 void MarkerWatcher::setFallbackPolling(bool on)
 {
-    if (on && !m_fallback.isActive())
+    if (on && !m_fallback.isActive()) {
+        watchAfresh();
         m_fallback.start();
+    }
     else if (!on)
         m_fallback.stop();
 }
 
-// Adds the watches when they are missing; true when the directory is watched.
-// The parent is watched too: a directory renamed away keeps its watch (the
-// system follows it), so only the parent tells that another one took its place.
+// Adds the watch when it is missing; true when the directory is watched.
 bool MarkerWatcher::watch()
 {
-    const QString parent = QFileInfo(m_directory).absolutePath();
-    if (parent != m_directory && !m_watcher.directories().contains(parent) && QFileInfo(parent).isDir())
-        m_watcher.addPath(parent);
     if (m_watcher.directories().contains(m_directory))
         return true;
     return QFileInfo(m_directory).isDir() && m_watcher.addPath(m_directory);
 }
 
-void MarkerWatcher::directoryChanged(const QString& path)
+// A directory renamed away keeps its watch (the system follows the directory, not
+// its path) and reports nothing: the path is watched afresh at each round of the
+// poll, so a directory that took its place is watched from then on.
+void MarkerWatcher::watchAfresh()
 {
-    if (m_notifying) {
-        // The directory, or the one beside it that took its place, is watched
-        // again, at once or as soon as it exists.
-        if (path != m_directory && m_watcher.directories().contains(m_directory))
-            m_watcher.removePath(m_directory);
-        if (!watch())
-            m_rewatch.start();
-    }
+    if (!m_notifying)
+        return;
+    if (m_watcher.directories().contains(m_directory))
+        m_watcher.removePath(m_directory);
+    if (!watch())
+        m_rewatch.start();
+}
+
+void MarkerWatcher::directoryChanged(const QString&)
+{
+    // A directory removed drops out of the watch; the one that takes its place
+    // is watched as soon as it exists.
+    if (m_notifying && !watch())
+        m_rewatch.start();
     Q_EMIT changed();
 }
 

@@ -12,7 +12,8 @@ namespace lc {
 // entries: a marker created, removed or renamed. Where no notifications arrive (a
 // file system known to deliver none, or a watch the system refused) or as a safety
 // net, a slow poll reports instead, while it is wanted. A directory that is itself
-// removed or replaced is watched again as soon as it exists.
+// removed or replaced is watched again as soon as it exists (a replaced one at the
+// next round of the poll).
 class MarkerWatcher : public QObject
 {
     Q_OBJECT
@@ -40,6 +41,7 @@ Q_SIGNALS:
 private:
     void directoryChanged(const QString& path);
     bool watch();
+    void watchAfresh();
 
     QString m_directory;
     QFileSystemWatcher m_watcher;
