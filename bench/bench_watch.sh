@@ -39,16 +39,8 @@ rm -f "$install"/{menu,app,sub,app_hnd,app_hnd.dat} "$install"/*.script "$instal
 # The started program only idles; the bench plays its app_hnd itself.
 printf 'sleep 3600000\n' > "$install/korvan21.exe.script"
 
-: > "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(tr -d '[:space:]' < "$work/display")
-unset QT_QPA_PLATFORM
+. "$root/bench/xvfb.sh"
+start_xvfb "$work"
 
 # switches <pid>, cputime_ns <pid>: summed over the threads.
 switches() {
