@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # All benchmarks in one run, each figure beside its baseline measured in the same
-# run: start-up, idle CPU and memory against a minimal Qt window; expanding a
-# folder of 5,000 sub-folders against a plain directory walk; loading a full
-# registry of 100 entries against a plain read.
+# run: start-up, idle CPU and memory against a minimal Qt window; wake-ups and
+# CPU idle and while a started program runs, and how soon a sibling's app_hnd is
+# seen; expanding a folder of 5,000 sub-folders against a plain directory walk;
+# loading a full registry of 100 entries against a plain read.
 #
 #   bench/bench_all.sh [build-dir]     (default: build)
 set -euo pipefail
@@ -12,6 +13,9 @@ cmake --build "$build_dir" --target launcher bench_tools bench_foldertree bench_
 
 echo "== Start-up, memory and idle CPU (staged launcher on Xvfb)"
 "$root/bench/bench_startup.sh" "$build_dir" 5
+echo
+echo "== Wake-ups and marker watching (staged launcher on Xvfb)"
+"$root/bench/bench_watch.sh" "$build_dir"
 echo
 echo "== Folder tree"
 QT_QPA_PLATFORM=offscreen "$build_dir/bench/bench_foldertree"

@@ -58,17 +58,8 @@ trap cleanup EXIT
 
 cp -a "$dist" "$work/install"
 
-# Xvfb picks a free display and writes its number once it accepts clients.
-: > "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(tr -d '[:space:]' < "$work/display")
-unset QT_QPA_PLATFORM
+. "$root/bench/xvfb.sh"
+start_xvfb "$work"
 
 # utime + stime of a process, in clock ticks (fields 14 and 15 of stat; the
 # command name in parentheses is skipped first).

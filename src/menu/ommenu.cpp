@@ -91,15 +91,17 @@ const std::array<OmMenu::Slot, 5> OmMenu::ProgramSlots = {{
     {QStringLiteral("zandor21.exe"), QStringLiteral("zandor21.exe"), QStringLiteral("ＺＡＮＤＯＲSystem ")},
 }};
 
-OmMenu::OmMenu(AppContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+OmMenu::OmMenu(AppContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_watcher(context.installDir.path(), this), m_timer1(m_watcher),
+      m_timer2(m_watcher)
 {
     setObjectName(QStringLiteral("om_menu"));
     setWindowTitle(Title);
     setMouseTracking(true);
     setFixedSize(twips::size(11880, 8070));
     createControls();
-    connect(&m_timer1, &QTimer::timeout, this, &OmMenu::Timer1_Timer);
-    connect(&m_timer2, &QTimer::timeout, this, &OmMenu::Timer2_Timer);
+    connect(&m_timer1, &MarkerCheck::timeout, this, &OmMenu::Timer1_Timer);
+    connect(&m_timer2, &MarkerCheck::timeout, this, &OmMenu::Timer2_Timer);
     m_taskWatch.setObjectName(QStringLiteral("taskWatch"));
     m_taskWatch.setInterval(TaskWatchMs);
     connect(&m_taskWatch, &QTimer::timeout, this, &OmMenu::TaskWatch_Timer);
@@ -498,6 +500,7 @@ void OmMenu::launch(int k, LaunchKind kind)
     if (panel)
         markers.remove(Marker::AppHndDat);
     m_launchBusy = 1;
+    m_watcher.setFallbackPolling(true);
     m_launchedSlot = k;
     m_shared.StartedTask = 0;
     m_endedLooks = 0;
@@ -581,6 +584,7 @@ void OmMenu::abandonLaunch(int k, const QString& marker)
         Markers(m_context.installDir).rename(marker, Marker::Menu);
     ShrinkBar(k);
     m_launchBusy = 0;
+    m_watcher.setFallbackPolling(false);
     stopTaskWatch();
     m_ssCommand1->setEnabled(true);
     m_ssCommand3->setEnabled(true);
@@ -640,7 +644,7 @@ void OmMenu::ShrinkBar(int k)
 
 // ---- Watching app_hnd -------------------------------------------------------------
 
-void OmMenu::setTimerInterval(QTimer& timer, int ms)
+void OmMenu::setTimerInterval(MarkerCheck& timer, int ms)
 {
     if (ms <= 0) {
         timer.stop();
@@ -656,7 +660,7 @@ void OmMenu::Timer1_Timer()
         return;
     TaskRef task;
     if (!readAppHnd(m_context.installDir.file(Marker::AppHnd), task))
-        return; // try again at the next tick
+        return m_timer1.tickAgain(); // try again at the next tick
     m_shared.AppTask[1] = task;
     m_subTaskSeen = 1;
     setTimerInterval(m_timer1, 0);
@@ -687,6 +691,7 @@ void OmMenu::RestoreMenu()
         k = m_launchedSlot >= 0 ? m_launchedSlot : 0;
     ShrinkBar(k);
     m_launchBusy = 0;
+    m_watcher.setFallbackPolling(false);
     stopTaskWatch();
     m_ssCommand1->setEnabled(true);
     m_ssCommand3->setEnabled(true);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "markerwatcher.h"
 #include "menushared.h"
 #include "prefs/clockprefs.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -138,7 +138,7 @@ private:
     void stopTaskWatch();
     bool bringOpenWindowForward();
 
-    static void setTimerInterval(QTimer& timer, int ms);
+    static void setTimerInterval(MarkerCheck& timer, int ms);
 
     AppContext& m_context;
     MenuShared m_shared;
@@ -170,8 +170,10 @@ private:
     PictureBox* m_image2 = nullptr;
     std::array<PictureBox*, 3> m_picture1{};
     Panel3D* m_ssPanel2 = nullptr;
-    QTimer m_timer1;
-    QTimer m_timer2;
+    // Timer1 and Timer2 look for app_hnd whenever the installation directory changes.
+    MarkerWatcher m_watcher;
+    MarkerCheck m_timer1;
+    MarkerCheck m_timer2;
     QTimer m_taskWatch;
     MenuPictures* m_pictures = nullptr;
 

@@ -7,6 +7,7 @@
 #include "common/messagebox.h"
 #include "common/omsub.h"
 #include "common/twips.h"
+#include "markerwatcher.h"
 #include "menushared.h"
 #include "platform/platform.h"
 #include "widgets/fonts.h"
@@ -60,8 +61,9 @@ constexpr int WindowHeight = 5175;
 constexpr int PanelWidth = 1845;
 constexpr int PanelHeight = 375;
 
-// How often the return to the main menu looks for "menu" while a tool runs.
-constexpr int MenuPollMs = 200;
+// How often the return to the main menu looks for "menu" while a tool runs, where
+// no notification of the file system tells it sooner.
+constexpr int MenuPollMs = MarkerWatcher::FallbackPollMs;
 
 quint32 normalForeColor(int index)
 {
@@ -156,6 +158,11 @@ SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
     m_waitTimer->setObjectName(QStringLiteral("menuPollTimer"));
     m_waitTimer->setInterval(MenuPollMs);
     connect(m_waitTimer, &QTimer::timeout, this, &SonotaMenu::pollForMenu);
+    auto* watcher = new MarkerWatcher(m_context.installDir.path(), this);
+    connect(watcher, &MarkerWatcher::changed, this, [this] {
+        if (isWaitingForMenu())
+            pollForMenu();
+    });
 
     Form_Load();
 }
