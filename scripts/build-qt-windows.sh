@@ -85,29 +85,36 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 start=$(date +%s)
-if [ ! -f "$build_dir/build.ninja" ]; then
+# Debian's repacked source has no Wintab headers, so Qt's tablet support is left
+# out (the launcher reads no pen tablet).
+options=(
+    -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake"
+    -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_INSTALL_PREFIX="$prefix"
+    "${launcher[@]}"
+    -DQT_HOST_PATH=/usr
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DQT_QMAKE_TARGET_MKSPEC=win32-g++
+    -DBUILD_SHARED_LIBS=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF
+    -DFEATURE_pkg_config=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_androiddeployqt=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+    -DFEATURE_tabletevent=OFF
+    -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_testlib=ON
+)
+# A build configured with other options starts afresh.
+if [ ! -f "$build_dir/build.ninja" ] || [ "$(cat "$build_dir/.launcher-options" 2>/dev/null)" != "${options[*]}" ]; then
     echo "== configuring Qt $version for x86_64-w64-mingw32"
     rm -rf "$build_dir"
-    cmake -S "$qt_src" -B "$build_dir" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
-        "${launcher[@]}" \
-        -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
-        -DBUILD_SHARED_LIBS=ON \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-        -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
-        -DFEATURE_pkg_config=OFF \
-        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-        -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-        -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
-        -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_androiddeployqt=OFF \
-        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
-        -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_harfbuzz=OFF \
-        -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
-        -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_testlib=ON
+    cmake -S "$qt_src" -B "$build_dir" -G Ninja "${options[@]}"
+    printf '%s' "${options[*]}" >"$build_dir/.launcher-options"
 fi
 
 echo "== building (this takes a while on a small machine)"
