@@ -110,6 +110,11 @@ cleanup() {
     fi
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
+    # TEST_WINDOWS_KEEP=<dir> keeps the screenshots of the steps and the logs.
+    if [ -n "${TEST_WINDOWS_KEEP:-}" ]; then
+        mkdir -p "$TEST_WINDOWS_KEEP"
+        cp "$work"/*.png "$work"/*.out "$work"/frames.txt "$install"/*.log "$TEST_WINDOWS_KEEP"/ 2>/dev/null
+    fi
     rm -rf "$work"
     [ $failed -eq 0 ] && [ $rc -ne 0 ] && fail "stopped by an error (status $rc)"
     echo "$platform: $passed passed, $failed failed ($((SECONDS - started)) s)"
@@ -167,28 +172,9 @@ if windows; then
     timeout 180 wineboot -i >"$work/wineboot.out" 2>&1 || abort "wineboot -i failed: $(tail -3 "$work/wineboot.out")"
     timeout 60 wineserver -w || true
     note "wineboot -i of a fresh prefix took $(since "$boot_started") s"
-    # Japanese captions: the IPA fonts in the prefix's Fonts folder, and the
-    # design's font names replaced by them (only in this prefix).
-    fonts=$WINEPREFIX/drive_c/windows/Fonts
-    mkdir -p "$fonts"
-    for f in /usr/share/fonts/opentype/ipafont-gothic/*.ttf /usr/share/fonts/opentype/ipafont-mincho/*.ttf; do
-        [ -e "$f" ] && ln -sf "$f" "$fonts/"
-    done
-    cat >"$work/fonts.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"ＭＳ ゴシック"="IPAGothic"
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ 明朝"="IPAMincho"
-"MS Gothic"="IPAGothic"
-"MS PGothic"="IPAPGothic"
-"MS UI Gothic"="IPAPGothic"
-"MS Mincho"="IPAMincho"
-REG
-    iconv -f UTF-8 -t UTF-16 "$work/fonts.reg" >"$work/fonts-utf16.reg"
-    timeout 60 wine regedit "$work/fonts-utf16.reg" >/dev/null 2>&1 || note "regedit of the font replacements failed"
-    timeout 60 wineserver -w || true
+    # Japanese captions: nothing to map. Debian's wine lists the system's fonts
+    # through fontconfig, so the program finds IPAGothic and IPAPGothic as it does
+    # on Linux (src/widgets/fonts.cpp) and the prefix stays as wineboot made it.
 fi
 
 # ---- Driving windows ------------------------------------------------------------
