@@ -62,7 +62,7 @@ sep() { if windows; then printf '\134'; else printf /; fi; }
 # The same in Qt's form (forward slashes), as the stand-in logs its directory.
 qt_path() { if windows; then printf 'Z:%s' "$1"; else printf '%s' "$1"; fi; }
 # How the program spells a directory that it took from the folder tree (its
-# keys are upper case on Windows, as the spec has them).
+# keys are upper case on Windows, as the tree stores them).
 tree_path() {
     local p; p=$(native_path "$1")
     if windows; then printf '%s' "${p^^}"; else printf '%s' "$p"; fi
