@@ -101,7 +101,7 @@ options=(
     -DFEATURE_pkg_config=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-    -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
     -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_androiddeployqt=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_harfbuzz=OFF
