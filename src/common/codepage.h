@@ -13,6 +13,10 @@ namespace lc {
 QByteArray toCodePage(QStringView text);
 QString fromCodePage(QByteArrayView bytes);
 
+// The text survives the code page unchanged: a text with a character the code
+// page cannot hold cannot be stored in the launcher's files.
+bool fitsCodePage(QStringView text);
+
 enum class CodePageDirection { ToBytes, FromBytes };
 
 // The classic two-way form: text to its byte form (each byte kept in one QChar

@@ -2,6 +2,11 @@
 
 namespace lc {
 
+bool fitsCodePage(QStringView text)
+{
+    return fromCodePage(toCodePage(text)) == text;
+}
+
 QString CodePageConv(const QString& text, CodePageDirection direction)
 {
     if (direction == CodePageDirection::ToBytes)

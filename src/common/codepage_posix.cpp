@@ -1,5 +1,6 @@
 #include "codepage.h"
 
+#include <array>
 #include <cerrno>
 #include <iconv.h>
 
@@ -53,40 +54,31 @@ private:
 // Single bytes that Windows' own table holds as characters and the iconv table
 // lacks: 0x80 as U+0080, 0xA0 and 0xFD to 0xFF in the private use area. Kept the
 // same here, so that such a byte read from a file is written back unchanged.
+struct WindowsOnly
+{
+    unsigned char byte;
+    char16_t c;
+};
+constexpr std::array<WindowsOnly, 5> WindowsOnlyChars = {{
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3},
+}};
+
 char16_t windowsOnlyChar(unsigned char byte)
 {
-    switch (byte) {
-    case 0x80:
-        return 0x0080;
-    case 0xA0:
-        return 0xF8F0;
-    case 0xFD:
-        return 0xF8F1;
-    case 0xFE:
-        return 0xF8F2;
-    case 0xFF:
-        return 0xF8F3;
-    default:
-        return 0;
+    for (const WindowsOnly& w : WindowsOnlyChars) {
+        if (w.byte == byte)
+            return w.c;
     }
+    return 0;
 }
 
 char windowsOnlyByte(char16_t c)
 {
-    switch (c) {
-    case 0x0080:
-        return char(0x80);
-    case 0xF8F0:
-        return char(0xA0);
-    case 0xF8F1:
-        return char(0xFD);
-    case 0xF8F2:
-        return char(0xFE);
-    case 0xF8F3:
-        return char(0xFF);
-    default:
-        return 0;
+    for (const WindowsOnly& w : WindowsOnlyChars) {
+        if (w.c == c)
+            return char(w.byte);
     }
+    return 0;
 }
 
 Converter& encoder()

@@ -104,7 +104,7 @@ bool isStorablePicturePath(const QString& path)
 {
     if (path.contains(u'"') || path.contains(u'\r') || path.contains(u'\n'))
         return false;
-    return fromCodePage(toCodePage(path)) == path;
+    return fitsCodePage(path);
 }
 
 std::optional<BackImgRecord> backgroundToStore(int backNo, const QString& backText,

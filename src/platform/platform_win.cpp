@@ -23,6 +23,14 @@ std::wstring nativePath(const QString& path)
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
+// A task id as a Windows process id; 0 for one that cannot be a process.
+std::uint32_t processIdOf(qint64 taskId)
+{
+    if (taskId <= 0 || taskId > qint64(std::numeric_limits<std::uint32_t>::max()))
+        return 0;
+    return static_cast<std::uint32_t>(taskId);
+}
+
 } // namespace
 
 SystemPlatform::SystemPlatform() = default;
@@ -45,9 +53,8 @@ StartResult SystemPlatform::startProgram(const QString& program, const QString& 
 
 bool SystemPlatform::bringTaskToFront(qint64 taskId)
 {
-    if (taskId <= 0 || taskId > qint64(std::numeric_limits<std::uint32_t>::max()))
-        return false;
-    return win32::bringProcessToFront(static_cast<std::uint32_t>(taskId));
+    const std::uint32_t processId = processIdOf(taskId);
+    return processId != 0 && win32::bringProcessToFront(processId);
 }
 
 bool SystemPlatform::bringWindowToFront(const QString& title)
@@ -57,9 +64,8 @@ bool SystemPlatform::bringWindowToFront(const QString& title)
 
 bool SystemPlatform::isTaskRunning(qint64 taskId)
 {
-    if (taskId <= 0 || taskId > qint64(std::numeric_limits<std::uint32_t>::max()))
-        return false;
-    return win32::isProcessRunning(static_cast<std::uint32_t>(taskId));
+    const std::uint32_t processId = processIdOf(taskId);
+    return processId != 0 && win32::isProcessRunning(processId);
 }
 
 bool SystemPlatform::isWindowShown(const QString& title)

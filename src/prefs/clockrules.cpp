@@ -109,7 +109,7 @@ MinuteBox minuteBoxRules(const QString& typed)
 
 bool isStorableJihouFile(const QString& path)
 {
-    return ByteLen(path) <= ClockPrefs::JihouFileBytes && fromCodePage(toCodePage(path)) == path;
+    return ByteLen(path) <= ClockPrefs::JihouFileBytes && fitsCodePage(path);
 }
 
 } // namespace lc::ClockRules

@@ -1,6 +1,7 @@
 #include "folder.h"
 
 #include "common/appcontext.h"
+#include "common/codepage.h"
 #include "common/diskerror.h"
 #include "common/fileerror.h"
 #include "common/messagebox.h"
@@ -98,7 +99,7 @@ QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump)
         it.next();
         const QString name = it.fileName();
         // A name the code page cannot hold could not be stored as a working path.
-        if (projectpaths::fitsCodePage(name))
+        if (fitsCodePage(name))
             entries.append({name, projectpaths::folderDisplayName(name)});
         if (pump)
             pump->tick();

@@ -2,6 +2,7 @@
 
 #include "common/appcontext.h"
 #include "common/bytetext.h"
+#include "common/codepage.h"
 #include "common/diskerror.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
@@ -96,6 +97,18 @@ QString nativeOrRaw(const QString& path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path : paths::nativeDirectory(canonical);
+}
+
+// Where path lies once the folder oldPath is renamed to newPath; empty when the
+// rename does not move it.
+QString pathAfterRename(const QString& path, const QString& oldPath, const QString& newPath)
+{
+    const QString oldBase = paths::withoutTrailingSeparator(oldPath);
+    if (projectpaths::samePath(path, oldBase))
+        return newPath;
+    if (projectpaths::isInside(path, oldBase))
+        return newPath + path.mid(oldBase.size());
+    return {};
 }
 
 } // namespace
@@ -583,7 +596,7 @@ void FrmKankyo::txtDrive_Enter(int i)
     if (projectpaths::endsWithSeparator(trimTrailingBlanks(text)))
         return;
     // A working path must be a full path that the settings files can hold.
-    if (!paths::isFullPath(text) || !projectpaths::fitsCodePage(text) ||
+    if (!paths::isFullPath(text) || !fitsCodePage(text) ||
         ByteLen(text) > Koji::FieldWidth) {
         restoreBox(i);
         showUnsuitablePath();
@@ -964,7 +977,7 @@ void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
     const QString oldPath =
         state == 1 && !m_renameOldPath.isEmpty() ? m_renameOldPath : FolderTree::pathOf(node);
     const QString newPath = projectpaths::join(FolderTree::pathOf(node->parent()), newText);
-    if (!projectpaths::isValidFolderName(newText) || !projectpaths::fitsCodePage(newText)) {
+    if (!projectpaths::isValidFolderName(newText) || !fitsCodePage(newText)) {
         m_context.messages->show(QStringLiteral("フォルダ名[") + newText +
                                      QStringLiteral("]は使用できません。"),
                                  WindowTitle, Msg::Ok + Msg::Exclamation);
@@ -1037,18 +1050,15 @@ DeletionRefusal FrmKankyo::protectedDirectory(const QString& directory) const
 
 QString FrmKankyo::pathTooLongAfterRename(const QString& oldPath, const QString& newPath) const
 {
-    const QString oldBase = paths::withoutTrailingSeparator(oldPath);
-    QStringList affected{newPath};
-    for (int k = 1; k <= 3; ++k) {
+    if (ByteLen(newPath) > Koji::FieldWidth)
+        return newPath;
+    QStringList affected;
+    for (int k = 1; k <= 3; ++k)
         affected << m_context.drivePath[k] << m_txtDrive.at(k - 1)->text();
-    }
     for (const QString& item : listItems())
         affected << kojiItemDirectory(item);
     for (const QString& path : std::as_const(affected)) {
-        if (!projectpaths::samePath(path, oldBase) && !projectpaths::isInside(path, oldBase) &&
-            path != newPath)
-            continue;
-        const QString moved = path == newPath ? newPath : newPath + path.mid(oldBase.size());
+        const QString moved = pathAfterRename(path, oldPath, newPath);
         if (ByteLen(moved) > Koji::FieldWidth)
             return moved;
     }
@@ -1057,14 +1067,7 @@ QString FrmKankyo::pathTooLongAfterRename(const QString& oldPath, const QString&
 
 void FrmKankyo::replacePathPrefix(const QString& oldPath, const QString& newPath)
 {
-    const QString oldBase = paths::withoutTrailingSeparator(oldPath);
-    auto moved = [&](const QString& path) -> QString {
-        if (projectpaths::samePath(path, oldBase))
-            return newPath;
-        if (projectpaths::isInside(path, oldBase))
-            return newPath + path.mid(oldBase.size());
-        return {};
-    };
+    auto moved = [&](const QString& path) { return pathAfterRename(path, oldPath, newPath); };
     // The working paths inside the renamed folder follow it.
     for (int k = 1; k <= 3; ++k) {
         const QString slot = moved(m_context.drivePath[k]);
@@ -1087,7 +1090,7 @@ void FrmKankyo::replacePathPrefix(const QString& oldPath, const QString& newPath
             continue;
         items[r] = kojiItemWithDirectory(items.at(r), newDir);
         changed = true;
-        if (first < 0 && projectpaths::samePath(dir, oldBase))
+        if (first < 0 && newDir == newPath)
             first = int(r);
     }
     if (!changed)

@@ -1,6 +1,5 @@
 #include "projectpaths.h"
 
-#include "common/codepage.h"
 
 namespace lc::projectpaths {
 namespace {
@@ -194,11 +193,6 @@ bool isValidFolderName(const QString& name, PathStyle style)
     if (style == PathStyle::Windows && (name.endsWith(u'.') || name.endsWith(u' ')))
         return false;
     return true;
-}
-
-bool fitsCodePage(const QString& text)
-{
-    return fromCodePage(toCodePage(text)) == text;
 }
 
 QString newFolderName(int n)

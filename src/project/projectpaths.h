@@ -67,10 +67,6 @@ QString folderDisplayName(const QString& name);
 // trailing dot or blank.
 bool isValidFolderName(const QString& name, PathStyle style = nativePathStyle());
 
-// The text survives the code page unchanged: a path with a character the code
-// page cannot hold cannot be stored in the launcher's files.
-bool fitsCodePage(const QString& text);
-
 // The n-th candidate name of a new folder: "新しいフォルダ" for 1, then
 // "新しいフォルダ(2)", "新しいフォルダ(3)", ...
 QString newFolderName(int n);
