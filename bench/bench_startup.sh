@@ -58,7 +58,7 @@ trap cleanup EXIT
 
 cp -a "$dist" "$work/install"
 
-. "$root/bench/xvfb.sh"
+. "$root/scripts/xvfb.sh"
 start_xvfb "$work"
 
 # utime + stime of a process, in clock ticks (fields 14 and 15 of stat; the

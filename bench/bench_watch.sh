@@ -39,7 +39,7 @@ rm -f "$install"/{menu,app,sub,app_hnd,app_hnd.dat} "$install"/*.script "$instal
 # The started program only idles; the bench plays its app_hnd itself.
 printf 'sleep 3600000\n' > "$install/korvan21.exe.script"
 
-. "$root/bench/xvfb.sh"
+. "$root/scripts/xvfb.sh"
 start_xvfb "$work"
 
 # switches <pid>, cputime_ns <pid>: summed over the threads.

@@ -135,13 +135,8 @@ cp -a "$dist"/. "$install"/
 rm -f "$install"/{menu,app,sub,app_hnd,app_hnd.dat,BackImg,clock.pra,omkojinm} "$install"/W??SET \
     "$install"/*.script "$install"/*.log
 
-for n in $(seq 70 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-wait_for 10 xdpyinfo >/dev/null 2>&1 || abort "Xvfb did not start on $display"
+. "$repo/scripts/xvfb.sh"
+start_xvfb "$work"
 
 cc -O2 -o "$work/xframes" "$repo/tests/e2e/xframes.c" -lX11 || abort "cannot build tests/e2e/xframes.c"
 

@@ -19,22 +19,14 @@ if dpkg-query -W -f='${Status}' launcher 2>/dev/null | grep -q 'install ok insta
     exit 2
 fi
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() { # wait_for <seconds> <command...>
-    local until=$((SECONDS + $1)); shift
-    until "$@"; do [ $SECONDS -lt $until ] || return 1; sleep 0.2; done
-}
+. "$repo/packaging/tests/common.sh"
 as_user() { runuser -u "$user" -- env HOME="/home/$user" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="/run/user/$uid" LANG=C.UTF-8 "$@"; }
 
 xvfb_pid=
 cleanup() {
     set +e
-    if id "$user" >/dev/null 2>&1; then
-        pkill -KILL -u "$user"
-        sleep 0.5
-        userdel -r "$user" 2>/dev/null
-        rm -rf "/run/user/$uid"
-    fi
+    remove_test_user "$user"
+    [ -n "${uid:-}" ] && rm -rf "/run/user/$uid"
     dpkg-query -W launcher >/dev/null 2>&1 && dpkg -r launcher >/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid"
 }
@@ -61,12 +53,8 @@ deb1=$work/v1.deb
 deb2=$work/v2.deb
 dpkg-deb -c "$deb1" | grep -q 'korvan21.exe' && fail "the package ships a stand-in under a program's name"
 
-for n in $(seq 130 180); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { export DISPLAY=:$n; break; }
-done
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -ac >/dev/null 2>&1 &
-xvfb_pid=$!
-wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+# Open to the test user's programs too.
+start_xvfb "$work" -ac
 
 useradd -m -s /bin/sh "$user"
 uid=$(id -u "$user")

@@ -12,11 +12,7 @@ dist=${1:-$(cd "$(dirname "$0")/../.." && pwd)/build/dist}
 user=lcwayland$$
 [ "$(id -u)" -eq 0 ] || { echo "wayland-check: run as root" >&2; exit 2; }
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() { # wait_for <seconds> <command...>
-    local until=$((SECONDS + $1)); shift
-    until "$@"; do [ $SECONDS -lt $until ] || return 1; sleep 0.2; done
-}
+. "$(dirname "$0")/common.sh"
 
 missing=()
 for p in sway xwayland qt6-wayland xvfb xdotool; do
@@ -28,26 +24,21 @@ xvfb_pid=
 runtime=
 cleanup() {
     set +e
-    if id "$user" >/dev/null 2>&1; then
-        pkill -KILL -u "$user"
-        sleep 0.5
-        userdel -r "$user" 2>/dev/null
-    fi
+    remove_test_user "$user"
     [ -n "$runtime" ] && rm -rf "$runtime"
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid"
 }
 trap cleanup EXIT
 
-for n in $(seq 181 230); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { outer=:$n; break; }
-done
-Xvfb "$outer" -screen 0 1280x800x24 -nolisten tcp -ac >/dev/null 2>&1 &
-xvfb_pid=$!
-wait_for 10 env DISPLAY="$outer" xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+# The display sway runs in, open to the test user; the checks themselves name
+# the display they mean.
+runtime=$(mktemp -d /tmp/wayland-check.XXXXXX)
+start_xvfb "$runtime" -ac
+outer=$DISPLAY
+unset DISPLAY
 
 useradd -m -s /bin/sh "$user"
 home=/home/$user
-runtime=$(mktemp -d /tmp/wayland-check.XXXXXX)
 chown "$user:" "$runtime" && chmod 0700 "$runtime"
 cp -a "$dist" "$home/inst"
 rm -f "$home/inst"/{menu,app,sub,app_hnd,app_hnd.dat}

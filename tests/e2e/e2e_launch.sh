@@ -6,6 +6,14 @@ set -euo pipefail
 dist=${1:?staged installation directory}
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Two movements over slot 0: the next movement after a program gave the marker
+# back restores the menu.
+move_over_slot0() {
+    xdotool mousemove 150 125
+    sleep 0.3
+    xdotool mousemove 160 120
+    sleep 0.5
+}
 wait_for() { # wait_for <seconds> <command...>
     local until=$((SECONDS + $1)); shift
     until "$@"; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
@@ -36,13 +44,8 @@ sleep 3000
 close
 SCRIPT
 
-for n in $(seq 70 120); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb "$work"
 
 "$install/launcher" >"$work/launcher.out" 2>&1 &
 launcher_pid=$!
@@ -72,20 +75,14 @@ wait_for 15 test -e "$install/menu" || fail "the stand-in did not rename app bac
 [ ! -e "$install/app" ] || fail "app marker left behind"
 
 # The next movement restores the menu; a second click then starts the program again.
-xdotool mousemove 160 120
-sleep 0.3
-xdotool mousemove 170 118
-sleep 0.5
+move_over_slot0
 printf 'sleep 500\nclose\n' > "$install/korvan21.exe.script"
 xdotool click 1
 wait_for 10 sh -c "[ \$(grep -c '^started' '$install/korvan21.exe.log') -ge 2 ]" || fail "the menu was not restored"
 [ -e "$install/app" ] || fail "no app marker after the second launch"
 
 wait_for 15 test -e "$install/menu" || fail "the second run did not give the marker back"
-xdotool mousemove 150 125
-sleep 0.3
-xdotool mousemove 160 120
-sleep 0.5
+move_over_slot0
 
 # A program that crashes gives nothing back: once it has ended (and no app_hnd
 # names a program it handed over to), the launcher takes the marker back itself.
@@ -95,10 +92,7 @@ wait_for 10 sh -c "[ \$(grep -c '^crash' '$install/korvan21.exe.log') -ge 1 ]" |
 [ -e "$install/app" ] || fail "no app marker after the crash"
 wait_for 20 test -e "$install/menu" || fail "the launcher did not take the marker back from a crashed program"
 [ ! -e "$install/app" ] || fail "app marker left behind after the crash"
-xdotool mousemove 150 125
-sleep 0.3
-xdotool mousemove 160 120
-sleep 0.5
+move_over_slot0
 
 # Exit button: 840 twips from the left, top 6750, 405 high.
 xdotool mousemove 150 464
