@@ -8,6 +8,7 @@
 #include "common/fileerror.h"
 #include "common/recordfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -114,8 +115,9 @@ ClockPrefs CollectClockPrefs(const OmClock& clock, bool jihouBoxTicked, const Cl
     p.secondHandWidth = clock.SecondHandWidth();
     p.frameWidth = clock.FrameWidth();
     p.jihouOff = jihouBoxTicked ? 1 : 0;
-    // The record cuts both texts to their fields and pads them with blanks.
-    p.jihouFile = clock.JihouFile();
+    // The record cuts both texts to their fields and pads them with blanks. The
+    // file holds the path in the system's own form, as the other programs read it.
+    p.jihouFile = QDir::toNativeSeparators(clock.JihouFile());
     p.jihouMinute = clock.JihouMinute();
     p.left = wholeTwips(clock.Left());
     p.top = wholeTwips(clock.Top());
