@@ -68,5 +68,17 @@ for plugin in "${plugins[@]}"; do
     cp -f "$qt/plugins/$plugin" "$dist/$plugin"
 done
 deploy_imports "$dist/launcher.exe" "$dist/korvan21.exe" "${plugins[@]/#/$dist/}"
+# The DLLs as they come carry their debugging symbols (the compiler's C++
+# runtime alone 23 MB): the installation gets them stripped.
+for file in "$dist"/*.dll "$dist"/*/*.dll "$dist"/*.exe; do
+    x86_64-w64-mingw32-strip --strip-unneeded "$file"
+done
+
+# Qt's own texts in the user's language: the translation files are the same on
+# every system, taken from the host's Qt of the same version (qt_<lang> names
+# the files of qtbase and qtmultimedia it is made of).
+mkdir -p "$dist/translations"
+cp -f /usr/share/qt6/translations/qt_*.qm /usr/share/qt6/translations/qtbase_*.qm \
+    /usr/share/qt6/translations/qtmultimedia_*.qm "$dist/translations/"
 
 echo "Windows program staged in $dist ($(du -sh "$dist" | cut -f1))"

@@ -260,6 +260,10 @@ read -r wx wy <<<"$(origin_of "$menu_win")"
 read -r ww wh <<<"$(size_of "$menu_win")"
 if [ "$wx" -eq 0 ] && [ "$wy" -eq 0 ] && [ "$ww" -eq 792 ] && [ "$wh" -eq 538 ]; then
     pass "main window \"$main_title\" at the top left, 792 x 538 (11880 x 8070 twips)"
+elif windows && [ "$wx" -le 8 ] && [ "$wy" -le 40 ] && [ "$ww" -eq 792 ] && [ "$wh" -eq 538 ]; then
+    # Windows places the frame at 0,0; without a window manager wine draws no
+    # frame but keeps its room, so the client area starts below the caption.
+    pass "main window \"$main_title\" at the top left (client area at $wx,$wy below the frame's caption), 792 x 538"
 else
     fail "main window at $wx,$wy, $ww x $wh: expected 0,0 and 792 x 538"
 fi
@@ -271,7 +275,11 @@ final=none
 [ ${#edges[@]} -gt 0 ] && final=${edges[${#edges[@]}-1]}
 distinct=$(printf '%s\n' "${edges[@]}" | awk '$1 > 30 && $1 < 290' | sort -un | wc -l)
 slide_ms=$(awk '$2 >= 0 { if (!t0) t0 = $1; t = $1 } END { print t - t0 }' "$work/frames.txt")
-if [ "$final" != none ] && [ "$final" -ge 290 ] && [ "$final" -le 303 ] && [ "$distinct" -ge 4 ]; then
+# Under wine every frame goes through its own drawing onto X, and fewer of the
+# eleven reach the screen than on Linux.
+wanted_positions=4
+windows && wanted_positions=2
+if [ "$final" != none ] && [ "$final" -ge 290 ] && [ "$final" -le 303 ] && [ "$distinct" -ge "$wanted_positions" ]; then
     pass "slide-in: the panels' edge went through $distinct positions to x=$final in ${slide_ms} ms"
 else
     fail "slide-in: panel edge positions seen: ${edges[*]:-none} (wanted several ending near 300)"
@@ -407,9 +415,16 @@ if kankyo=$(wait_window 30 "$kankyo_title"); then
     xdotool type --delay 40 "$(native_path "$import_dir")"
     sleep 0.3
     key Return
-    sleep 1
-    # "新しいディレクトリを作成しますか？": OK is the default.
-    key Return
+    # "新しいディレクトリを作成しますか？", centred on the window: OK is the default.
+    # Without a window manager wine leaves the keyboard with the window below the
+    # box, so there the button is clicked, once the box has come up (slowly).
+    if windows; then
+        sleep 3
+        click_at "$kankyo" 329 170
+    else
+        sleep 1
+        key Return
+    fi
     sleep 1.5
     if [ -d "$import_dir" ]; then
         pass "a typed import path that did not exist was created after the question"

@@ -1,6 +1,6 @@
 #include "codepage.h"
+#include "codepagesinglebytes.h"
 
-#include <array>
 #include <cerrno>
 #include <iconv.h>
 
@@ -51,36 +51,6 @@ private:
     iconv_t m_cd;
 };
 
-// Single bytes that Windows' own table holds as characters and the iconv table
-// lacks: 0x80 as U+0080, 0xA0 and 0xFD to 0xFF in the private use area. Kept the
-// same here, so that such a byte read from a file is written back unchanged.
-struct WindowsOnly
-{
-    unsigned char byte;
-    char16_t c;
-};
-constexpr std::array<WindowsOnly, 5> WindowsOnlyChars = {{
-    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3},
-}};
-
-char16_t windowsOnlyChar(unsigned char byte)
-{
-    for (const WindowsOnly& w : WindowsOnlyChars) {
-        if (w.byte == byte)
-            return w.c;
-    }
-    return 0;
-}
-
-char windowsOnlyByte(char16_t c)
-{
-    for (const WindowsOnly& w : WindowsOnlyChars) {
-        if (w.c == c)
-            return char(w.byte);
-    }
-    return 0;
-}
-
 Converter& encoder()
 {
     thread_local Converter c("CP932", "UTF-16LE");
@@ -109,8 +79,8 @@ QByteArray toCodePage(QStringView text)
               if (left >= 2) {
                   const char16_t c = char16_t(static_cast<unsigned char>(at[0]) |
                                               (static_cast<unsigned char>(at[1]) << 8));
-                  if (const char byte = windowsOnlyByte(c)) {
-                      o.append(byte);
+                  if (const unsigned char byte = windowsOnlyByte(c)) {
+                      o.append(char(byte));
                       return 2;
                   }
               }
@@ -136,7 +106,7 @@ QString fromCodePage(QByteArrayView bytes)
         return QString::fromLatin1(bytes.data(), bytes.size());
     utf16.reserve(bytes.size() * 2);
     c.run(bytes.data(), size_t(bytes.size()), utf16, [](const char* at, size_t, QByteArray& o) -> size_t {
-        const char16_t c = windowsOnlyChar(static_cast<unsigned char>(at[0]));
+        const char16_t c = windowsOnlyCharacter(static_cast<unsigned char>(at[0]));
         if (c != 0) {
             o.append(char(c & 0xFF));
             o.append(char(c >> 8));

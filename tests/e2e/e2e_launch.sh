@@ -49,7 +49,8 @@ start_xvfb "$work"
 
 "$install/launcher" >"$work/launcher.out" 2>&1 &
 launcher_pid=$!
-wait_for 20 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null 2>&1 || fail "no main window"
+# The first start on a new machine also builds the font cache: give it time.
+wait_for 60 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null 2>&1 || fail "no main window"
 sleep 1.5 # the slide-in and the captions
 
 [ "$(od -An -c "$install/menu" | tr -s ' ')" = " \" o m \" \r \n" ] || fail "menu marker content"

@@ -1,5 +1,7 @@
 #include "win32_codepage.h"
 
+#include "common/codepagesinglebytes.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -57,15 +59,13 @@ bool decodeStrict(const char* bytes, int size, std::wstring& out)
 
 } // namespace
 
-std::string toCodePage932(std::wstring_view text)
+namespace {
+
+// The system's conversion of a text without surrogates.
+std::string encode(std::wstring_view text)
 {
-    if (text.empty() || text.size() > size_t(INT_MAX))
+    if (text.empty())
         return {};
-    std::wstring masked;
-    if (std::any_of(text.begin(), text.end(), isSurrogate)) {
-        masked = withoutSurrogates(text);
-        text = masked;
-    }
     const int size = int(text.size());
     // Flags 0: the system's near matches count as the character, as they do for
     // every program that writes these files through the code page.
@@ -78,6 +78,39 @@ std::string toCodePage932(std::wstring_view text)
     if (got <= 0)
         return {};
     out.resize(size_t(got));
+    return out;
+}
+
+bool isWindowsOnlyCharacter(wchar_t c)
+{
+    return windowsOnlyByte(char16_t(c)) != 0;
+}
+
+} // namespace
+
+std::string toCodePage932(std::wstring_view text)
+{
+    if (text.empty() || text.size() > size_t(INT_MAX))
+        return {};
+    std::wstring masked;
+    if (std::any_of(text.begin(), text.end(), isSurrogate)) {
+        masked = withoutSurrogates(text);
+        text = masked;
+    }
+    if (!std::any_of(text.begin(), text.end(), isWindowsOnlyCharacter))
+        return encode(text);
+    // The single bytes Windows holds beyond the published table, whatever table
+    // the system has: the text between them goes through the system.
+    std::string out;
+    size_t from = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isWindowsOnlyCharacter(text[i]))
+            continue;
+        out += encode(text.substr(from, i - from));
+        if (i < text.size())
+            out.push_back(char(windowsOnlyByte(char16_t(text[i]))));
+        from = i + 1;
+    }
     return out;
 }
 
@@ -98,6 +131,9 @@ std::wstring fromCodePage932(std::string_view bytes)
         const size_t length = IsDBCSLeadByteEx(japanese, lead) && at + 1 < bytes.size() ? 2 : 1;
         if (decodeStrict(bytes.data() + at, int(length), out)) {
             at += length;
+        } else if (const char16_t c = windowsOnlyCharacter(lead); length == 1 && c != 0) {
+            out.push_back(wchar_t(c));
+            ++at;
         } else {
             out.push_back(wchar_t(0xFFFD));
             ++at;
