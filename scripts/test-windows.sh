@@ -415,12 +415,21 @@ if kankyo=$(wait_window 30 "$kankyo_title"); then
     xdotool type --delay 40 "$(native_path "$import_dir")"
     sleep 0.3
     key Return
-    # "新しいディレクトリを作成しますか？", centred on the window: OK is the default.
-    # Without a window manager wine leaves the keyboard with the window below the
-    # box, so there the button is clicked, once the box has come up (slowly).
+    # "新しいディレクトリを作成しますか？": OK is the default. Without a window
+    # manager wine leaves the keyboard with the window below the box, so there
+    # the box, once it has come up, is given the focus first; wine may still take
+    # it back while the box settles, so that is tried again while the box is open.
     if windows; then
-        sleep 3
-        click_at "$kankyo" 329 170
+        if box=$(wait_window 10 '^環境設定$'); then
+            for _ in 1 2 3 4; do
+                sleep 1
+                xdotool windowfocus "$box" 2>/dev/null || break
+                sleep 0.5
+                key Return
+                sleep 1
+                [ -n "$(find_window '^環境設定$')" ] || break
+            done
+        fi
     else
         sleep 1
         key Return
