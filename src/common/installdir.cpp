@@ -47,8 +47,12 @@ QString resolve(const QString& dir, const QString& name, bool& found)
     const QStringList parts = normal.split(u'/', Qt::SkipEmptyParts);
     QString current = dir;
     found = true;
+    // A directory given with its trailing separator ("/", "C:/x/") gets no second one.
+    const auto below = [](const QString& parent, const QString& child) {
+        return parent.endsWith(u'/') ? parent + child : parent + u'/' + child;
+    };
     for (const QString& part : parts) {
-        const QString exact = current + u'/' + part;
+        const QString exact = below(current, part);
         if (!found || QFileInfo::exists(exact)) {
             current = exact;
             continue;
@@ -64,7 +68,7 @@ QString resolve(const QString& dir, const QString& name, bool& found)
             found = false;
             current = exact;
         } else {
-            current += u'/' + match;
+            current = below(current, match);
         }
     }
     return current;
