@@ -109,7 +109,9 @@ launcher_pid=
 for case in program submenu; do
     "$install/launcher" >"$work/launcher.out" 2>&1 &
     launcher_pid=$!
-    wait_for 20 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null 2>&1 || fail "no main window ($case)"
+    wait_for 20 xdotool search --name "Mabora for Windows MAIN MENU" >/dev/null 2>&1 ||
+        fail "no main window ($case); markers: $(cd "$install" && ls -d menu app sub app_hnd app_hnd.dat 2>/dev/null | tr '\n' ' ')" \
+            "launcher alive: $(kill -0 $launcher_pid 2>/dev/null && echo yes || echo no); its output: $(tail -5 "$work/launcher.out")"
     sleep 1.5
     if [ $case = program ]; then
         printf 'sleep 3000\nclose\n' > "$install/korvan21.exe.script"
