@@ -420,14 +420,15 @@ if kankyo=$(wait_window 30 "$kankyo_title"); then
     # the box, once it has come up, is given the focus first; wine may still take
     # it back while the box settles, so that is tried again while the box is open.
     if windows; then
-        if box=$(wait_window 10 '^環境設定$'); then
+        box_title='^環境設定$'
+        if box=$(wait_window 10 "$box_title"); then
             for _ in 1 2 3 4; do
                 sleep 1
                 xdotool windowfocus "$box" 2>/dev/null || break
                 sleep 0.5
                 key Return
                 sleep 1
-                [ -n "$(find_window '^環境設定$')" ] || break
+                [ -n "$(find_window "$box_title")" ] || break
             done
         fi
     else

@@ -57,10 +57,6 @@ bool decodeStrict(const char* bytes, int size, std::wstring& out)
     return true;
 }
 
-} // namespace
-
-namespace {
-
 // The system's conversion of a text without surrogates.
 std::string encode(std::wstring_view text)
 {
@@ -97,8 +93,6 @@ std::string toCodePage932(std::wstring_view text)
         masked = withoutSurrogates(text);
         text = masked;
     }
-    if (!std::any_of(text.begin(), text.end(), isWindowsOnlyCharacter))
-        return encode(text);
     // The single bytes Windows holds beyond the published table, whatever table
     // the system has: the text between them goes through the system.
     std::string out;
