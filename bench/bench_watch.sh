@@ -82,7 +82,7 @@ kill "$minimal_pid"
 (cd "$install" && exec ./launcher) >"$work/launcher.log" 2>&1 &
 pids+=($!)
 launcher_pid=$!
-wait_window "Mabora for Windows MAIN MENU"
+wait_window "Mabora for Windows MAIN MENU" || { cat "$work/launcher.log" >&2; exit 1; }
 sleep "$settle_seconds"
 read -r idle_wakeups idle_cpu < <(sample "$launcher_pid")
 
