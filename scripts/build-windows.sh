@@ -26,7 +26,8 @@ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" \
     -DLAUNCHER_WERROR=ON -DLAUNCHER_BUILD_TESTS="${LAUNCHER_WINDOWS_TESTS:-ON}" \
-    -DLAUNCHER_HOST_TOOLS_DIR="$(pwd)/$host/tools" >/dev/null
+    -DLAUNCHER_HOST_TOOLS_DIR="$(pwd)/$host/tools" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$(pwd)/scripts/wine-test.sh;$(pwd)/$out/wineprefix;$qt" >/dev/null
 cmake --build "$out"
 
 dist=$out/dist
