@@ -9,6 +9,7 @@
 #include "widgets/panel3d.h"
 
 #include <QDir>
+#include <QOperatingSystemVersion>
 #include <QPointer>
 #include <QTest>
 
@@ -121,6 +122,8 @@ void TestMarkerWatching::burstOfRenamesEndsInTheLastState()
 
 void TestMarkerWatching::replacedDirectoryIsWatchedAgain()
 {
+    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+        QSKIP("Windows lets no directory be renamed while it is watched");
     Menu m;
     m.launchSlot0();
     QTest::qWait(80); // Timer1's first tick: from now on it waits for a report

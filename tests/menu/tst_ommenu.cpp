@@ -242,7 +242,11 @@ void TestOmMenu::panelLaunchWritesOnlyNonZeroTask()
     Menu m({"pevrin21.exe"});
     m.clickPanel(3);
     QCOMPARE(m.t.platform.starts.size(), 1);
-    QCOMPARE(QFileInfo(m.t.platform.starts[0].program).fileName(), QStringLiteral("pevrin21.exe"));
+    // Started by a name the system finds (a file system that ignores letter case
+    // finds it by the program's own name).
+    const QString started = m.t.platform.starts[0].program;
+    QVERIFY(QFileInfo::exists(started));
+    QCOMPARE(QFileInfo(started).fileName().toLower(), QStringLiteral("pevrin21.exe"));
     QCOMPARE(m.t.readFile("app_hnd.dat"), QByteArray("1001\r\n"));
 }
 

@@ -210,7 +210,7 @@ void TestSonotaMenu::toolStart()
     QCOMPARE(s.shared.AppTask[0].id, 1001);
     QVERIFY(!s.topmost());
     // The working paths were loaded and repaired before the start.
-    QCOMPARE(s.t.context.drivePath[2], s.t.dir());
+    QCOMPARE(s.t.context.drivePath[2], QDir::toNativeSeparators(s.t.dir()));
     QVERIFY(s.t.exists(QStringLiteral("WOMSET")));
     QVERIFY(s.t.messages.shown.isEmpty());
 

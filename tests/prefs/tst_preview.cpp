@@ -327,7 +327,7 @@ void TestPreView::driveList()
     writePicture(t, QStringLiteral("bmp/image12.jpg"));
     Picker p(t, 12, QStringLiteral("om"));
     QCOMPARE(p.drives()->count(), 2);
-    QCOMPARE(p.drives()->itemText(0), QStringLiteral("/"));
+    QCOMPARE(p.drives()->itemText(0), native(QStringLiteral("/")));
     QCOMPARE(p.drives()->itemText(1), native(vol) + QStringLiteral(" [USB]"));
     QCOMPARE(p.drives()->currentIndex(), 0);
 
