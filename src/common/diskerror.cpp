@@ -18,14 +18,15 @@ int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive,
         return 0;
 
     // The drive as the messages name it: the letter on Windows, the mount point
-    // on POSIX. Paths keep their letter case on POSIX, where case matters.
+    // on POSIX. Paths keep their letter case on POSIX, where case matters; on
+    // Windows they are named in capitals with the system's separator.
     QString root;
     QString driveName;
     QString pathName;
     if (style == PathStyle::Windows) {
         root = paths::windowsDriveRoot(drive);
         driveName = paths::windowsDriveLetter(drive);
-        pathName = drive.toUpper();
+        pathName = drive.toUpper().replace(u'/', u'\\');
     } else {
         root = context.platform->driveOf(drive);
         driveName = root;

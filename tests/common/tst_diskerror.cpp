@@ -82,6 +82,9 @@ void TestDiskError::messages_data()
         << noSuchPath(QStringLiteral("D:\\GENBA\\DATA")) << 0;
     QTest::newRow("75 like 76") << W << 75 << "d:\\a" << d << DriveType::Remote << 1
                                 << noSuchPath(QStringLiteral("D:\\A")) << 0;
+    // A path the program made itself (Qt's form) is named as Windows names paths.
+    QTest::newRow("76 forward slashes") << W << 76 << "d:/genba/data" << d << DriveType::Fixed << 1
+                                        << noSuchPath(QStringLiteral("D:\\GENBA\\DATA")) << 0;
 
     // POSIX: the mount point stands for the drive, paths keep their case.
     QTest::newRow("posix 71 names the mount point") << P << 71 << "/media/usb/Zumen"
