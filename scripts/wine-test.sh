@@ -15,7 +15,13 @@ shift 3
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
-export WINEPATH QT_PLUGIN_PATH="$qt/plugins"
+export WINEPATH
+# Wine keeps the QT_ variables to the Unix side; a Windows program gets them from
+# WINEQT_ ones (CTest's QT_QPA_PLATFORM=offscreen among them).
+while IFS= read -r name; do
+    case $name in QT_*) export "WINE$name=${!name}" ;; esac
+done < <(compgen -e)
+export WINEQT_PLUGIN_PATH="$(winepath -w "$qt/plugins")"
 
 case $(basename "$program") in
 tst_*) ;;

@@ -133,6 +133,7 @@ void TestMarkerRace::siblingGivesTheMarkerBackWhileTheTimersPoll()
     OmMenu menu(t.context);
     menu.setAnimationPacing(false);
     menu.Form_Load();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
     auto* panel = menu.findChild<Panel3D*>("app_menu_0");
     QVERIFY(panel);
     // The pointer moves over the panel's caption, clear of its icon.

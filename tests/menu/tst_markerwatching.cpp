@@ -25,6 +25,8 @@ struct Menu
         t.installProgram("korvan21.exe");
         window.setAnimationPacing(false);
         window.Form_Load();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qFatal("the menu was never shown");
         watcher = window.findChild<MarkerWatcher*>();
         if (!watcher)
             qFatal("no marker watcher");

@@ -38,6 +38,9 @@ struct Menu
         window = std::make_unique<OmMenu>(t.context);
         window->setAnimationPacing(false);
         window->Form_Load();
+        // Pointer moves reach only a window the system has put on the screen.
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("the menu was never shown");
     }
 
     template <typename T = QWidget>
