@@ -42,7 +42,8 @@ bool FakePlatform::isWindowShown(const QString& title)
 
 QStringList FakePlatform::driveRoots()
 {
-    return roots.isEmpty() ? QStringList{QStringLiteral("/")} : roots;
+    // Unscripted: the system's root, as the system names it ("/", "C:\\").
+    return roots.isEmpty() ? QStringList{QDir::toNativeSeparators(QDir::rootPath())} : roots;
 }
 
 DriveType FakePlatform::driveType(const QString& root)

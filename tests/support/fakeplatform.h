@@ -51,7 +51,7 @@ public:
     QList<qint64> endedTasks;
     QList<qint64> runningTasks;
     QStringList shownWindows;
-    QStringList roots;                      // empty: "/" only
+    QStringList roots;                      // empty: the system's root only
     QHash<QString, DriveType> driveTypes;    // by root; default Fixed
     QHash<QString, QString> labels;          // by root
     // Directory check results by path; a function may count calls (e.g. to
