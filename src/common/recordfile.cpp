@@ -119,8 +119,8 @@ int readFileContents(const QString& path, QByteArray& out, qint64 maxBytes)
         return FileError::None;
     FileError::clearSystemCode();
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return FileError::fromDevice(f);
+    if (const int error = openForSharedReading(f))
+        return error;
     // A buffer of the file's size, not of the cap: the files are small and the cap
     // is large. (A file without a size, such as a pipe, is read up to the cap.)
     const qint64 size = f.size();

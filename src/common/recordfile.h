@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 namespace lc {
 
 // A fixed-length record file without header: records of recordLength bytes,
@@ -64,6 +66,10 @@ private:
 // Writes bytes as the whole new content of path (temporary file, then replace).
 int saveFileContents(const QString& path, const QByteArray& bytes);
 // Reads at most maxBytes of path; error 0 and empty content for a missing file.
+// The suite's programs may rename or delete the file while it is read.
 int readFileContents(const QString& path, QByteArray& out, qint64 maxBytes = 16 * 1024 * 1024);
+// Opens file (its name set) for reading so that other programs may still write,
+// rename and delete it meanwhile, as they may on POSIX; 0 or the file-error number.
+int openForSharedReading(QFile& file);
 
 } // namespace lc

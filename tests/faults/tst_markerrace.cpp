@@ -3,9 +3,11 @@
 // and the installation directory always holds exactly one of "menu" and "app".
 #include "testcontext.h"
 
+#include "common/recordfile.h"
 #include "menu/ommenu.h"
 #include "widgets/panel3d.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -123,6 +125,7 @@ class TestMarkerRace : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void siblingGivesTheMarkerBackWhileTheTimersPoll();
+    void siblingRenamesAndDeletesWhatTheMenuReads();
 };
 
 void TestMarkerRace::siblingGivesTheMarkerBackWhileTheTimersPoll()
@@ -175,4 +178,22 @@ void TestMarkerRace::siblingGivesTheMarkerBackWhileTheTimersPoll()
 }
 
 QTEST_MAIN(TestMarkerRace)
+// A sibling program renames and deletes its files whenever it likes, also while
+// the menu is reading one of them (on Windows a plain open would refuse it both).
+void TestMarkerRace::siblingRenamesAndDeletesWhatTheMenuReads()
+{
+    TestContext t;
+    t.writeFile("app_hnd", "\"KORVAN - estimate\"\r\n");
+    QFile reading(t.path("app_hnd"));
+    QCOMPARE(openForSharedReading(reading), 0);
+    QVERIFY(QDir(t.dir()).rename("app_hnd", "app_hnd.old"));
+    // (Windows may keep the name until the reader closes the file.)
+    QVERIFY(QFile::remove(t.path("app_hnd.old")));
+    QCOMPARE(reading.readAll(), QByteArray("\"KORVAN - estimate\"\r\n"));
+
+    // A file that is not there: the system's error, not a pretended success.
+    QFile missing(t.path("app_hnd"));
+    QVERIFY(openForSharedReading(missing) != 0);
+}
+
 #include "tst_markerrace.moc"
