@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time, idle memory and idle CPU of the staged launcher, each next to the
-# same figure for a minimal Qt Widgets window, measured in the same run on a
+# same figure for a minimal Qt Widgets window and for that window with two lines
+# of Japanese in the menu's two Gothic faces, measured in the same run on a
 # private Xvfb without a window manager.
 #
 #   bench/bench_startup.sh [build-dir] [runs]        (defaults: build, 5)
@@ -67,10 +68,10 @@ cpu_ticks() {
     sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
 }
 
-# measure <program>: prints "shown_ms mid_ms done_ms rss_kib cpu_ticks".
+# measure <program> [arguments...]: prints "shown_ms mid_ms done_ms rss_kib cpu_ticks".
 measure() {
-    local program=$1 line pid shown mid done rss before after
-    line=$(cd "$work/install" && "$watch" "$watch_x" "$watch_y" "$watch_mid_x" 60000 "$program" 2>>"$work/programs.log") || {
+    local line pid shown mid done rss before after
+    line=$(cd "$work/install" && "$watch" "$watch_x" "$watch_y" "$watch_mid_x" 60000 "$@" 2>>"$work/programs.log") || {
         echo "no finished window within 60 s: $line" >&2
         return 1
     }
@@ -101,24 +102,29 @@ median() {
 echo "Warming up (one unmeasured start of each)..."
 measure "$work/install/launcher" >/dev/null
 measure "$minimal" >/dev/null
+measure "$minimal" text >/dev/null
 
 : > "$work/launcher.txt"
 : > "$work/minimal.txt"
+: > "$work/text.txt"
 for run in $(seq "$runs"); do
     l=$(measure "$work/install/launcher")
     m=$(measure "$minimal")
+    x=$(measure "$minimal" text)
     echo "$l" >> "$work/launcher.txt"
     echo "$m" >> "$work/minimal.txt"
-    printf 'run %d: launcher %s | minimal %s   (shown_ms mid_ms done_ms rss_kib cpu_ticks)\n' "$run" "$l" "$m"
+    echo "$x" >> "$work/text.txt"
+    printf 'run %d: launcher %s | minimal %s | with text %s   (shown_ms mid_ms done_ms rss_kib cpu_ticks)\n' "$run" "$l" "$m" "$x"
 done
 
 column_median() { awk -v c="$2" '{ print $c }' "$1" | median; }
 report() {
     local label=$1 column=$2 format=$3
-    local l m
+    local l m x
     l=$(column_median "$work/launcher.txt" "$column")
     m=$(column_median "$work/minimal.txt" "$column")
-    printf "%-34s %14s %18s\n" "$label" "$($format "$l")" "$($format "$m")"
+    x=$(column_median "$work/text.txt" "$column")
+    printf "%-34s %14s %18s %18s\n" "$label" "$($format "$l")" "$($format "$m")" "$($format "$x")"
 }
 ms() { printf '%.0f ms' "$1"; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
@@ -129,7 +135,7 @@ cpu() {
 
 echo
 echo "Median of $runs runs on $DISPLAY ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)):"
-printf "%-34s %14s %18s\n" "" "launcher" "minimal Qt window"
+printf "%-34s %14s %18s %18s\n" "" "launcher" "minimal Qt window" "... with Japanese"
 report "start to window shown" 1 ms
 report "start to slide-in halfway" 2 ms
 report "start to end of slide-in" 3 ms
