@@ -52,7 +52,7 @@ xvfb_pid=
 measured_pid=
 cleanup() {
     [ -n "$measured_pid" ] && kill "$measured_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT

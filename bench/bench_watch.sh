@@ -28,7 +28,7 @@ xvfb_pid=
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT

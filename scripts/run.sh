@@ -12,7 +12,7 @@ fi
 
 work=$(mktemp -d)
 xvfb_pid=
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+trap '[ -z "$xvfb_pid" ] || stop_xvfb; rm -rf "$work"' EXIT
 . scripts/xvfb.sh
 start_xvfb "$work"
 build/dist/launcher &

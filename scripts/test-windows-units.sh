@@ -13,7 +13,7 @@ work=$(mktemp -d)
 xvfb_pid=
 cleanup() {
     WINEPREFIX=$(pwd)/$out/wineprefix timeout 20 wineserver -k 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -108,7 +108,7 @@ cleanup() {
         WINEPREFIX=$work/prefix timeout 20 wineserver -k 2>/dev/null
         WINEPREFIX=$work/prefix timeout 20 wineserver -w 2>/dev/null
     fi
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -z "$xvfb_pid" ] || stop_xvfb
     wait 2>/dev/null
     # TEST_WINDOWS_KEEP=<dir> keeps the screenshots of the steps and the logs.
     if [ -n "${TEST_WINDOWS_KEEP:-}" ]; then

@@ -28,7 +28,7 @@ cleanup() {
     remove_test_user "$user"
     [ -n "${uid:-}" ] && rm -rf "/run/user/$uid"
     dpkg-query -W launcher >/dev/null 2>&1 && dpkg -r launcher >/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid"
+    [ -z "$xvfb_pid" ] || stop_xvfb
 }
 trap cleanup EXIT
 

@@ -26,7 +26,7 @@ cleanup() {
     set +e
     remove_test_user "$user"
     [ -n "$runtime" ] && rm -rf "$runtime"
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid"
+    [ -z "$xvfb_pid" ] || stop_xvfb
 }
 trap cleanup EXIT
 

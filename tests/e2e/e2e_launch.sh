@@ -25,7 +25,7 @@ launcher_pid=
 cleanup() {
     [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null || true
     pkill -f "$work/" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
