@@ -16,8 +16,19 @@
 namespace lc {
 
 namespace {
+
 bool setSharedMemoryImagesOff = false;
+
+// The programs started from the menu get the environment as the user had it.
+void restoreSharedMemoryImages()
+{
+    if (setSharedMemoryImagesOff)
+        qunsetenv("QT_XCB_NO_MITSHM");
 }
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(restoreSharedMemoryImages)
 
 bool prepareWindowingSystem(int argc, char** argv)
 {
@@ -51,19 +62,6 @@ bool prepareWindowingSystem(int argc, char** argv)
     }
     return true;
 }
-
-namespace {
-
-// The programs started from the menu get the environment as the user had it.
-void restoreSharedMemoryImages()
-{
-    if (setSharedMemoryImagesOff)
-        qunsetenv("QT_XCB_NO_MITSHM");
-}
-
-} // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(restoreSharedMemoryImages)
 
 namespace {
 

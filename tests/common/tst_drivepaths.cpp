@@ -8,12 +8,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QOperatingSystemVersion>
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace lc;
 using lc::test::TestContext;
+using lc::test::onWindows;
 
 Q_DECLARE_METATYPE(lc::PathStyle)
 
@@ -35,11 +35,6 @@ QByteArray records(const QStringList& texts)
 QString native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-bool onWindows()
-{
-    return QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows;
 }
 
 // An installation with three working directories beside it.

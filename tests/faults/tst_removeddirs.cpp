@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QOperatingSystemVersion>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -44,7 +43,7 @@ struct Environment
     {
         // The installation is a drive of its own where drives are mount points;
         // on Windows it lies on the system's drive.
-        if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows)
+        if (!lc::test::onWindows())
             t.platform.roots = {t.dir()};
         for (const char* d : {"master", "import"})
             QDir().mkpath(t.path(d));

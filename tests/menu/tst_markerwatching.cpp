@@ -9,7 +9,6 @@
 #include "widgets/panel3d.h"
 
 #include <QDir>
-#include <QOperatingSystemVersion>
 #include <QPointer>
 #include <QTest>
 
@@ -124,7 +123,7 @@ void TestMarkerWatching::burstOfRenamesEndsInTheLastState()
 
 void TestMarkerWatching::replacedDirectoryIsWatchedAgain()
 {
-    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+    if (lc::test::onWindows())
         QSKIP("Windows lets no directory be renamed while it is watched");
     Menu m;
     m.launchSlot0();

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QOperatingSystemVersion>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTest>
@@ -687,7 +686,7 @@ void TestOmGaiyou::unreadableDirectoryRetried()
     QVERIFY(o.open());
     QCOMPARE(o.t.messages.shown.size(), 1);
     // Windows names the path in capitals with its own separator.
-    const QString shown = QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows
+    const QString shown = lc::test::onWindows()
         ? QDir::toNativeSeparators(o.dataDir).toUpper()
         : o.dataDir;
     QCOMPARE(o.t.messages.shown.at(0).text, shown + QStringLiteral("\n\n指定されたパスが存在しません。"));

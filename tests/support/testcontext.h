@@ -5,9 +5,16 @@
 #include "scriptedboxes.h"
 
 #include <QByteArray>
+#include <QOperatingSystemVersion>
 #include <QTemporaryDir>
 
 namespace lc::test {
+
+// True when the tests run on Windows, where paths and some file rules differ.
+inline bool onWindows()
+{
+    return QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows;
+}
 
 // An installation directory in a temporary folder, with a fake platform,
 // scripted boxes and dialogs and a fixed date (2026-12-08 unless set).
