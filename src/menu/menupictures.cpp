@@ -59,7 +59,6 @@ MenuPictures::MenuPictures(AppContext& context, MenuShared& shared,
         if (PictureBox* box = m_controls.Picture1[n])
             connect(box, &PictureBox::clicked, this, [this, n] { Picture1_Click(n + 1); });
     }
-    createPickerPanel();
 }
 
 QString MenuPictures::installFile(const QString& name) const
@@ -67,6 +66,8 @@ QString MenuPictures::installFile(const QString& name) const
     return m_context.installDir.file(name);
 }
 
+// The panel's controls are made when it is first opened: most days it is never
+// opened, and the window comes up sooner without them.
 void MenuPictures::createPickerPanel()
 {
     Panel3D* panel = m_controls.SSPanel2;
@@ -81,10 +82,12 @@ void MenuPictures::createPickerPanel()
     const QFont font = designFont(Fonts::PGothic, 9);
     const QString titles[2] = {QStringLiteral("背景画リスト 1"), QStringLiteral("背景画リスト 2")};
     for (int page = 0; page < 2; ++page) {
-        auto* frame = new QGroupBox(titles[page], panel);
+        auto* frame = new QGroupBox(panel);
         frame->setObjectName(QStringLiteral("SSFrame1_%1").arg(page));
         frame->setGeometry(twips::rect(240, 160, 4785, 4215));
+        // The font before the title, which is measured in the font it is set in.
         frame->setFont(font);
+        frame->setTitle(titles[page]);
         frame->setFocusPolicy(Qt::StrongFocus);
         frame->setAutoFillBackground(true);
         m_SSFrame1[page] = frame;
@@ -97,6 +100,7 @@ void MenuPictures::createPickerPanel()
             thumbnail->setGeometry(twips::rect(left, RowTop[cell / 4], 1095, 735));
             thumbnail->setStretch(true);
             thumbnail->setCursor(Qt::PointingHandCursor);
+            thumbnail->setPicture(builtinImage(BuiltinImage::Thumbnail, n));
             connect(thumbnail, &PictureBox::clicked, this, [this, n] { Image5_Click(n); });
             m_Image5[n] = thumbnail;
         }
@@ -321,13 +325,9 @@ void MenuPictures::applyStoredBackground(int number)
 
 void MenuPictures::openPicker()
 {
-    if (!m_thumbnailsDrawn) {
+    if (!m_SSFrame1[0]) {
         WaitCursor wait;
-        for (int n = 0; n < ThumbnailCount; ++n) {
-            if (m_Image5[n])
-                m_Image5[n]->setPicture(builtinImage(BuiltinImage::Thumbnail, n));
-        }
-        m_thumbnailsDrawn = true;
+        createPickerPanel();
     }
     m_controls.SSPanel2->show();
     m_controls.SSPanel2->raise();

@@ -81,7 +81,6 @@ private:
     std::array<PictureBox*, ThumbnailCount> m_Image5{};
     std::array<Panel3D*, SwatchCount> m_Label2{};
     std::array<CommandButton*, 3> m_SSCommand2{};
-    bool m_thumbnailsDrawn = false;
 };
 
 } // namespace lc

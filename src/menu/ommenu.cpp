@@ -160,7 +160,9 @@ void OmMenu::createControls()
     m_label3 = new QLabel(this);
     m_label3->setObjectName(QStringLiteral("Label3"));
     m_label3->setFont(gothic);
-    m_label3->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    QPalette dateColours = m_label3->palette();
+    dateColours.setColor(QPalette::WindowText, Qt::white);
+    m_label3->setPalette(dateColours);
     m_label3->move(twips::point(2880, 1305));
     m_label3->setMouseTracking(true);
     m_label3->installEventFilter(this);
