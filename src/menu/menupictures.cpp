@@ -259,6 +259,10 @@ void MenuPictures::showBackground(int number, const QPixmap& picture, Applied ap
     // The overlay stands directly in front of the background, below the other controls.
     if (!image4->isHidden())
         image3->stackUnder(image4);
+    // Everything stands on the background: the whole window is drawn again. A
+    // whole window also goes to the X server in one piece, where a window
+    // less a few pixels would first be copied into a buffer that Qt keeps.
+    m_controls.window->update();
 }
 
 void MenuPictures::backgroundStep()
