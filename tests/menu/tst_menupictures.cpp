@@ -511,6 +511,15 @@ void TestMenuPictures::pickerPanelLayout()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(w.control<CommandButton>(QStringLiteral("SSCommand2_%1").arg(i))->text(),
                  captions[i]);
+
+    // Opened again after "閉じる", the panel shows the controls it has, once each.
+    w.click(QStringLiteral("SSCommand2_1"));
+    QVERIFY(!w.SSPanel2->isVisible());
+    w.pictures->openPicker();
+    QVERIFY(w.SSPanel2->isVisible());
+    QCOMPARE(w.window.findChildren<QGroupBox*>(QStringLiteral("SSFrame1_0")).size(), 1);
+    QCOMPARE(w.window.findChildren<PictureBox*>(QStringLiteral("Image5_0")).size(), 1);
+    QVERIFY(page1->isVisible());
 }
 
 void TestMenuPictures::thumbnailPlacement_data()
