@@ -42,8 +42,8 @@ QFont designFont(const QString& family, double pointSize, bool bold)
     f.setStyleStrategy(QFont::PreferAntialias);
     // Glyphs are fitted to the pixel grid by the fonts' own instructions, as
     // Windows draws them. The automatic fitting that Linux would choose first
-    // analyses every glyph of a font, which for a Japanese font of some twenty
-    // thousand glyphs costs milliseconds and megabytes at start-up.
+    // analyses the whole character map of a font, which for a Japanese font of
+    // some thirteen thousand glyphs costs milliseconds and megabytes at start-up.
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
