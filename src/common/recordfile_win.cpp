@@ -12,7 +12,6 @@ int openForSharedReading(QFile& file)
 {
     // A plain open would keep a sibling program from renaming or deleting the
     // file until it is closed again.
-    FileError::clearSystemCode();
     const int fd = win32::openForSharedReading(QDir::toNativeSeparators(file.fileName()).toStdWString());
     if (fd == -1)
         return FileError::fromSystemCode(FileError::lastSystemCode());

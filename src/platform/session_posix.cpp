@@ -26,6 +26,16 @@ void restoreSharedMemoryImages()
         qunsetenv("QT_XCB_NO_MITSHM");
 }
 
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(restoreSharedMemoryImages)
@@ -62,20 +72,6 @@ bool prepareWindowingSystem(int argc, char** argv)
     }
     return true;
 }
-
-namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
-    errno = saved;
-}
-
-} // namespace
 
 struct SessionEnd::Private
 {
