@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -109,6 +110,25 @@ QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump)
         return c != 0 ? c < 0 : a.name < b.name;
     });
     return entries;
+}
+
+bool nameTakenIn(const QString& dir, const QString& name, const QString& except)
+{
+    // A file system that ignores case finds the entry itself under its new
+    // spelling; the listing below tells the siblings apart.
+    if (except.compare(name, Qt::CaseInsensitive) != 0) {
+        const QFileInfo exact(projectpaths::join(dir, name));
+        if (exact.exists() || exact.isSymLink())
+            return true;
+    }
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString entry = it.fileName();
+        if (entry != except && entry.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace lc

@@ -58,4 +58,9 @@ struct SubfolderEntry
 // regard to case as the system lists them.
 QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump = nullptr);
 
+// Whether dir holds an entry (folder, file or link) whose name equals name
+// without regard to letter case, other than the entry named except: the suite
+// compares file names so, and on Windows such names cannot stand side by side.
+bool nameTakenIn(const QString& dir, const QString& name, const QString& except = {});
+
 } // namespace lc

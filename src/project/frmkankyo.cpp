@@ -38,6 +38,8 @@ namespace {
 const QString WindowTitle = QStringLiteral("環境設定");
 const QString DeleteTitle = QStringLiteral("メインメニュー環境設定");
 const QString HelpTitle = QStringLiteral("(Ｈｅｌｐ)");
+// A folder whose path the working paths cannot hold is not taken.
+const QString PickRefusal = QStringLiteral("このフォルダは指定できません。");
 
 constexpr quint32 ActiveBoxColor = 0xC0FFFF; // light yellow
 constexpr quint32 BoxColor = 0xFFFFFF;
@@ -588,6 +590,13 @@ void FrmKankyo::showUnsuitablePath()
     m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Critical);
 }
 
+void FrmKankyo::showPathTooLong(const QString& path, const QString& refusal)
+{
+    m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + path + u'\n' +
+                QStringLiteral("パスが１２８バイトを超えるため、") + refusal;
+    m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Exclamation);
+}
+
 void FrmKankyo::txtDrive_Enter(int i)
 {
     if (isBusy())
@@ -595,6 +604,12 @@ void FrmKankyo::txtDrive_Enter(int i)
     const QString text = m_txtDrive.at(i)->text();
     if (projectpaths::endsWithSeparator(trimTrailingBlanks(text)))
         return;
+    if (paths::isFullPath(text) && ByteLen(text) > Koji::FieldWidth) {
+        restoreBox(i);
+        showPathTooLong(text, PickRefusal);
+        refocusBox(i);
+        return;
+    }
     // A working path must be a full path that the settings files can hold.
     if (!paths::isFullPath(text) || !fitsCodePage(text) ||
         ByteLen(text) > Koji::FieldWidth) {
@@ -610,6 +625,16 @@ void FrmKankyo::txtDrive_Enter(int i)
         if (kind == DirectoryKind::Exists)
             break;
         if (kind == DirectoryKind::Unreadable || created) {
+            restoreBox(i);
+            refocusBox(i);
+            return;
+        }
+        // A file of that name leaves no room for the directory.
+        if (const QFileInfo entry(text); entry.exists() && !entry.isDir()) {
+            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + text + u'\n' +
+                        QStringLiteral("同じ名前のファイルがあるため、") + u'\n' +
+                        QStringLiteral("ディレクトリの設定が出来ません。");
+            m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Exclamation);
             restoreBox(i);
             refocusBox(i);
             return;
@@ -943,6 +968,11 @@ void FrmKankyo::SSTree1_NodeClick(QTreeWidgetItem* node)
         moveFocus(box);
         return;
     }
+    if (ByteLen(path) > Koji::FieldWidth) {
+        showPathTooLong(path, PickRefusal);
+        moveFocus(box);
+        return;
+    }
     m_tree->setDropHighlight(node);
     box->setText(path);
     // A folder picked in the tree is a confirmed choice.
@@ -983,9 +1013,10 @@ void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
                                  WindowTitle, Msg::Ok + Msg::Exclamation);
         return;
     }
-    // A name that is taken already: the label keeps its old text.
-    const QFileInfo target(newPath);
-    if (target.exists() || target.isSymLink())
+    // A name that is taken already, also by a sibling that differs only in
+    // letter case: the label keeps its old text.
+    if (nameTakenIn(FolderTree::pathOf(node->parent()), newText,
+                    projectpaths::lastComponent(oldPath)))
         return;
     // The suite's own folders keep their names: the main menu and the sibling
     // programs find them by these paths.
@@ -999,9 +1030,7 @@ void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
     // The working paths and the registry hold at most 128 bytes: a longer path
     // would be stored cut and lost at the next start.
     if (const QString tooLong = pathTooLongAfterRename(oldPath, newPath); !tooLong.isEmpty()) {
-        m_context.messages->show(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + tooLong + u'\n' +
-                                     QStringLiteral("パスが１２８バイトを超えるため、フォルダ名を変更できません。"),
-                                 WindowTitle, Msg::Ok + Msg::Exclamation);
+        showPathTooLong(tooLong, QStringLiteral("フォルダ名を変更できません。"));
         return;
     }
     if (!QDir().rename(oldPath, newPath)) {
@@ -1149,11 +1178,9 @@ void FrmKankyo::newFolder()
     QString name;
     QString path;
     for (int n = 1; n < 10000; ++n) {
-        const QString candidate = projectpaths::join(base, projectpaths::newFolderName(n));
-        const QFileInfo info(candidate);
-        if (!info.exists() && !info.isSymLink()) {
+        if (!nameTakenIn(base, projectpaths::newFolderName(n))) {
             name = projectpaths::newFolderName(n);
-            path = candidate;
+            path = projectpaths::join(base, name);
             break;
         }
     }

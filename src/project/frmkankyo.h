@@ -95,6 +95,8 @@ private:
 
     QString currentDirectory() const;
     void showUnsuitablePath();
+    // The 128-byte refusal for path, ending in refusal (what cannot be done).
+    void showPathTooLong(const QString& path, const QString& refusal);
     void setNamePanel(int panel, const QString& directory, const QString& fileName);
     QStringList listItems() const;
     void setListItems(const QStringList& items);

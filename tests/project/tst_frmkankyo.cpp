@@ -180,6 +180,8 @@ private Q_SLOTS:
     void enterOnMissingFolder();
     void enterOnExistingFolderTakesIt();
     void treeClickPutsThePathIntoTheActiveBox();
+    void pathOver128BytesIsRefused_data();
+    void pathOver128BytesIsRefused();
     void clickingTheComputerChangesNoPath();
     void importOptionReadsTheImportDirectory();
     void registryPick();
@@ -292,6 +294,12 @@ void TestFrmKankyo::enterOnMissingFolder_data()
         << "koji/x/y" << int(Msg::ResultOk) << QStringList{CreateQuestion, Unsuitable} << false;
     QTest::newRow("not a full path")
         << "relative" << int(Msg::ResultOk) << QStringList{Unsuitable} << false;
+    // %1 stands for the typed path.
+    QTest::newRow("a file of that name")
+        << "koji/p1/kojigai" << int(Msg::ResultOk)
+        << QStringList{QStringLiteral(
+               "ﾃﾞｨﾚｸﾄﾘ :%1\n同じ名前のファイルがあるため、\nディレクトリの設定が出来ません。")}
+        << false;
 }
 
 void TestFrmKankyo::enterOnMissingFolder()
@@ -305,6 +313,8 @@ void TestFrmKankyo::enterOnMissingFolder()
     win.t.messages.answers.enqueue(answer);
     const QString text = typed == QStringLiteral("relative") ? typed : win.path(typed);
     win.typeAndEnter(1, text);
+    for (QString& m : messages)
+        m.replace(QStringLiteral("%1"), text);
 
     QCOMPARE(win.shownTexts(), messages);
     if (messages.first() == CreateQuestion) {
@@ -351,6 +361,39 @@ void TestFrmKankyo::treeClickPutsThePathIntoTheActiveBox()
     QCOMPARE(QApplication::focusWidget(), win.box(2));
     win.click(win.caption(0));
     QCOMPARE(win.box(2)->text(), win.path("koji"));
+}
+
+void TestFrmKankyo::pathOver128BytesIsRefused_data()
+{
+    QTest::addColumn<bool>("picked");
+    QTest::newRow("picked in the tree") << true;
+    QTest::newRow("typed with Enter") << false;
+}
+
+void TestFrmKankyo::pathOver128BytesIsRefused()
+{
+    QFETCH(bool, picked);
+    Window win;
+    const QString longPath = win.data + u'/' + QString(130, u'a');
+    QVERIFY(QDir().mkpath(longPath));
+    QVERIFY(win.open());
+    if (picked) {
+        QTreeWidgetItem* node = win.tree()->node(longPath);
+        QVERIFY(node);
+        win.tree()->scrollToItem(node);
+        const QRect rect = win.tree()->visualItemRect(node);
+        QTest::mouseClick(win.tree()->viewport(), Qt::LeftButton, {},
+                          QPoint(rect.left() + 30, rect.center().y()));
+    } else {
+        win.typeAndEnter(1, longPath);
+    }
+    QCOMPARE(win.shownTexts(),
+             QStringList{QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + longPath +
+                         QStringLiteral("\nパスが１２８バイトを超えるため、このフォルダは指定できません。")});
+    QCOMPARE(win.box(1)->text(), win.data);
+    win.click(win.button(QStringLiteral("CmdEnd")));
+    QVERIFY(!win.w->isVisible());
+    QCOMPARE(win.t.readFile("WOMSET").mid(128, 128), fixedField(win.data, 128));
 }
 
 void TestFrmKankyo::clickingTheComputerChangesNoPath()
@@ -698,6 +741,8 @@ void TestFrmKankyo::refusedRenameKeepsEverything_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("messages");
     QTest::newRow("name taken") << "p2" << 0;
+    // The suite compares names without regard to case.
+    QTest::newRow("name taken in other case") << "P2" << 0;
     QTest::newRow("invalid name") << "a/b" << 1;
     // The data path would no longer fit the 128 bytes of WOMSET and the registry.
     QTest::newRow("path over 128 bytes") << QString(130, u'a') << 1;
