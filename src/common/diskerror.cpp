@@ -7,12 +7,14 @@
 
 namespace lc {
 
-int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive)
+int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive,
+                     DiskAccess access)
 {
-    return DiskErrorMessage(context, errorNumber, drive, nativePathStyle());
+    return DiskErrorMessage(context, errorNumber, drive, nativePathStyle(), access);
 }
 
-int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive, PathStyle style)
+int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive, PathStyle style,
+                     DiskAccess access)
 {
     if (errorNumber == FileError::None || drive.isEmpty() || !context.platform)
         return 0;
@@ -74,7 +76,10 @@ int DiskErrorMessage(AppContext& context, int errorNumber, const QString& drive,
     // helps once the user has mended it (a write-protect tab, a permission, a
     // folder in the way).
     case FileError::PermissionDenied:
-        text = pathName + QStringLiteral("\n\nアクセスが拒否されました。\n書き込みの権限を確かめて下さい。");
+        text = access == DiskAccess::Read
+                   ? pathName + QStringLiteral("\n\nアクセスが拒否されたため、読み取れません。\n"
+                                               "読み取りの権限を確かめて下さい。")
+                   : pathName + QStringLiteral("\n\nアクセスが拒否されました。\n書き込みの権限を確かめて下さい。");
         boxStyle = Msg::RetryCancel + Msg::Exclamation;
         break;
     case FileError::WriteProtected:

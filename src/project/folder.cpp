@@ -62,7 +62,7 @@ QString CheckDirectory(AppContext& context, const QString& path, int& kind, bool
             const int shown = unavailableAsNotReady && error == FileError::DeviceUnavailable
                                   ? FileError::DiskNotReady
                                   : error;
-            if (DiskErrorMessage(context, shown, path) == Msg::ResultRetry)
+            if (DiskErrorMessage(context, shown, path, DiskAccess::Read) == Msg::ResultRetry)
                 continue;
         }
         kind = DirectoryKind::Unreadable;

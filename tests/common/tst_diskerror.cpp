@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <cstdlib>
+
 using namespace lc;
 using lc::test::TestContext;
 
@@ -97,6 +99,10 @@ void TestDiskError::messages_data()
     QTest::newRow("posix 70 permission, retry")
         << P << 70 << "/opt/launcher" << "/" << DriveType::Fixed << 4
         << QStringLiteral("/opt/launcher\n\nアクセスが拒否されました。\n書き込みの権限を確かめて下さい。") << 53;
+    QTest::newRow("posix 70 on a read")
+        << P << -70 << "/srv/other" << "/" << DriveType::Fixed << 2
+        << QStringLiteral("/srv/other\n\nアクセスが拒否されたため、読み取れません。\n読み取りの権限を確かめて下さい。")
+        << 53;
     QTest::newRow("72 write-protected")
         << W << 72 << "a:\\genba" << a << DriveType::Removable << 4
         << QStringLiteral("A:\\GENBA\n\nディスクが書き込み禁止になっています。") << 53;
@@ -119,7 +125,9 @@ void TestDiskError::messages()
     tc.platform.driveTypes[root] = type;
     tc.messages.answers.enqueue(answer);
 
-    QCOMPARE(DiskErrorMessage(tc.context, error, drive, style), answer);
+    // A negative number stands for the error on a read.
+    const DiskAccess access = error < 0 ? DiskAccess::Read : DiskAccess::Write;
+    QCOMPARE(DiskErrorMessage(tc.context, std::abs(error), drive, style, access), answer);
     QCOMPARE(tc.messages.shown.size(), 1);
     const MessageRequest& box = tc.messages.shown.first();
     QCOMPARE(box.text, text);

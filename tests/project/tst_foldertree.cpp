@@ -304,6 +304,9 @@ void TestFolderTree::checkDirectory_data()
         << QList<int>{FileError::DiskNotReady} << false << QList<int>{} << 2 << 0;
     QTest::newRow("access denied")
         << QList<int>{FileError::PathFileAccess} << false << QList<int>{} << 2 << 0;
+    QTest::newRow("permission denied, declined")
+        << QList<int>{FileError::PermissionDenied} << true << QList<int>{Msg::ResultCancel} << 2
+        << 1;
     QTest::newRow("device error") << QList<int>{FileError::DeviceIO} << true << QList<int>{} << 1
                                   << 0;
 }
@@ -330,6 +333,9 @@ void TestFolderTree::checkDirectory()
     QCOMPARE(t.messages.shown.size(), messages);
     if (messages)
         QCOMPARE(t.messages.shown.first().title, QStringLiteral("ディスクエラ－"));
+    // A directory is looked up, never written: no message asks for the right to write.
+    if (messages)
+        QVERIFY(!t.messages.shown.first().text.contains(QStringLiteral("書き込み")));
 }
 
 void TestFolderTree::hasSubfolder()
