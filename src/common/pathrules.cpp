@@ -1,5 +1,7 @@
 #include "pathrules.h"
 
+#include <QStringList>
+
 namespace lc::paths {
 namespace {
 
@@ -77,6 +79,34 @@ QString nativeDirectory(const QString& qtPath, PathStyle style)
     if (p.size() == 2 && p.at(1) == u':')
         p += u'\\';
     return p;
+}
+
+QString wrapAtSeparators(const QString& text, int maxWidth,
+                         const std::function<int(const QString&)>& widthOf)
+{
+    QStringList lines;
+    for (const QString& line : text.split(u'\n')) {
+        if (widthOf(line) <= maxWidth) {
+            lines.append(line);
+            continue;
+        }
+        QString current;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= line.size(); ++i) {
+            if (i < line.size() && line.at(i) != u'/' && line.at(i) != u'\\')
+                continue;
+            const QString piece = line.mid(start, i + 1 - start);
+            start = i + 1;
+            if (!current.isEmpty() && widthOf(current + piece) > maxWidth) {
+                lines.append(current);
+                current = piece;
+            } else {
+                current += piece;
+            }
+        }
+        lines.append(current);
+    }
+    return lines.join(u'\n');
 }
 
 } // namespace lc::paths

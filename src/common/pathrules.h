@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Rules for the working paths as the settings files store them and the disk
 // messages name them. The files were written on Windows (drive letter, colon,
 // backslashes); on POSIX the paths are native paths and the mount point of a
@@ -39,6 +41,13 @@ QString windowsDriveLetter(const QString& drive);
 // A directory in the form the system reports it (native separators, no trailing
 // separator except at a root), from a path in Qt's form.
 QString nativeDirectory(const QString& qtPath, PathStyle style = nativePathStyle());
+
+// The text with every line wider than maxWidth broken after path separators
+// ("/" or "\\"), each part as long as fits, so that a long path shows whole
+// with its end readable. A part without a separator that is wider on its own
+// stays one line. widthOf measures a piece of text.
+QString wrapAtSeparators(const QString& text, int maxWidth,
+                         const std::function<int(const QString&)>& widthOf);
 
 } // namespace paths
 } // namespace lc

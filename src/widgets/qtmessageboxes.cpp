@@ -2,6 +2,8 @@
 
 #include "panel3d.h"
 
+#include "common/pathrules.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -25,15 +27,20 @@ int QtMessageBoxes::show(const MessageRequest& request)
     box.setWindowTitle(request.title);
     box.setText(request.text);
     // Lines break where the message breaks them: a box narrower than its widest
-    // line wraps it at any character ("られませ" / "ん。"). Only a line too wide
-    // for the screen (a long path) still wraps.
+    // line wraps it at any character ("られませ" / "ん。"). A line too wide for
+    // the screen (a long path) breaks after its separators, so the path shows
+    // whole, its end included.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         const QFontMetrics metrics(label->font());
-        int widest = 0;
-        for (const QString& line : request.text.split(u'\n'))
-            widest = std::max(widest, metrics.horizontalAdvance(line));
         const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
         const int cap = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+        const QString text = paths::wrapAtSeparators(
+            request.text, cap - metrics.averageCharWidth(),
+            [&metrics](const QString& piece) { return metrics.horizontalAdvance(piece); });
+        box.setText(text);
+        int widest = 0;
+        for (const QString& line : text.split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
         label->setMinimumWidth(std::min(widest + metrics.averageCharWidth(), cap));
     }
     switch (request.symbol()) {

@@ -109,6 +109,8 @@ private Q_SLOTS:
     void pathRules();
     void fullPaths_data();
     void fullPaths();
+    void longPathsWrapAtSeparators_data();
+    void longPathsWrapAtSeparators();
 };
 
 void TestDrivePaths::firstStart()
@@ -515,6 +517,28 @@ void TestDrivePaths::fullPaths()
     QFETCH(QString, path);
     QFETCH(bool, full);
     QCOMPARE(paths::isFullPath(path, style), full);
+}
+
+void TestDrivePaths::longPathsWrapAtSeparators_data()
+{
+    // Widths in characters; lines of at most 12.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("wrapped");
+    QTest::newRow("fits") << "/a/b\nshort" << "/a/b\nshort";
+    QTest::newRow("broken after separators, as long as fits")
+        << "ﾃﾞｨﾚｸﾄﾘ :/home/u/koji/p1/last\nおわり"
+        << "ﾃﾞｨﾚｸﾄﾘ :/\nhome/u/koji/\np1/last\nおわり";
+    QTest::newRow("windows separators") << "D:\\GENBA\\DATA\\SUB" << "D:\\GENBA\\\nDATA\\SUB";
+    QTest::newRow("a name wider than a line stays whole")
+        << "/a/bbbbbbbbbbbbbbbb/c" << "/a/\nbbbbbbbbbbbbbbbb/\nc";
+}
+
+void TestDrivePaths::longPathsWrapAtSeparators()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, wrapped);
+    const auto width = [](const QString& s) { return int(s.size()); };
+    QCOMPARE(paths::wrapAtSeparators(text, 12, width), wrapped);
 }
 
 QTEST_GUILESS_MAIN(TestDrivePaths)
