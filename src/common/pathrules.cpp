@@ -99,9 +99,18 @@ QString wrapAtSeparators(const QString& text, int maxWidth,
             start = i + 1;
             if (!current.isEmpty() && widthOf(current + piece) > maxWidth) {
                 lines.append(current);
-                current = piece;
-            } else {
-                current += piece;
+                current.clear();
+            }
+            // A name wider than a line on its own is broken where it reaches the edge.
+            for (qsizetype c = 0; c < piece.size();) {
+                const qsizetype n = piece.at(c).isHighSurrogate() && c + 1 < piece.size() ? 2 : 1;
+                const QString next = piece.mid(c, n);
+                if (!current.isEmpty() && widthOf(current + next) > maxWidth) {
+                    lines.append(current);
+                    current.clear();
+                }
+                current += next;
+                c += n;
             }
         }
         lines.append(current);

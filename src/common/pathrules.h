@@ -44,8 +44,8 @@ QString nativeDirectory(const QString& qtPath, PathStyle style = nativePathStyle
 
 // The text with every line wider than maxWidth broken after path separators
 // ("/" or "\\"), each part as long as fits, so that a long path shows whole
-// with its end readable. A part without a separator that is wider on its own
-// stays one line. widthOf measures a piece of text.
+// with its end readable. A name wider than a line on its own is broken where it
+// reaches the edge. widthOf measures a piece of text.
 QString wrapAtSeparators(const QString& text, int maxWidth,
                          const std::function<int(const QString&)>& widthOf);
 

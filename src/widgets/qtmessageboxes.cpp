@@ -33,7 +33,12 @@ int QtMessageBoxes::show(const MessageRequest& request)
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         const QFontMetrics metrics(label->font());
         const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-        const int cap = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+        const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+        // A QMessageBox grows no wider than this on a screen over 1024 pixels
+        // wide; its icon and margins take about 120 of them.
+        const int boxLimit =
+            screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+        const int cap = std::min(screenWidth * 3 / 4, boxLimit - 120);
         const QString text = paths::wrapAtSeparators(
             request.text, cap - metrics.averageCharWidth(),
             [&metrics](const QString& piece) { return metrics.horizontalAdvance(piece); });

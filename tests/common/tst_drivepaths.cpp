@@ -529,8 +529,8 @@ void TestDrivePaths::longPathsWrapAtSeparators_data()
         << "ﾃﾞｨﾚｸﾄﾘ :/home/u/koji/p1/last\nおわり"
         << "ﾃﾞｨﾚｸﾄﾘ :/\nhome/u/koji/\np1/last\nおわり";
     QTest::newRow("windows separators") << "D:\\GENBA\\DATA\\SUB" << "D:\\GENBA\\\nDATA\\SUB";
-    QTest::newRow("a name wider than a line stays whole")
-        << "/a/bbbbbbbbbbbbbbbb/c" << "/a/\nbbbbbbbbbbbbbbbb/\nc";
+    QTest::newRow("a name wider than a line breaks at the edge")
+        << "/a/bbbbbbbbbbbbbbbb/c" << "/a/\nbbbbbbbbbbbb\nbbbb/c";
 }
 
 void TestDrivePaths::longPathsWrapAtSeparators()
