@@ -63,8 +63,7 @@ rm "$copy/event" && start && started 3
 [ "$(cat "$copy/event/xmas.bmp")" = "seasonal 3" ] || fail "a missing file was not put back"
 
 # A full disk with room for the new program but not for the manifest: nothing
-# changes, and once there is
-# room the next start still brings the copy up to date.
+# changes, and once there is room the next start still brings the copy up to date.
 shims=$root/shims && mkdir -p "$shims"
 cat >"$shims/cp" <<'EOF'
 #!/bin/sh
