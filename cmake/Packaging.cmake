@@ -13,6 +13,36 @@ if(LAUNCHER_PACKAGE_LAYOUT)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/launcher.desktop DESTINATION share/applications)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/launcher.svg DESTINATION share/icons/hicolor/scalable/apps)
 
+    # The icon at the sizes desktops look up first, drawn from the SVG.
+    find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+    set(icons)
+    foreach(size 16 24 32 48 64 128 256)
+        set(icon ${CMAKE_BINARY_DIR}/packaging/icons/${size}x${size}/launcher.png)
+        add_custom_command(
+            OUTPUT ${icon}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging/icons/${size}x${size}
+            COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${icon} ${CMAKE_SOURCE_DIR}/packaging/launcher.svg
+            DEPENDS ${CMAKE_SOURCE_DIR}/packaging/launcher.svg
+            VERBATIM)
+        list(APPEND icons ${icon})
+        install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
+    endforeach()
+    add_custom_target(package_icons ALL DEPENDS ${icons})
+
+    # The software centres' description; its release is the changelog's newest entry.
+    file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog signoff REGEX "^ -- " LIMIT_COUNT 1)
+    string(REGEX MATCH "([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9])" _ "${signoff}")
+    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    list(FIND months "${CMAKE_MATCH_2}" month)
+    math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+    if(month LESS 10)
+        set(month 0${month})
+    endif()
+    set(LAUNCHER_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1})
+    set(metainfo ${CMAKE_BINARY_DIR}/packaging/invalid.launcher.launcher.metainfo.xml)
+    configure_file(${CMAKE_SOURCE_DIR}/packaging/launcher.metainfo.xml.in ${metainfo} @ONLY)
+    install(FILES ${metainfo} DESTINATION share/metainfo)
+
     # Manual pages and the changelog, compressed as Debian wants them (no name,
     # no time stamp in the gzip header).
     find_program(GZIP_PROGRAM gzip REQUIRED)

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
-    xvfb xauth xdotool x11-utils imagemagick libx11-dev
+    xvfb xauth xdotool x11-utils imagemagick librsvg2-bin libx11-dev
     clang libclang-rt-14-dev llvm
     g++-mingw-w64-x86-64-posix wine wine64
 )

@@ -44,7 +44,7 @@ for v in 1 2; do
     [ $v -eq 2 ] && sed -i "s/^project(launcher VERSION [0-9.]*/project(launcher VERSION $version2/" "$work/src/CMakeLists.txt"
     cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAUNCHER_PACKAGE_LAYOUT=ON \
         -DLAUNCHER_BUILD_TESTS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-    cmake --build "$work/build" --target launcher pictures stage_sound package_docs >/dev/null
+    cmake --build "$work/build" --target launcher pictures stage_sound package_docs package_icons >/dev/null
     rm -f "$work/build"/launcher_*.deb
     (cd "$work/build" && cpack -G DEB >/dev/null)
     mv "$work/build"/launcher_*.deb "$work/v$v.deb"
@@ -52,6 +52,19 @@ done
 deb1=$work/v1.deb
 deb2=$work/v2.deb
 dpkg-deb -c "$deb1" | grep -q 'korvan21.exe' && fail "the package ships a stand-in under a program's name"
+
+# What desktops and software centres read of the package.
+command -v appstreamcli >/dev/null || apt-get install -y -qq --no-install-recommends appstream >/dev/null
+mkdir -p "$work/contents" && rm -rf "$work/contents"/* && dpkg-deb -x "$deb1" "$work/contents"
+for size in 16 24 32 48 64 128 256; do
+    identify -format '%wx%h' "$work/contents/usr/share/icons/hicolor/${size}x$size/apps/launcher.png" 2>/dev/null |
+        grep -qx "${size}x$size" || fail "no $size px icon"
+done
+appstreamcli validate --no-net --explain "$work/contents/usr/share/metainfo/"*.metainfo.xml ||
+    fail "the AppStream metainfo does not validate"
+grep -q '^Name=Mabora' "$work/contents/usr/share/applications/launcher.desktop" ||
+    fail "the desktop entry is not named after the product"
+echo "desktop entry, icons and AppStream metainfo: ok"
 
 # Open to the test user's programs too.
 start_xvfb "$work" -ac

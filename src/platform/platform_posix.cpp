@@ -9,8 +9,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QUrl>
 
 #include <cerrno>
 #include <csignal>
@@ -183,6 +185,55 @@ void undoStrayMove(const QString& trashed, const QString& source)
                   QStringLiteral(".trashinfo"));
     place.rmdir(QStringLiteral("files"));
     place.rmdir(QStringLiteral("info"));
+}
+
+// The record's Path= in the form of the trash format: percent-encoded, '/'
+// kept, as desktops decode it when they restore. Qt 6.4 writes the path as it
+// is, so a '%' or a blank in a project's name came back as another path. A
+// record that already names the source in the encoded form stays as it is.
+bool encodeTrashInfoPath(const QString& trashed, const QString& source)
+{
+    const QFileInfo entry(trashed);
+    QDir trash(entry.absolutePath());
+    if (!trash.cdUp())
+        return false;
+    const QString infoPath =
+        trash.filePath(QStringLiteral("info/")) + entry.fileName() + QStringLiteral(".trashinfo");
+    // A volume's trash may record the path relative to the volume's top.
+    QDir top(trash);
+    if (top.dirName() != QStringLiteral(".Trash-") + QString::number(::getuid()))
+        top.cdUp();
+    top.cdUp();
+    const auto names = [&](const QString& recorded) {
+        const QString full =
+            QDir::isAbsolutePath(recorded) ? recorded : top.absoluteFilePath(recorded);
+        return QDir::cleanPath(full) == source;
+    };
+
+    QFile in(infoPath);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QList<QByteArray> lines = in.readAll().split('\n');
+    in.close();
+    const QByteArray key("Path=");
+    for (QByteArray& line : lines) {
+        if (!line.startsWith(key))
+            continue;
+        const QByteArray value = line.mid(key.size());
+        const QString raw = QString::fromUtf8(value);
+        const QByteArray encoded = QUrl::toPercentEncoding(raw, "/");
+        if (value == encoded)
+            return true;
+        // Already encoded, by a Qt that does so itself.
+        if (!names(raw) && names(QUrl::fromPercentEncoding(value)))
+            return true;
+        line = key + encoded;
+        const QByteArray record = lines.join('\n');
+        QSaveFile out(infoPath);
+        return out.open(QIODevice::WriteOnly) && out.write(record) == record.size() &&
+               out.commit();
+    }
+    return false;
 }
 
 } // namespace
@@ -368,6 +419,11 @@ int SystemPlatform::moveToRecycleBin(const QString& path)
     const QFileInfo after(source);
     if (after.exists() || after.isSymLink())
         return FileError::PathFileAccess;
+    // Moved, but a record that names another path would restore it elsewhere.
+    if (!encodeTrashInfoPath(trashed, source)) {
+        undoStrayMove(trashed, source);
+        return FileError::PathFileAccess;
+    }
     return FileError::None;
 }
 

@@ -62,10 +62,50 @@ cmp -s "$root/manifest.2" "$copy/.manifest" || fail "a failed update changed the
 rm "$copy/event" && start && started 3
 [ "$(cat "$copy/event/xmas.bmp")" = "seasonal 3" ] || fail "a missing file was not put back"
 
+# A full disk with room for the new program but not for the manifest: nothing
+# changes, and once there is room the next start still brings the copy up to date.
+shims=$root/shims && mkdir -p "$shims"
+cat >"$shims/cp" <<'EOF'
+#!/bin/sh
+for a; do :; done
+case $a in *"$FAIL_CP"*) echo "cp: No space left on device" >&2; exit 1 ;; esac
+exec /bin/cp "$@"
+EOF
+chmod +x "$shims/cp"
+cp "$copy/.manifest" "$root/manifest.3"
+ship 4
+(export PATH=$shims:$PATH FAIL_CP=.manifest.launcher-new; start) && started 3
+cmp -s "$root/manifest.3" "$copy/.manifest" || fail "a full disk changed the manifest"
+grep -q 'echo 3' "$copy/launcher" || fail "a full disk left a new program"
+[ -z "$(find "$copy" -name '*.launcher-*')" ] || fail "a full disk left temporary files"
+start && started 4
+[ "$(cat "$copy/bmp/image0.jpg")" = "picture 4" ] || fail "no update after a full disk"
+
+# A start script ended half-way through its renames (a logout): the next start
+# rolls the copy back and brings it up to date, and leaves nothing behind.
+rm "$shims/cp"
+cat >"$shims/mv" <<'EOF'
+#!/bin/sh
+/bin/mv "$@" || exit 1
+count=$(($(cat "$MV_COUNT" 2>/dev/null || echo 0) + 1)); echo $count >"$MV_COUNT"
+[ "$count" -lt 3 ] || kill -KILL $PPID
+EOF
+chmod +x "$shims/mv"
+ship 5
+(export PATH=$shims:$PATH MV_COUNT=$root/mv.count; start) || true
+[ -n "$(find "$copy" -name '.launcher-update.*')" ] || fail "the interrupted update left no journal to roll back"
+start && started 5
+cmp -s "$sys/.manifest" "$copy/.manifest" || fail "manifest after an interrupted update"
+for f in launcher helper bmp/image0.jpg event/xmas.bmp event_tbl; do
+    cmp -s "$sys/$f" "$copy/$f" || fail "$f not brought up to date after an interrupted update"
+done
+[ -z "$(find "$copy" -name '*.launcher-*')" ] || fail "an interrupted update left files: $(find "$copy" -name '*.launcher-*')"
+[ "$(cat "$copy/default.wav")" = "my sound" ] || fail "the user's sound was replaced"
+
 # A copy from before the manifest: only the program itself is surely the package's.
 rm "$copy/.manifest" && echo "stand-in" >"$copy/korvan21.exe" && echo "old picture" >"$copy/bmp/image0.jpg"
 printf '#!/bin/sh\necho old\n' >"$copy/launcher"
-start && started 3
+start && started 5
 [ "$(cat "$copy/korvan21.exe")" = "stand-in" ] || fail "a file of an old copy was replaced"
 [ "$(cat "$copy/bmp/image0.jpg")" = "old picture" ] || fail "a picture of an old copy was replaced"
 echo "start script: ok"

@@ -4,10 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <cctype>
 
 using namespace lc;
 
@@ -21,6 +25,8 @@ private Q_SLOTS:
     void cleanup();
     void directoryTreeGoesToTheTrash_data();
     void directoryTreeGoesToTheTrash();
+    void recordNamesThePlaceInTheTrashFormat_data();
+    void recordNamesThePlaceInTheTrashFormat();
     void fileGoesToTheTrash();
     void missingEntryIsAnError();
     void unusableDataDirectoryMovesNothing();
@@ -86,12 +92,56 @@ void TestRecycleBin::directoryTreeGoesToTheTrash()
     QFile info(m_dataHome + QStringLiteral("/Trash/info/工事1.trashinfo"));
     QVERIFY(info.open(QIODevice::ReadOnly));
     const QByteArray record = info.readAll();
-    QVERIFY2(record.contains("Path=" + QUrl::toPercentEncoding(dir, "/") + '\n') ||
-                 record.contains("Path=" + dir.toUtf8() + '\n'),
+    QVERIFY2(record.contains("Path=" + QUrl::toPercentEncoding(dir, "/") + '\n'),
              record.constData());
     // Nothing strewn into the current directory.
     QCOMPARE(QDir(QDir::currentPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{});
+}
+
+void TestRecycleBin::recordNamesThePlaceInTheTrashFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("percent") << QStringLiteral("50%工事");
+    QTest::newRow("blank") << QStringLiteral("工事データ 壱");
+    QTest::newRow("escape look-alike") << QStringLiteral("%41%2F");
+}
+
+// A desktop restores an entry to the percent-decoded Path= of its record; the
+// record is written as GLib, the desktops' own trash, writes it.
+void TestRecycleBin::recordNamesThePlaceInTheTrashFormat()
+{
+    QFETCH(QString, name);
+    const QString dir = m_home->path() + QStringLiteral("/projects/") + name;
+    makeTree(dir);
+    QVERIFY(DeleteToRecycleBin(m_platform, dir, true));
+    QFile info(m_dataHome + QStringLiteral("/Trash/info/") + name + QStringLiteral(".trashinfo"));
+    QVERIFY(info.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = info.readAll().split('\n');
+    QByteArray path;
+    for (const QByteArray& line : lines)
+        if (line.startsWith("Path="))
+            path = line.mid(5);
+    for (const char c : path)
+        QVERIFY2(QByteArrayView("%/-._~").contains(c) || std::isalnum(uchar(c)), path.constData());
+    QCOMPARE(QUrl::fromPercentEncoding(path), dir);
+
+    const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    if (gio.isEmpty())
+        return;
+    const QString twin = m_home->path() + QStringLiteral("/gio/") + name;
+    QVERIFY(QDir().mkpath(twin));
+    QCOMPARE(QProcess::execute(gio, {QStringLiteral("trash"), twin}), 0);
+    QDir gioInfo(m_dataHome + QStringLiteral("/Trash/info"));
+    QStringList records = gioInfo.entryList({QStringLiteral("*.trashinfo")});
+    records.removeOne(name + QStringLiteral(".trashinfo"));
+    QCOMPARE(records.size(), 1);
+    QFile gioRecord(gioInfo.filePath(records.first()));
+    QVERIFY(gioRecord.open(QIODevice::ReadOnly));
+    QVERIFY2(gioRecord.readAll().contains(
+                 "Path=" + QFile::encodeName(m_home->path()).toPercentEncoding("/") + "/gio/" +
+                 path.mid(path.lastIndexOf('/') + 1) + '\n'),
+             path.constData());
 }
 
 void TestRecycleBin::fileGoesToTheTrash()
