@@ -46,6 +46,10 @@ int main(int argc, char* argv[])
     context.dialogs = &dialogs;
 
     lc::OmMenu menu(context);
+    // The exit may run before the event loop does (a logout while a start-up box
+    // is open), when quitting the loop would be lost.
+    bool ended = false;
+    QObject::connect(&menu, &lc::OmMenu::endRequested, &app, [&ended] { ended = true; });
     QObject::connect(&menu, &lc::OmMenu::endRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Logout or a stop request runs the exit of the main window.
     lc::SessionEnd sessionEnd;
@@ -56,6 +60,8 @@ int main(int argc, char* argv[])
     QObject::connect(&requests, &lc::InstanceRequests::requested, &menu, &lc::OmMenu::AnotherStart,
                      Qt::QueuedConnection);
     menu.Form_Load();
+    if (ended)
+        return 0;
     requests.listen();
     return app.exec();
 }

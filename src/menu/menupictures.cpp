@@ -7,7 +7,6 @@
 #include "common/twips.h"
 #include "menu/eventtable.h"
 #include "menushared.h"
-#include "platform/platform.h"
 #include "prefs/preview.h"
 #include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
@@ -437,8 +436,7 @@ void MenuPictures::storeChoice()
         if (error == 0)
             break;
         // Not stored: the next "閉じる" tries again.
-        if (DiskErrorMessage(m_context, error, m_context.platform->driveOf(path)) !=
-            Msg::ResultRetry)
+        if (DiskErrorMessage(m_context, error, m_context.installDir.path()) != Msg::ResultRetry)
             return;
     }
     m_shared.SavedImageNo = record->number;

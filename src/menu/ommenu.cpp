@@ -24,7 +24,9 @@
 #include "widgets/picturebox.h"
 #include "widgets/windoworder.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QWindow>
@@ -309,6 +311,8 @@ void OmMenu::Form_Load()
     // screen only once the window system has exposed the window.
     show();
     waitUntilExposed();
+    if (m_exiting)
+        return;
     repaint();
     for (double x = -3470; x <= 330; x += 380) {
         slideControls(x);
@@ -323,6 +327,10 @@ void OmMenu::Form_Load()
 
     // 12. The stored background.
     m_pictures->backgroundStep();
+    // A logout while its error box (or, above, the window's first showing) was
+    // waited for has already run the exit.
+    if (m_exiting)
+        return;
 
     // 13-16. Captions of the installed programs.
     m_mainTitle->setCaption(TitleCaption);
@@ -403,8 +411,21 @@ void OmMenu::SSCommand3_Click()
 
 void OmMenu::EndSession()
 {
-    if (m_exiting)
+    if (m_exiting) {
+        // The request that ran the exit may have come before the event loop
+        // could end the program: ask again.
+        if (m_ended)
+            Q_EMIT endRequested();
         return;
+    }
+    // A box waiting for an answer (a start-up notice, a disk message) would hold
+    // the exit until the user is gone: it is answered as with Escape.
+    for (int open = 0; open < 8; ++open) {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box || box == m_frmKankyo)
+            break;
+        box->reject();
+    }
     if (m_sonotaMenu)
         m_sonotaMenu->closeReturningMarker();
     if (m_frmKankyo)

@@ -130,4 +130,18 @@ for case in program submenu; do
     [ ! -e "$install/sub" ] || fail "sub left after SIGTERM ($case)"
     wait_for 15 test -e "$install/menu" || fail "no menu marker after SIGTERM ($case)"
 done
+# A logout while a start-up box waits for its answer (the event loop does not run
+# yet) ends the launcher too, and the markers stay as a start leaves them.
+printf '99,"/nonexistent/pic.jpg"\r\n' > "$install/BackImg"
+printf '4711\r\n' > "$install/app_hnd.dat"
+"$install/launcher" >"$work/launcher.out" 2>&1 &
+launcher_pid=$!
+wait_for 30 xdotool search --name "読み込みエラー" >/dev/null 2>&1 || fail "no box about the stored picture"
+kill -TERM $launcher_pid
+wait_for 15 sh -c "! kill -0 $launcher_pid 2>/dev/null" || fail "SIGTERM during a start-up box did not end the launcher"
+wait $launcher_pid || fail "the launcher ended with an error after SIGTERM during a start-up box"
+launcher_pid=
+[ -e "$install/menu" ] || fail "no menu marker after SIGTERM during a start-up box"
+[ ! -e "$install/app_hnd.dat" ] || fail "app_hnd.dat left after SIGTERM during a start-up box"
+rm -f "$install/BackImg"
 echo "e2e launch protocol: ok"

@@ -826,6 +826,10 @@ void TestMenuPictures::closeWhenBackImgCannotBeWritten()
         t.messages.answers.enqueue(Msg::ResultCancel);
     w.click(QStringLiteral("SSCommand2_1"));
     QVERIFY(w.SSPanel2->isHidden());
+    // The message names the folder of the file, not the root of its volume.
+    QVERIFY(!t.messages.shown.isEmpty());
+    QVERIFY2(t.messages.shown.last().text.contains(QDir::toNativeSeparators(t.dir())),
+             qPrintable(t.messages.shown.last().text));
     // Not stored: the stored choice stays as it was, and the next "閉じる" tries again.
     QCOMPARE(w.shared.SavedImageNo, 12);
     QVERIFY(QDir(t.path(QStringLiteral("BackImg"))).removeRecursively());

@@ -83,6 +83,7 @@ private Q_SLOTS:
     void firstStartCreatesMenu();
     void existingMenuIsUntouched();
     void readOnlyInstallationIsSaidOnce();
+    void sessionEndDuringStartUpBox();
     void leftoverMarkersAreReset();
     void captionsOfInstalledPrograms_data();
     void captionsOfInstalledPrograms();
@@ -152,6 +153,32 @@ void TestOmMenu::readOnlyInstallationIsSaidOnce()
     for (const MessageRequest& box : m.t.messages.shown)
         said += box.text.contains(QStringLiteral("各システムを起動できません。")) ? 1 : 0;
     QCOMPARE(said, 1);
+}
+
+// A logout while the start-up box about the stored background is open runs the
+// exit there; the start-up does not go on over the ended menu.
+void TestOmMenu::sessionEndDuringStartUpBox()
+{
+    TestContext t;
+    for (const QString& p : AllPrograms)
+        t.installProgram(p);
+    t.writeFile("BackImg", "99,\"/nonexistent/pic.jpg\"\r\n");
+    t.writeFile("app_hnd.dat", "4711\r\n");
+    OmMenu window(t.context);
+    window.setAnimationPacing(false);
+    QSignalSpy ended(&window, &OmMenu::endRequested);
+    t.messages.onShow = [&](const MessageRequest&) { window.EndSession(); };
+    window.Form_Load();
+    QCOMPARE(t.messages.shown.size(), 1);
+    QVERIFY(t.messages.shown.first().title.contains(QStringLiteral("読み込みエラー")));
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!t.exists("app_hnd.dat"));
+    QVERIFY(t.exists("menu"));
+    QCOMPARE(window.findChild<Panel3D*>(QStringLiteral("app_menu_0"))->caption(), QString());
+    // A later request ends the program again: the first may have come too early.
+    window.EndSession();
+    QCOMPARE(ended.size(), 2);
 }
 
 void TestOmMenu::leftoverMarkersAreReset()
