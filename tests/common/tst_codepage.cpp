@@ -89,8 +89,7 @@ void TestCodePage::outsideCodePage_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("outside");
     QTest::newRow("plain") << QStringLiteral("Tokyo 1-2") << 0;
-    QTest::newRow("held by the code page")
-        << QString::fromUtf8("～－㎡髙ｱﾇ∥￢") << 0;
+    QTest::newRow("held by the code page") << QString::fromUtf8("～－㎡髙ｱﾇ∥￢") << 0;
     QTest::newRow("accents") << QString::fromUtf8("Café Müller") << 2;
     QTest::newRow("beyond the BMP counts once") << QString::fromUtf8("😀") << 1;
     QTest::newRow("mixed") << QString::fromUtf8("㎡😀é～") << 2;

@@ -6,9 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QInputMethodEvent>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -512,14 +512,15 @@ void TestOmGaiyou::textOutsideCodePageRefused_data()
     QTest::addColumn<QString>("composed"); // committed by an input method
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("typed accents") << 5 << QString::fromUtf8("Café Müller") << "" << ""
+    QTest::newRow("typed accents") << 5 << QString::fromUtf8("Café Müller") << ""
+                                   << ""
                                    << "Caf Mller";
-    QTest::newRow("paste refused whole")
-        << 6 << "ab" << QString::fromUtf8("Café 😀") << "" << "ab";
-    QTest::newRow("composed emoji")
-        << 13 << QString::fromUtf8("工事") << "" << QString::fromUtf8("😀") << QString::fromUtf8("工事");
-    QTest::newRow("code page characters typed")
-        << 7 << QString::fromUtf8("～－㎡髙ｱﾇ") << "" << "" << QString::fromUtf8("～－㎡髙ｱﾇ");
+    QTest::newRow("paste refused whole") << 6 << "ab" << QString::fromUtf8("Café 😀") << ""
+                                         << "ab";
+    QTest::newRow("composed emoji") << 13 << QString::fromUtf8("工事") << ""
+                                    << QString::fromUtf8("😀") << QString::fromUtf8("工事");
+    QTest::newRow("code page characters typed") << 7 << QString::fromUtf8("～－㎡髙ｱﾇ") << ""
+                                                << "" << QString::fromUtf8("～－㎡髙ｱﾇ");
     QTest::newRow("code page characters pasted and composed")
         << 12 << "" << QString::fromUtf8("髙橋～") << QString::fromUtf8("－㎡")
         << QString::fromUtf8("髙橋～－㎡");

@@ -435,10 +435,11 @@ void TestPraSet::dialTextBox_data()
                                      << "ABCDEF  X"
                                      << "ABCDEF";
     // clock.pra would hold "?" for them.
-    QTest::newRow("outside the code page refused")
-        << QString::fromUtf8("Café😀") << "Caf" << "Caf";
+    QTest::newRow("outside the code page refused") << QString::fromUtf8("Café😀") << "Caf"
+                                                   << "Caf";
     QTest::newRow("code page characters kept")
-        << QString::fromUtf8("髙～㎡ｱ") << QString::fromUtf8("髙～㎡ｱ") << QString::fromUtf8("髙～㎡ｱ");
+        << QString::fromUtf8("髙～㎡ｱ") << QString::fromUtf8("髙～㎡ｱ")
+        << QString::fromUtf8("髙～㎡ｱ");
 }
 
 void TestPraSet::dialTextBox()

@@ -702,11 +702,13 @@ void TestFrmKankyo::textOutsideCodePageRefused_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("taken"); // the folder, relative to the drive
-    QTest::newRow("path typed") << false << QString::fromUtf8("/pé2") << "" << "koji/p2";
+    QTest::newRow("path typed") << false << QString::fromUtf8("/pé2") << ""
+                                << "koji/p2";
     QTest::newRow("path pasted") << false << "" << QString::fromUtf8("/pü2") << "koji";
-    QTest::newRow("name typed") << true << QString::fromUtf8("p1é～") << "" << QString::fromUtf8("koji/p1～");
-    QTest::newRow("name pasted") << true << QString::fromUtf8("髙")
-                                 << QString::fromUtf8("Müller😀") << QString::fromUtf8("koji/髙");
+    QTest::newRow("name typed") << true << QString::fromUtf8("p1é～") << ""
+                                << QString::fromUtf8("koji/p1～");
+    QTest::newRow("name pasted") << true << QString::fromUtf8("髙") << QString::fromUtf8("Müller😀")
+                                 << QString::fromUtf8("koji/髙");
 }
 
 void TestFrmKankyo::textOutsideCodePageRefused()
