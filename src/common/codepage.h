@@ -17,6 +17,10 @@ QString fromCodePage(QByteArrayView bytes);
 // page cannot hold cannot be stored in the launcher's files.
 bool fitsCodePage(QStringView text);
 
+// How many characters of the text the code page cannot hold (a character beyond
+// the BMP counts once).
+qsizetype countOutsideCodePage(QStringView text);
+
 enum class CodePageDirection { ToBytes, FromBytes };
 
 // The classic two-way form: text to its byte form (each byte kept in one QChar

@@ -8,6 +8,7 @@
 #include "common/fileerror.h"
 #include "common/messagebox.h"
 #include "common/twips.h"
+#include "widgets/codepageinput.h"
 #include "widgets/commandbutton.h"
 #include "widgets/fonts.h"
 #include "widgets/panel3d.h"
@@ -284,6 +285,7 @@ void OmGaiyou::buildWidgets()
         pal.setColor(QPalette::Base, colorFromBgr(White));
         pal.setColor(QPalette::Text, colorFromBgr(Navy));
         box->setPalette(pal);
+        keepToCodePage(box);
         if (numeric) {
             // Numeric boxes take only what the key filter lets through: no input
             // method, no pasting or dropping.

@@ -9,6 +9,7 @@
 #include "common/dialogs.h"
 #include "common/messagebox.h"
 #include "common/twips.h"
+#include "widgets/codepageinput.h"
 #include "widgets/fonts.h"
 #include "widgets/panel3d.h"
 #include "widgets/picturebox.h"
@@ -341,6 +342,7 @@ void PraSet::buildSecondPage()
     m_text1 = new QLineEdit(m_positionFrame);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(twips::rect(4800, 2730, 1620, 360));
+    keepToCodePage(m_text1);
     connect(m_text1, &QLineEdit::textChanged, this, &PraSet::Text1_Change);
 }
 

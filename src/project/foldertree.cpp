@@ -5,6 +5,7 @@
 #include "folder.h"
 #include "platform/platform.h"
 #include "projectpaths.h"
+#include "widgets/codepageinput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -578,6 +579,8 @@ bool FolderTree::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
         m_editIndex = index;
         m_editCommitted = false;
         m_editText.clear();
+        if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index)))
+            keepToCodePage(line);
     }
     return started;
 }

@@ -16,6 +16,7 @@
 #include "overview/overviewfile.h"
 #include "platform/platform.h"
 #include "projectpaths.h"
+#include "widgets/codepageinput.h"
 #include "widgets/fonts.h"
 #include "widgets/panel3d.h"
 
@@ -227,6 +228,7 @@ void FrmKankyo::buildControls()
         box->setObjectName(QStringLiteral("txtDrive_%1").arg(i));
         box->setGeometry(twips::rect(165, boxTops.at(i), 4935, 300));
         box->installEventFilter(this);
+        keepToCodePage(box);
         setBoxColor(box, BoxColor);
         m_txtDrive.at(i) = box;
     }

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void bytes();
     void roundTrip_data();
     void roundTrip();
+    void outsideCodePage_data();
+    void outsideCodePage();
     void byteHelpers_data();
     void byteHelpers();
     void byteLen_data();
@@ -80,6 +82,30 @@ void TestCodePage::roundTrip()
     QCOMPARE(
         CodePageConv(CodePageConv(text, CodePageDirection::ToBytes), CodePageDirection::FromBytes),
         text);
+}
+
+void TestCodePage::outsideCodePage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("outside");
+    QTest::newRow("plain") << QStringLiteral("Tokyo 1-2") << 0;
+    QTest::newRow("held by the code page") << QString::fromUtf8("～－㎡髙ｱﾇ∥￢") << 0;
+    QTest::newRow("accents") << QString::fromUtf8("Café Müller") << 2;
+    QTest::newRow("beyond the BMP counts once") << QString::fromUtf8("😀") << 1;
+    QTest::newRow("mixed") << QString::fromUtf8("㎡😀é～") << 2;
+    QTest::newRow("a question mark is held") << QStringLiteral("?") << 0;
+    QTest::newRow("substitute character") << QString(QChar(0xFFFD)) << 1;
+    QTest::newRow("wave dash not in the table") << QString(QChar(0x301C)) << 1;
+    QTest::newRow("combining accent") << QStringLiteral("e") + QChar(0x301) << 1;
+    QTest::newRow("lone surrogate") << QString(QChar(0xD83D)) << 1;
+}
+
+void TestCodePage::outsideCodePage()
+{
+    QFETCH(QString, text);
+    QFETCH(int, outside);
+    QCOMPARE(countOutsideCodePage(text), qsizetype(outside));
+    QCOMPARE(fitsCodePage(text), outside == 0);
 }
 
 void TestCodePage::byteHelpers_data()

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -172,6 +173,8 @@ private Q_SLOTS:
     void textBoxes_data();
     void textBoxes();
     void homeEmptiesTextField();
+    void textOutsideCodePageRefused_data();
+    void textOutsideCodePageRefused();
     void storedOverviewIsShown();
     void deleteThenOkStoresTwoDigitYear();
     void unconfirmedTextIsNotSaved();
@@ -499,6 +502,60 @@ void TestOmGaiyou::textBoxes()
     o.type(keys);
     QCOMPARE(label->text(), stored);
     QCOMPARE(o.editedLabel(), next);
+}
+
+void TestOmGaiyou::textOutsideCodePageRefused_data()
+{
+    QTest::addColumn<int>("field"); // 13.. for remark lines
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("composed"); // committed by an input method
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("typed accents") << 5 << QString::fromUtf8("Café Müller") << ""
+                                   << ""
+                                   << "Caf Mller";
+    QTest::newRow("paste refused whole") << 6 << "ab" << QString::fromUtf8("Café 😀") << ""
+                                         << "ab";
+    QTest::newRow("composed emoji") << 13 << QString::fromUtf8("工事") << ""
+                                    << QString::fromUtf8("😀") << QString::fromUtf8("工事");
+    QTest::newRow("code page characters typed") << 7 << QString::fromUtf8("～－㎡髙ｱﾇ") << ""
+                                                << "" << QString::fromUtf8("～－㎡髙ｱﾇ");
+    QTest::newRow("code page characters pasted and composed")
+        << 12 << "" << QString::fromUtf8("髙橋～") << QString::fromUtf8("－㎡")
+        << QString::fromUtf8("髙橋～－㎡");
+}
+
+void TestOmGaiyou::textOutsideCodePageRefused()
+{
+    QFETCH(int, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, composed);
+    QFETCH(QString, stored);
+    OverviewFixture o;
+    QVERIFY(o.open());
+    QLabel* label = field <= 12 ? o.field(field) : o.remark(field - 12);
+    o.click(label);
+    QLineEdit* box = o.focusBox();
+    QVERIFY(box);
+    o.type(typed);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    if (!composed.isEmpty()) {
+        QInputMethodEvent commit;
+        commit.setCommitString(composed);
+        QApplication::sendEvent(box, &commit);
+    }
+    QCOMPARE(box->text(), stored);
+    o.type(QStringLiteral("\n"));
+    QCOMPARE(label->text(), stored);
+    o.click(o.button(0));
+    QTRY_VERIFY(o.window.isNull());
+    // Remark lines are records 13 to 22, after the twelve fields.
+    QCOMPARE(recordOf(o.bytes(), field), record(toCodePage(stored)));
 }
 
 void TestOmGaiyou::homeEmptiesTextField()

@@ -420,28 +420,41 @@ void TestPraSet::sizeAndMascotSliders()
 void TestPraSet::dialTextBox_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("dial");
     QTest::newRow("short") << "OM"
+                           << "OM"
                            << "OM";
     QTest::newRow("trailing blanks removed") << "AB   "
+                                             << "AB   "
                                              << "AB";
     QTest::newRow("first 7 characters") << "ABCDEFGHIJ"
+                                        << "ABCDEFGHIJ"
                                         << "ABCDEFG";
     QTest::newRow("blanks beyond 7") << "ABCDEF  X"
+                                     << "ABCDEF  X"
                                      << "ABCDEF";
+    // clock.pra would hold "?" for them.
+    QTest::newRow("outside the code page refused") << QString::fromUtf8("Café😀") << "Caf"
+                                                   << "Caf";
+    QTest::newRow("code page characters kept")
+        << QString::fromUtf8("髙～㎡ｱ") << QString::fromUtf8("髙～㎡ｱ")
+        << QString::fromUtf8("髙～㎡ｱ");
 }
 
 void TestPraSet::dialTextBox()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, shown);
     QFETCH(QString, dial);
     Menu m;
     m.open();
     m.toSecondPage();
     QLineEdit* box = m.text(1);
     box->setFocus();
-    QTest::keyClicks(box, typed);
-    QCOMPARE(box->text(), typed);
+    for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QCOMPARE(box->text(), shown);
     QCOMPARE(m.clock->DialText(), dial);
 }
 
@@ -640,6 +653,9 @@ void TestPraSet::soundFileDialog_data()
     QTest::newRow("101 bytes refused") << (u'/' + QString(96, u'a') + QStringLiteral(".wav")) << "";
     QTest::newRow("double-byte, 102 bytes refused")
         << (QStringLiteral("/音") + QString(95, u'a') + QStringLiteral(".wav")) << "";
+    QTest::newRow("outside the code page refused") << QString::fromUtf8("/sounds/Café.wav") << "";
+    QTest::newRow("code page characters kept")
+        << QString::fromUtf8("/sounds/髙～ｱ.wav") << QString::fromUtf8("/sounds/髙～ｱ.wav");
 }
 
 void TestPraSet::soundFileDialog()

@@ -8,6 +8,7 @@
 #include "widgets/panel3d.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -198,6 +199,8 @@ private Q_SLOTS:
     void dangerousDeletionsAreRefused();
     void deleteToTheRealTrash();
     void renamingARegisteredFolderRewritesTheRegistry();
+    void textOutsideCodePageRefused_data();
+    void textOutsideCodePageRefused();
     void refusedRenameKeepsEverything_data();
     void refusedRenameKeepsEverything();
     void suiteFoldersKeepTheirNames_data();
@@ -734,6 +737,56 @@ void TestFrmKankyo::renamingARegisteredFolderRewritesTheRegistry()
     QCOMPARE(registry.left(256), registryRecord("別の工事", win.other));
     QCOMPARE(registry.mid(256, 256), registryRecord("港北ビル新築工事", renamed));
     QCOMPARE(registry.mid(512, 256), registryRecord("下の工事", renamed + QStringLiteral("/sub")));
+}
+
+void TestFrmKankyo::textOutsideCodePageRefused_data()
+{
+    QTest::addColumn<bool>("rename"); // the tree's label editor, else the data path box
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("taken"); // the folder, relative to the drive
+    QTest::newRow("path typed") << false << QString::fromUtf8("/pé2") << ""
+                                << "koji/p2";
+    QTest::newRow("path pasted") << false << "" << QString::fromUtf8("/pü2") << "koji";
+    QTest::newRow("name typed") << true << QString::fromUtf8("p1é～") << ""
+                                << QString::fromUtf8("koji/p1～");
+    QTest::newRow("name pasted") << true << QString::fromUtf8("髙") << QString::fromUtf8("Müller😀")
+                                 << QString::fromUtf8("koji/髙");
+}
+
+void TestFrmKankyo::textOutsideCodePageRefused()
+{
+    QFETCH(bool, rename);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, taken);
+    Window win;
+    QVERIFY(win.open());
+    QLineEdit* box = nullptr;
+    if (rename) {
+        win.click(win.ribbon(2));
+        box = win.labelEditor();
+        QVERIFY(box);
+        box->clear();
+    } else {
+        win.click(win.caption(1));
+        box = win.box(1);
+        box->setText(win.path("koji"));
+    }
+    for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    const QString path = win.path(taken);
+    QCOMPARE(box->text(), rename ? QFileInfo(path).fileName() : path);
+    QTest::keyClick(box, Qt::Key_Return);
+    if (rename)
+        QTRY_VERIFY(!win.tree()->isEditingLabel());
+    QVERIFY(win.t.messages.shown.isEmpty());
+    QTRY_VERIFY(QFileInfo(path).isDir());
+    QCOMPARE(win.paths()[2], path);
 }
 
 void TestFrmKankyo::refusedRenameKeepsEverything_data()
