@@ -592,11 +592,15 @@ void FrmKankyo::showUnsuitablePath()
     m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Critical);
 }
 
+void FrmKankyo::showDirectoryRefusal(const QString& path, const QString& reason)
+{
+    m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + path + u'\n' + reason;
+    m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Exclamation);
+}
+
 void FrmKankyo::showPathTooLong(const QString& path, const QString& refusal)
 {
-    m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + path + u'\n' +
-                QStringLiteral("パスが１２８バイトを超えるため、") + refusal;
-    m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Exclamation);
+    showDirectoryRefusal(path, QStringLiteral("パスが１２８バイトを超えるため、") + refusal);
 }
 
 void FrmKankyo::txtDrive_Enter(int i)
@@ -612,9 +616,9 @@ void FrmKankyo::txtDrive_Enter(int i)
         refocusBox(i);
         return;
     }
-    // A working path must be a full path that the settings files can hold.
-    if (!paths::isFullPath(text) || !fitsCodePage(text) ||
-        ByteLen(text) > Koji::FieldWidth) {
+    // A working path must be a full path that the settings files can hold (a
+    // full path too long for them is refused above, naming its length).
+    if (!paths::isFullPath(text) || !fitsCodePage(text)) {
         restoreBox(i);
         showUnsuitablePath();
         refocusBox(i);
@@ -633,10 +637,8 @@ void FrmKankyo::txtDrive_Enter(int i)
         }
         // A file of that name leaves no room for the directory.
         if (const QFileInfo entry(text); entry.exists() && !entry.isDir()) {
-            m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + text + u'\n' +
-                        QStringLiteral("同じ名前のファイルがあるため、") + u'\n' +
-                        QStringLiteral("ディレクトリの設定が出来ません。");
-            m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Exclamation);
+            showDirectoryRefusal(text, QStringLiteral("同じ名前のファイルがあるため、\n"
+                                                      "ディレクトリの設定が出来ません。"));
             restoreBox(i);
             refocusBox(i);
             return;

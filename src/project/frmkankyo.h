@@ -95,6 +95,8 @@ private:
 
     QString currentDirectory() const;
     void showUnsuitablePath();
+    // "ﾃﾞｨﾚｸﾄﾘ :" path, then why it is not taken.
+    void showDirectoryRefusal(const QString& path, const QString& reason);
     // The 128-byte refusal for path, ending in refusal (what cannot be done).
     void showPathTooLong(const QString& path, const QString& refusal);
     void setNamePanel(int panel, const QString& directory, const QString& fileName);

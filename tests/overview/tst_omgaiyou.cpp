@@ -95,6 +95,8 @@ public:
     {
         return window->findChild<QLabel*>(QStringLiteral("Label2_%1").arg(j));
     }
+    // Fields 1..12, then the remark lines as 13..22.
+    QLabel* fieldOrRemark(int n) const { return n <= 12 ? field(n) : remark(n - 12); }
     QLineEdit* box(const char* name) const
     {
         return window->findChild<QLineEdit*>(QLatin1StringView(name));
@@ -495,7 +497,7 @@ void TestOmGaiyou::textBoxes()
     QFETCH(QString, next);
     OverviewFixture o;
     QVERIFY(o.open());
-    QLabel* label = field <= 12 ? o.field(field) : o.remark(field - 12);
+    QLabel* label = o.fieldOrRemark(field);
     o.click(label);
     QCOMPARE(o.focusBox()->objectName(),
              field <= 12 ? QStringLiteral("Text2") : QStringLiteral("Text4"));
@@ -535,7 +537,7 @@ void TestOmGaiyou::textOutsideCodePageRefused()
     QFETCH(QString, stored);
     OverviewFixture o;
     QVERIFY(o.open());
-    QLabel* label = field <= 12 ? o.field(field) : o.remark(field - 12);
+    QLabel* label = o.fieldOrRemark(field);
     o.click(label);
     QLineEdit* box = o.focusBox();
     QVERIFY(box);
