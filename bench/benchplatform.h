@@ -19,6 +19,7 @@ public:
     bool bringWindowToFront(const QString&) override { return false; }
     bool isTaskRunning(qint64) override { return false; }
     bool isWindowShown(const QString&) override { return false; }
+    bool isTaskOfThisSession(qint64) override { return false; }
     QStringList driveRoots() override { return {m_root}; }
     DriveType driveType(const QString&) override { return DriveType::Fixed; }
     QString volumeLabel(const QString&) override { return {}; }

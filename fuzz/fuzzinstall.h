@@ -25,6 +25,7 @@ public:
     bool bringWindowToFront(const QString& title) override;
     bool isTaskRunning(qint64) override { return false; }
     bool isWindowShown(const QString&) override { return false; }
+    bool isTaskOfThisSession(qint64) override { return false; }
     QStringList driveRoots() override;
     DriveType driveType(const QString& root) override;
     QString volumeLabel(const QString& root) override;

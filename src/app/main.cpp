@@ -24,18 +24,19 @@ int main(int argc, char* argv[])
     lc::QtMessageBoxes messages;
     lc::QtDialogs dialogs;
 
-    // A second start brings the running launcher to the front and ends.
+    // A second start in the same session brings the running launcher to the
+    // front and ends; one from another session or user is told and ends.
     lc::SingleInstance instance(QCoreApplication::applicationDirPath());
-    if (!instance.acquire()) {
-        if (instance.error() == QLockFile::LockFailedError) {
-            lc::InstanceRequests(instance.lockPath()).ask(3000);
-            if (instance.holderPid() != 0)
-                platform.bringTaskToFront(instance.holderPid());
-            return 0;
-        }
-        const QString lock = instance.lockPath().isEmpty() ? lc::SingleInstance::defaultLockDir() : instance.lockPath();
-        messages.show(QStringLiteral("メインメニューを起動できません。\n起動中を示すファイル「%1」を作成できません。").arg(lock),
-                      QStringLiteral("メインメニュー"), lc::Msg::Ok | lc::Msg::Critical);
+    const lc::SingleInstance::Outcome outcome = instance.acquire(platform);
+    if (outcome == lc::SingleInstance::Outcome::HeldInThisSession) {
+        lc::InstanceRequests(instance.lockPath()).ask(3000);
+        platform.bringTaskToFront(instance.holderPid());
+        return 0;
+    }
+    if (outcome != lc::SingleInstance::Outcome::Acquired) {
+        const bool held = outcome == lc::SingleInstance::Outcome::HeldElsewhere;
+        messages.show(instance.refusalText(outcome), QStringLiteral("メインメニュー"),
+                      lc::Msg::Ok | (held ? lc::Msg::Exclamation : lc::Msg::Critical));
         return 1;
     }
 

@@ -7,35 +7,54 @@
 
 namespace lc {
 
-// One running launcher per installation directory: a second start would reset
-// the markers of the programs the first one started. The lock lives in a
-// directory of the user's own (defaultLockDir()), so a read-only installation
-// directory still works and no other user can take the lock first; a lock whose
-// process is gone is taken over.
+class Platform;
+
+// One running launcher per installation directory, whoever starts it and from
+// whichever session: a second start would reset the markers of the programs
+// the first one started. The lock lives beside the markers, as "launcher.lock"
+// in the installation directory. Where that directory cannot hold a file (a
+// read-only installation, which holds no markers either) a lock in a directory
+// of the user's own takes its place. A lock whose process is gone is taken
+// over.
 class SingleInstance
 {
 public:
-    explicit SingleInstance(const QString& installDir, const QString& lockDir = QString());
+    enum class Outcome {
+        Acquired,          // this process is now the running launcher
+        HeldInThisSession, // a launcher of this user's session runs: raise it
+        HeldElsewhere,     // a launcher of another user, session or computer runs
+        NoLock,            // no lock can be made at all
+    };
+
+    explicit SingleInstance(const QString& installDir, const QString& userLockDir = QString());
     ~SingleInstance();
 
-    // True when this process is now the running launcher.
-    bool acquire();
-    // The process id of the running launcher when acquire() failed, else 0.
-    qint64 holderPid() const { return m_holder; }
-    // Why acquire() failed: LockFailedError when another launcher holds the
-    // lock, another value when the lock file cannot be made at all.
-    QLockFile::LockError error() const { return m_error; }
+    Outcome acquire(Platform& platform);
+
+    // The lock this launcher holds, or the one it was refused or could not make.
     QString lockPath() const { return m_path; }
+    // The process id of the running launcher when refused, else 0, and the
+    // name of its computer when that is another one.
+    qint64 holderPid() const { return m_holder; }
+    QString holderHost() const { return m_holderHost; }
+    // The message for a start that may not go on (HeldElsewhere, NoLock).
+    QString refusalText(Outcome outcome) const;
 
     // The user's runtime directory on POSIX, the user's temp directory on
     // Windows; empty when there is none the user alone can write.
     static QString defaultLockDir();
 
 private:
+    Outcome acquireInstallLock(Platform& platform, bool& useUserLock);
+    Outcome acquireUserLock(Platform& platform);
+    bool readHolder(QLockFile& lock);
+
+    QString m_installDir;
+    QString m_userLockDir;
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     qint64 m_holder = 0;
-    QLockFile::LockError m_error = QLockFile::NoError;
+    QString m_holderHost;
 };
 
 } // namespace lc

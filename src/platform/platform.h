@@ -41,6 +41,9 @@ public:
     // exactly this title is shown.
     virtual bool isTaskRunning(qint64 taskId) = 0;
     virtual bool isWindowShown(const QString& title) = 0;
+    // Whether a running task belongs to this user's own session: the same user
+    // and, on POSIX, the same display; on Windows the same logon session.
+    virtual bool isTaskOfThisSession(qint64 taskId) = 0;
 
     // Drive roots ("C:\" on Windows; mount points on POSIX), their types and labels.
     virtual QStringList driveRoots() = 0;

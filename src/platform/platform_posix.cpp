@@ -314,6 +314,39 @@ bool SystemPlatform::isTaskRunning(qint64 taskId)
     return ::kill(pid_t(taskId), 0) == 0 || errno == EPERM;
 }
 
+bool SystemPlatform::isTaskOfThisSession(qint64 taskId)
+{
+    if (!isTaskRunning(taskId))
+        return false;
+    // The same user: the process directory belongs to the process's user.
+    const QString proc = QStringLiteral("/proc/%1").arg(taskId);
+    struct stat info {};
+    if (::stat(QFile::encodeName(proc).constData(), &info) != 0 || info.st_uid != ::getuid())
+        return false;
+    // The same display: the one the task was started on (its environment can be
+    // read by its own user only).
+    QFile environ(proc + QStringLiteral("/environ"));
+    if (!environ.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray display;
+    QByteArray wayland;
+    for (const QByteArray& entry : environ.readAll().split('\0')) {
+        if (entry.startsWith("DISPLAY="))
+            display = entry.mid(8);
+        else if (entry.startsWith("WAYLAND_DISPLAY="))
+            wayland = entry.mid(16);
+    }
+    // ":0" and ":0.0" name the same display.
+    const auto withoutScreen = [](QByteArray name) {
+        const qsizetype colon = name.lastIndexOf(':');
+        const qsizetype dot = name.lastIndexOf('.');
+        if (colon >= 0 && dot > colon)
+            name.truncate(dot);
+        return name;
+    };
+    return withoutScreen(display) == withoutScreen(qgetenv("DISPLAY")) && wayland == qgetenv("WAYLAND_DISPLAY");
+}
+
 bool SystemPlatform::isWindowShown(const QString& title)
 {
     xcb_connection_t* c = x11Connection();

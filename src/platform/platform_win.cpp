@@ -68,6 +68,12 @@ bool SystemPlatform::isTaskRunning(qint64 taskId)
     return processId != 0 && win32::isProcessRunning(processId);
 }
 
+bool SystemPlatform::isTaskOfThisSession(qint64 taskId)
+{
+    const std::uint32_t processId = processIdOf(taskId);
+    return processId != 0 && win32::isProcessOfThisSession(processId);
+}
+
 bool SystemPlatform::isWindowShown(const QString& title)
 {
     return win32::isTitledWindowShown(title.toStdWString());

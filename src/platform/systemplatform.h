@@ -17,6 +17,7 @@ public:
     bool bringWindowToFront(const QString& title) override;
     bool isTaskRunning(qint64 taskId) override;
     bool isWindowShown(const QString& title) override;
+    bool isTaskOfThisSession(qint64 taskId) override;
     QStringList driveRoots() override;
     DriveType driveType(const QString& root) override;
     QString volumeLabel(const QString& root) override;

@@ -70,6 +70,15 @@ pid=$(sed -n 's/^started pid=\([0-9]*\).*/\1/p' "$install/korvan21.exe.log" | he
 # running launcher to the front and ends.
 timeout 20 "$install/launcher" >/dev/null 2>&1 || fail "the second start did not end cleanly"
 [ -e "$install/app" ] || fail "a second start reset the markers"
+# So must one with another runtime directory, or none (sudo -u, cron): the lock
+# is the installation's.
+mkdir -m 0700 "$work/runtime2"
+XDG_RUNTIME_DIR=$work/runtime2 timeout 20 "$install/launcher" >/dev/null 2>&1 ||
+    fail "a second start with another runtime directory did not end cleanly"
+env -u XDG_RUNTIME_DIR timeout 20 "$install/launcher" >/dev/null 2>&1 ||
+    fail "a second start without a runtime directory did not end cleanly"
+[ -e "$install/app" ] && [ ! -e "$install/menu" ] || fail "a second start from another environment reset the markers"
+[ "$(xdotool search --name "Mabora for Windows MAIN MENU" | wc -l)" -le 1 ] || fail "a second main window opened"
 
 # The stand-in gives the marker back when it closes.
 wait_for 15 test -e "$install/menu" || fail "the stand-in did not rename app back to menu"

@@ -35,6 +35,11 @@ bool FakePlatform::isTaskRunning(qint64 taskId)
     return runningTasks.contains(taskId) || (taskId >= 1001 && taskId < nextTaskId);
 }
 
+bool FakePlatform::isTaskOfThisSession(qint64 taskId)
+{
+    return isTaskRunning(taskId) && !otherSessionTasks.contains(taskId);
+}
+
 bool FakePlatform::isWindowShown(const QString& title)
 {
     return !title.isEmpty() && shownWindows.contains(title);

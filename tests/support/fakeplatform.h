@@ -28,6 +28,7 @@ public:
     bool bringWindowToFront(const QString& title) override;
     bool isTaskRunning(qint64 taskId) override;
     bool isWindowShown(const QString& title) override;
+    bool isTaskOfThisSession(qint64 taskId) override;
     QStringList driveRoots() override;
     DriveType driveType(const QString& root) override;
     QString volumeLabel(const QString& root) override;
@@ -51,6 +52,8 @@ public:
     QList<qint64> endedTasks;
     QList<qint64> runningTasks;
     QStringList shownWindows;
+    // Running tasks of another user or session.
+    QList<qint64> otherSessionTasks;
     QStringList roots;                      // empty: the system's root only
     QHash<QString, DriveType> driveTypes;    // by root; default Fixed
     QHash<QString, QString> labels;          // by root

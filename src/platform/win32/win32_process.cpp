@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace lc::win32 {
 
 StartedProcess startProcess(const std::wstring& program, const std::wstring& workingDir)
@@ -50,6 +52,50 @@ bool isProcessRunning(unsigned long processId)
     const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
     CloseHandle(process);
     return running;
+}
+
+namespace {
+
+// The user of a process's token, as a copy of its security identifier; empty
+// when the process or its token may not be looked at.
+std::vector<unsigned char> tokenUser(HANDLE process)
+{
+    std::vector<unsigned char> sid;
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token))
+        return sid;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<unsigned char> buffer(size);
+    if (size != 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
+        const PSID user = reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid;
+        if (IsValidSid(user)) {
+            const DWORD length = GetLengthSid(user);
+            sid.resize(length);
+            if (!CopySid(length, sid.data(), user))
+                sid.clear();
+        }
+    }
+    CloseHandle(token);
+    return sid;
+}
+
+} // namespace
+
+bool isProcessOfThisSession(unsigned long processId)
+{
+    DWORD theirs = 0;
+    DWORD ours = 0;
+    if (!isProcessRunning(processId) || !ProcessIdToSessionId(processId, &theirs) ||
+        !ProcessIdToSessionId(GetCurrentProcessId(), &ours) || theirs != ours)
+        return false;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process)
+        return false; // another user's, or one with more rights
+    const std::vector<unsigned char> user = tokenUser(process);
+    CloseHandle(process);
+    const std::vector<unsigned char> self = tokenUser(GetCurrentProcess());
+    return !user.empty() && user == self;
 }
 
 } // namespace lc::win32

@@ -20,4 +20,8 @@ StartedProcess startProcess(const std::wstring& program, const std::wstring& wor
 // (another user's) counts as running; one that no longer exists does not.
 bool isProcessRunning(unsigned long processId);
 
+// Whether a running process belongs to this process's logon session and user
+// (on a terminal server, other people's processes run in sessions of their own).
+bool isProcessOfThisSession(unsigned long processId);
+
 } // namespace lc::win32
