@@ -9,6 +9,7 @@
 #include "widgets/translations.h"
 
 #include <QApplication>
+#include <QWindow>
 
 int main(int argc, char* argv[])
 {
@@ -55,6 +56,14 @@ int main(int argc, char* argv[])
     // Logout or a stop request runs the exit of the main window.
     lc::SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &lc::SessionEnd::requested, &menu, &lc::OmMenu::EndSession);
+    // A close of the menu's frame while a modal window blocks the menu, which Qt
+    // would drop.
+    lc::BlockedCloseRequests blockedClose;
+    QObject::connect(&blockedClose, &lc::BlockedCloseRequests::requested, &menu,
+                     [&menu](QWindow* window) {
+                         if (window == menu.windowHandle())
+                             menu.closeRequestedWhileBlocked();
+                     });
     // Later starts ask this launcher to come forward (and to stop waiting for a
     // program that has ended).
     lc::InstanceRequests requests(instance.lockPath());

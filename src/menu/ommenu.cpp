@@ -785,6 +785,16 @@ bool OmMenu::bringOpenWindowForward()
     return true;
 }
 
+void OmMenu::closeRequestedWhileBlocked()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (m_ended || !modal)
+        return;
+    if (isMinimized())
+        showNormal();
+    bringToFront(modal);
+}
+
 void OmMenu::AnotherStart()
 {
     if (m_askingToStopWaiting || m_ended)

@@ -75,6 +75,12 @@ public:
     // waits for a program that has ended, it offers to stop waiting.
     void AnotherStart();
 
+    // The window system asked to close the menu while a modal window blocks it
+    // (the settings window, a message): the menu comes back if minimised, and
+    // the modal window to the front, as a close does while the other-systems
+    // menu is open.
+    void closeRequestedWhileBlocked();
+
 Q_SIGNALS:
     // The launcher is to end (exit button, or a program that replaces it).
     void endRequested();

@@ -2,6 +2,7 @@
 
 #include "common/fileerror.h"
 #include "volumerules.h"
+#include "x11atom.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -37,15 +38,6 @@ xcb_connection_t* x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t atom(xcb_connection_t* c, const char* name)
-{
-    auto cookie = xcb_intern_atom(c, 0, uint16_t(strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
-    xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return a;
-}
-
 std::vector<uint8_t> property(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t type)
 {
     std::vector<uint8_t> out;
@@ -70,7 +62,7 @@ xcb_window_t rootWindow(xcb_connection_t* c)
 std::vector<xcb_window_t> clientWindows(xcb_connection_t* c, xcb_window_t root)
 {
     std::vector<xcb_window_t> out;
-    const auto list = property(c, root, atom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
+    const auto list = property(c, root, x11Atom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
     if (!list.empty()) {
         const auto* ids = reinterpret_cast<const xcb_window_t*>(list.data());
         out.assign(ids, ids + list.size() / sizeof(xcb_window_t));
@@ -93,7 +85,7 @@ bool activate(xcb_connection_t* c, xcb_window_t root, xcb_window_t w)
     ev.response_type = XCB_CLIENT_MESSAGE;
     ev.format = 32;
     ev.window = w;
-    ev.type = atom(c, "_NET_ACTIVE_WINDOW");
+    ev.type = x11Atom(c, "_NET_ACTIVE_WINDOW");
     ev.data.data32[0] = 2; // as a pager
     ev.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, root,
@@ -267,7 +259,7 @@ bool SystemPlatform::bringTaskToFront(qint64 taskId)
     if (taskId <= 0)
         return false;
     return activateMatching([taskId](xcb_connection_t* c, xcb_window_t w) {
-        const auto pid = property(c, w, atom(c, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
+        const auto pid = property(c, w, x11Atom(c, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
         return pid.size() >= 4 &&
                *reinterpret_cast<const uint32_t*>(pid.data()) == uint32_t(taskId);
     });
@@ -278,7 +270,7 @@ namespace {
 auto titleMatcher(const QByteArray& wanted)
 {
     return [&wanted](xcb_connection_t* c, xcb_window_t w) {
-        auto name = property(c, w, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
+        auto name = property(c, w, x11Atom(c, "_NET_WM_NAME"), x11Atom(c, "UTF8_STRING"));
         if (name.empty())
             name = property(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING);
         return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size())) ==

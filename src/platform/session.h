@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QWindow;
+
 namespace lc {
 
 // Before the QApplication: picks the windowing system the launcher needs (it
@@ -28,5 +30,27 @@ private:
     struct Private;
     std::unique_ptr<Private> d;
 };
+
+// A request of the window system to close a window that a modal window blocks
+// (the close button of its frame, a taskbar's close): Qt drops it, and the user
+// would see nothing happen. Delivered through the event loop. One per process.
+class BlockedCloseRequests : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BlockedCloseRequests(QObject* parent = nullptr);
+    ~BlockedCloseRequests() override;
+
+Q_SIGNALS:
+    void requested(QWindow* window);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+// The top-level window with this native id that a modal window now blocks, or
+// null.
+QWindow* blockedWindowWithId(quintptr id);
 
 } // namespace lc

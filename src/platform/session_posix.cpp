@@ -1,8 +1,13 @@
 #include "session.h"
 
+#include "x11atom.h"
+
+#include <QAbstractNativeEventFilter>
 #include <QByteArray>
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
 #include <QSocketNotifier>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -105,6 +110,53 @@ SessionEnd::~SessionEnd()
     sigemptyset(&action.sa_mask);
     for (const int sig : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(sig, &action, nullptr);
+}
+
+// A window manager asks a window to close with the client message
+// WM_PROTOCOLS / WM_DELETE_WINDOW.
+struct BlockedCloseRequests::Private : QAbstractNativeEventFilter
+{
+    BlockedCloseRequests* owner = nullptr;
+    xcb_atom_t protocols = XCB_ATOM_NONE;
+    xcb_atom_t deleteWindow = XCB_ATOM_NONE;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t" || protocols == XCB_ATOM_NONE)
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+            return false;
+        const auto* client = static_cast<const xcb_client_message_event_t*>(message);
+        if (client->format != 32 || client->type != protocols || client->data.data32[0] != deleteWindow)
+            return false;
+        if (QWindow* window = blockedWindowWithId(client->window)) {
+            QPointer<QWindow> target(window);
+            QMetaObject::invokeMethod(owner, [this, target] {
+                if (target)
+                    Q_EMIT owner->requested(target);
+            }, Qt::QueuedConnection);
+        }
+        return false; // Qt sees it as well, and drops it
+    }
+};
+
+BlockedCloseRequests::BlockedCloseRequests(QObject* parent)
+    : QObject(parent), d(std::make_unique<Private>())
+{
+    d->owner = this;
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return;
+    d->protocols = x11Atom(x11->connection(), "WM_PROTOCOLS");
+    d->deleteWindow = x11Atom(x11->connection(), "WM_DELETE_WINDOW");
+    qGuiApp->installNativeEventFilter(d.get());
+}
+
+BlockedCloseRequests::~BlockedCloseRequests()
+{
+    if (qGuiApp)
+        qGuiApp->removeNativeEventFilter(d.get());
 }
 
 } // namespace lc

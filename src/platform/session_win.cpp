@@ -1,5 +1,13 @@
 #include "session.h"
 
+#include "win32/win32_windows.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWindow>
+
 namespace lc {
 
 // One windowing system, and no signals to turn into a request.
@@ -18,5 +26,41 @@ SessionEnd::SessionEnd(QObject* parent)
 }
 
 SessionEnd::~SessionEnd() = default;
+
+struct BlockedCloseRequests::Private : QAbstractNativeEventFilter
+{
+    BlockedCloseRequests* owner = nullptr;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "windows_generic_MSG")
+            return false;
+        const quintptr id = win32::closeRequestTarget(message);
+        if (id == 0)
+            return false;
+        if (QWindow* window = blockedWindowWithId(id)) {
+            QPointer<QWindow> target(window);
+            QMetaObject::invokeMethod(owner, [this, target] {
+                if (target)
+                    Q_EMIT owner->requested(target);
+            }, Qt::QueuedConnection);
+        }
+        return false; // Qt sees it as well, and drops it
+    }
+};
+
+BlockedCloseRequests::BlockedCloseRequests(QObject* parent)
+    : QObject(parent), d(std::make_unique<Private>())
+{
+    d->owner = this;
+    if (qGuiApp)
+        qGuiApp->installNativeEventFilter(d.get());
+}
+
+BlockedCloseRequests::~BlockedCloseRequests()
+{
+    if (qGuiApp)
+        qGuiApp->removeNativeEventFilter(d.get());
+}
 
 } // namespace lc

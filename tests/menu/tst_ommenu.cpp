@@ -4,6 +4,7 @@
 #include "common/twips.h"
 #include "menu/ommenu.h"
 #include "menu/sonotamenu.h"
+#include "platform/session.h"
 #include "testcontext.h"
 #include "widgets/commandbutton.h"
 #include "widgets/panel3d.h"
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -118,6 +120,7 @@ private Q_SLOTS:
     void secondStartOffersToStopWaiting_data();
     void secondStartOffersToStopWaiting();
     void subMenuKeepsTheMarkersWhileOpen();
+    void blockedFrameCloseBringsTheMinimisedSettingsBack();
 };
 
 void TestOmMenu::firstStartCreatesMenu()
@@ -769,6 +772,32 @@ void TestOmMenu::subMenuKeepsTheMarkersWhileOpen()
     m.moveOverBackground(5);
     QCOMPARE(m.window->LaunchBusy(), qint16(0));
     QVERIFY(m.t.messages.shown.isEmpty());
+}
+
+void TestOmMenu::blockedFrameCloseBringsTheMinimisedSettingsBack()
+{
+    Menu m;
+    bool broughtBack = false;
+    QTimer::singleShot(0, m.window.get(), [&] {
+        auto* settings = m.window->findChild<QDialog*>(QStringLiteral("frmKankyo"));
+        QVERIFY(settings);
+        settings->showMinimized();
+        m.window->showMinimized();
+        QTRY_VERIFY(settings->isMinimized() && m.window->isMinimized());
+        // The window system's close request for the menu: Qt drops it, as the
+        // settings window blocks the menu; the request is told apart first.
+        QCOMPARE(blockedWindowWithId(m.window->winId()), m.window->windowHandle());
+        QCOMPARE(blockedWindowWithId(settings->winId()), nullptr);
+        m.window->closeRequestedWhileBlocked();
+        QTRY_VERIFY(!settings->isMinimized() && !m.window->isMinimized());
+        QTRY_VERIFY(settings->isActiveWindow());
+        broughtBack = true;
+        settings->reject();
+    });
+    m.clickPanel(6);
+    QVERIFY(broughtBack);
+    QCOMPARE(blockedWindowWithId(m.window->winId()), nullptr);
+    QVERIFY(m.window->isVisible());
 }
 
 QTEST_MAIN(TestOmMenu)

@@ -86,4 +86,12 @@ bool isTitledWindowShown(const std::wstring& title)
     return visibleTitledWindow(title) != nullptr;
 }
 
+std::uintptr_t closeRequestTarget(const void* message)
+{
+    const auto* msg = static_cast<const MSG*>(message);
+    const bool close = msg->message == WM_CLOSE ||
+                       (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == SC_CLOSE);
+    return close ? reinterpret_cast<std::uintptr_t>(msg->hwnd) : 0;
+}
+
 } // namespace lc::win32

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace lc::win32 {
@@ -12,5 +13,10 @@ bool bringProcessToFront(unsigned long processId);
 bool bringTitledWindowToFront(const std::wstring& title);
 // Whether a visible top-level window has exactly the given title.
 bool isTitledWindowShown(const std::wstring& title);
+
+// The window a message asks to close (WM_CLOSE, or the system menu's close:
+// the frame's close button, a taskbar's close), as its handle's value; 0 for
+// every other message. message is a MSG*.
+std::uintptr_t closeRequestTarget(const void* message);
 
 } // namespace lc::win32
