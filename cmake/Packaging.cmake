@@ -46,17 +46,27 @@ if(LAUNCHER_PACKAGE_LAYOUT)
     # Manual pages and the changelog, compressed as Debian wants them (no name,
     # no time stamp in the gzip header).
     find_program(GZIP_PROGRAM gzip REQUIRED)
+    find_program(PERL_PROGRAM perl REQUIRED)
     set(doc_dir ${CMAKE_BINARY_DIR}/packaging)
     set(compressed)
     foreach(pair "launcher.1;man/launcher.1.gz" "launcher.ja.1;man/ja/launcher.1.gz" "changelog;doc/changelog.gz")
         list(GET pair 0 source)
         list(GET pair 1 output)
         string(REGEX REPLACE "\\.gz$" "" uncompressed ${doc_dir}/${output})
+        if(source STREQUAL "launcher.ja.1")
+            # Japanese lines break between characters, not at blanks.
+            set(prepare sh -c "${PERL_PROGRAM} -CSD \"$0\" <\"$1\" >\"$2\""
+                ${CMAKE_SOURCE_DIR}/packaging/man-ja-breaks.pl ${CMAKE_SOURCE_DIR}/packaging/${source} ${uncompressed})
+        else()
+            set(prepare ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${source} ${uncompressed})
+        endif()
+        get_filename_component(output_dir ${doc_dir}/${output} DIRECTORY)
         add_custom_command(
             OUTPUT ${doc_dir}/${output}
-            COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${source} ${uncompressed}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+            COMMAND ${prepare}
             COMMAND ${GZIP_PROGRAM} -9nf ${uncompressed}
-            DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${source}
+            DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${source} ${CMAKE_SOURCE_DIR}/packaging/man-ja-breaks.pl
             VERBATIM)
         list(APPEND compressed ${doc_dir}/${output})
     endforeach()
@@ -110,7 +120,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # XWayland on a Wayland session), Qt's own translations, the Japanese font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic")
 # A message box when the user's copy cannot be brought up to date.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "zenity | kdialog | x11-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "zenity | kdialog | x11-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)

@@ -3,7 +3,8 @@
 # programs: sway (with XWayland) nested in Xvfb, run by a new local user; the
 # staged launcher starts there without a platform chosen, a program takes the
 # front, and a second start of the launcher must bring the first one back to the
-# front. Also checks the one line said when no X server can be reached.
+# front. Without XWayland the launcher comes up on Wayland itself, with one line
+# on what does not work there; without any display it says so in one line.
 #
 # Needs root (it installs sway, xwayland and Qt's Wayland plugin, so that Qt
 # would pick Wayland by itself, and adds a user). About half a minute.
@@ -47,14 +48,14 @@ rm -f "$home/inst"/{menu,app,sub,app_hnd,app_hnd.dat}
 cat >"$home/sway.conf" <<'CONF'
 xwayland enable
 focus_on_window_activation focus
-exec sh -c 'echo "$WAYLAND_DISPLAY $DISPLAY" >"$XDG_RUNTIME_DIR/displays"'
+exec sh -c 'echo "$WAYLAND_DISPLAY $DISPLAY $SWAYSOCK" >"$XDG_RUNTIME_DIR/displays"'
 CONF
 chown -R "$user:" "$home"
 as_user() { runuser -u "$user" -- env HOME="$home" XDG_RUNTIME_DIR="$runtime" "$@"; }
 
 as_user DISPLAY="$outer" WLR_BACKENDS=x11 WLR_RENDERER=pixman sway -c "$home/sway.conf" >"$runtime/sway.log" 2>&1 &
 wait_for 20 test -s "$runtime/displays" || fail "sway did not start: $(tail -3 "$runtime/sway.log")"
-read -r wayland display <"$runtime/displays"
+read -r wayland display swaysock <"$runtime/displays"
 [ -n "$display" ] || fail "no XWayland display"
 session=(DISPLAY="$display" WAYLAND_DISPLAY="$wayland" XDG_SESSION_TYPE=wayland)
 
@@ -69,8 +70,19 @@ as_user "${session[@]}" timeout 20 "$home/inst/launcher" || fail "the second sta
 wait_for 10 sh -c "[ \"\$(runuser -u $user -- env DISPLAY=$display xdotool getactivewindow getwindowname 2>/dev/null)\" = 'Mabora for Windows MAIN MENU' ]" ||
     fail "the launcher was not brought to the front through XWayland"
 
-line=$(as_user WAYLAND_DISPLAY="$wayland" "$home/inst/launcher" 2>&1 >/dev/null) && fail "started without an X server"
+# Without an X server (a Wayland session without XWayland) the launcher comes up
+# on Wayland itself, saying once what does not work there.
+# Without any display it says so in one line and ends.
+line=$(as_user timeout 20 "$home/inst/launcher" 2>&1 >/dev/null) && fail "started without a display"
 if [ "$(printf '%s\n' "$line" | wc -l)" -ne 1 ] || ! printf '%s' "$line" | grep -q "no X server"; then
-    fail "without an X server: $line"
+    fail "without a display: $line"
 fi
+pkill -u "$user" -x launcher || true
+wait_for 10 sh -c "! pgrep -u $user -x launcher >/dev/null" || fail "the launcher did not end"
+as_user WAYLAND_DISPLAY="$wayland" "$home/inst/launcher" >/dev/null 2>"$runtime/wayland.log" &
+wait_for 30 sh -c "runuser -u $user -- swaymsg -s '$swaysock' -t get_tree | grep -q 'Mabora for Windows MAIN MENU'" ||
+    fail "no Wayland window of the launcher: $(cat "$runtime/wayland.log")"
+[ "$(grep -c "running on Wayland" "$runtime/wayland.log")" -eq 1 ] || fail "on Wayland: $(cat "$runtime/wayland.log")"
+pkill -u "$user" -x launcher || true
+wait_for 10 sh -c "! pgrep -u $user -x launcher >/dev/null" || fail "the Wayland launcher did not end on SIGTERM"
 echo "wayland check: ok"

@@ -10,8 +10,10 @@ namespace lc {
 
 // Before the QApplication: picks the windowing system the launcher needs (it
 // places its window at 0,0, keeps windows on top and raises the programs it
-// started). Returns false, after one line on stderr, when it cannot be reached.
-// A platform the user chose is left alone.
+// started): X11, or XWayland on a Wayland session. A Wayland session without
+// XWayland gets Wayland itself, with one line on stderr on what does not work
+// there. Returns false, after one line on stderr, when no display can be
+// reached. A platform the user chose is left alone.
 bool prepareWindowingSystem(int argc, char** argv);
 
 // A request of the system to end the launcher (on POSIX SIGTERM, SIGINT and

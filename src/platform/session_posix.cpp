@@ -62,6 +62,15 @@ bool prepareWindowingSystem(int argc, char** argv)
     xcb_disconnect(connection);
     if (!reachable) {
         const QByteArray display = qgetenv("DISPLAY");
+        // A Wayland session without XWayland: the menu runs on Wayland itself,
+        // where a program may neither place its window nor raise another's.
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            std::fprintf(stderr, "launcher: no X server can be reached (DISPLAY=%s); running on Wayland, where the menu "
+                                 "cannot place its window at the top left or bring the programs it starts to the front\n",
+                         display.isEmpty() ? "unset" : display.constData());
+            qputenv("QT_QPA_PLATFORM", "wayland");
+            return true;
+        }
         std::fprintf(stderr, "launcher: no X server can be reached (DISPLAY=%s); the launcher needs X11, or XWayland on a Wayland session\n",
                      display.isEmpty() ? "unset" : display.constData());
         return false;

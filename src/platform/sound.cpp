@@ -14,7 +14,9 @@ using PlayWave = QObject* (*)(const QString&);
 
 struct SoundPlayer::Device
 {
-    QLibrary module{QCoreApplication::applicationDirPath() + QStringLiteral("/launcher_sound")};
+    // In a folder of its own beside the program: no library directory of the
+    // system, whose libraries the dynamic linker caches.
+    QLibrary module{QCoreApplication::applicationDirPath() + QStringLiteral("/sound/launcher_sound")};
     QPointer<QObject> playing;
 
     ~Device() { delete playing.data(); }
@@ -36,7 +38,7 @@ void SoundPlayer::play(const QString& wavePath)
     }
     const auto playWave = reinterpret_cast<PlayWave>(m_device->module.resolve("lcPlayWave"));
     if (!playWave)
-        return; // no module beside the program: silent, as without an audio device
+        return; // no module with the program: silent, as without an audio device
     delete m_device->playing.data();
     m_device->playing = playWave(wavePath);
 }
