@@ -1,7 +1,7 @@
 #include "common/appcontext.h"
 #include "common/instancerequests.h"
 #include "common/singleinstance.h"
-#include "menu/ommenu.h"
+#include "menu/mainmenuwindow.h"
 #include "platform/session.h"
 #include "platform/systemplatform.h"
 #include "widgets/fonts.h"
@@ -47,15 +47,15 @@ int main(int argc, char* argv[])
     context.messages = &messages;
     context.dialogs = &dialogs;
 
-    lc::OmMenu menu(context);
+    lc::MainMenuWindow menu(context);
     // The exit may run before the event loop does (a logout while a start-up box
     // is open), when quitting the loop would be lost.
     bool ended = false;
-    QObject::connect(&menu, &lc::OmMenu::endRequested, &app, [&ended] { ended = true; });
-    QObject::connect(&menu, &lc::OmMenu::endRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&menu, &lc::MainMenuWindow::endRequested, &app, [&ended] { ended = true; });
+    QObject::connect(&menu, &lc::MainMenuWindow::endRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Logout or a stop request runs the exit of the main window.
     lc::SessionEnd sessionEnd;
-    QObject::connect(&sessionEnd, &lc::SessionEnd::requested, &menu, &lc::OmMenu::EndSession);
+    QObject::connect(&sessionEnd, &lc::SessionEnd::requested, &menu, &lc::MainMenuWindow::EndSession);
     // A close of the menu's frame while a modal window blocks the menu, which Qt
     // would drop.
     lc::BlockedCloseRequests blockedClose;
@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
     // Later starts ask this launcher to come forward (and to stop waiting for a
     // program that has ended).
     lc::InstanceRequests requests(instance.lockPath());
-    QObject::connect(&requests, &lc::InstanceRequests::requested, &menu, &lc::OmMenu::AnotherStart,
+    QObject::connect(&requests, &lc::InstanceRequests::requested, &menu, &lc::MainMenuWindow::AnotherStart,
                      Qt::QueuedConnection);
     menu.Form_Load();
     if (ended)

@@ -4,7 +4,7 @@
 #include "testcontext.h"
 
 #include "common/recordfile.h"
-#include "menu/ommenu.h"
+#include "menu/mainmenuwindow.h"
 #include "widgets/panel3d.h"
 
 #include <QDir>
@@ -133,7 +133,7 @@ void TestMarkerRace::siblingGivesTheMarkerBackWhileTheTimersPoll()
     constexpr int Cycles = 300;
     TestContext t;
     t.installProgram("korvan21.exe");
-    OmMenu menu(t.context);
+    MainMenuWindow menu(t.context);
     menu.setAnimationPacing(false);
     menu.Form_Load();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));

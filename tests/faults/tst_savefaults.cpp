@@ -7,7 +7,7 @@
 #include "common/diskerror.h"
 #include "common/messagebox.h"
 #include "common/omsub.h"
-#include "menu/ommenu.h"
+#include "menu/mainmenuwindow.h"
 #include "overview/omgaiyou.h"
 #include "project/frmkankyo.h"
 #include "widgets/commandbutton.h"
@@ -32,7 +32,7 @@ struct Launcher
 {
     explicit Launcher(FaultInstall& install) : f(install)
     {
-        window = std::make_unique<OmMenu>(f.t.context);
+        window = std::make_unique<MainMenuWindow>(f.t.context);
         window->setAnimationPacing(false);
         window->Form_Load();
     }
@@ -49,7 +49,7 @@ struct Launcher
     void click(QWidget* w) const { QTest::mouseClick(w, Qt::LeftButton); }
 
     FaultInstall& f;
-    std::unique_ptr<OmMenu> window;
+    std::unique_ptr<MainMenuWindow> window;
 };
 
 QString titles(const QList<MessageRequest>& shown)

@@ -3,7 +3,7 @@
 // right state, and a replaced installation directory is watched again.
 
 #include "menu/markerwatcher.h"
-#include "menu/ommenu.h"
+#include "menu/mainmenuwindow.h"
 #include "menu/sonotamenu.h"
 #include "testcontext.h"
 #include "widgets/panel3d.h"
@@ -43,7 +43,7 @@ struct Menu
     }
 
     TestContext t;
-    OmMenu window{t.context};
+    MainMenuWindow window{t.context};
     MarkerWatcher* watcher = nullptr;
 };
 

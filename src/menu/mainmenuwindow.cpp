@@ -1,4 +1,4 @@
-#include "ommenu.h"
+#include "mainmenuwindow.h"
 
 #include "clock/omclock.h"
 #include "common/appcontext.h"
@@ -84,7 +84,7 @@ void setWidthTwips(QWidget* w, double widthTwips)
 
 } // namespace
 
-const std::array<OmMenu::Slot, 5> OmMenu::ProgramSlots = {{
+const std::array<MainMenuWindow::Slot, 5> MainMenuWindow::ProgramSlots = {{
     {QStringLiteral("korvan21.exe"), QStringLiteral("korvan21.exe"), QStringLiteral(" ＫＯＲＶＡＮSystem ")},
     {QStringLiteral("Mirelda.exe"), QStringLiteral("Mirelda.exe"), QStringLiteral("ＭＩＲＥＬＤＡSystem ")},
     {QStringLiteral("Tasparin.exe"), QStringLiteral("Tasparin.exe"), QStringLiteral("ＴＡＳＰＡＲＩＮSystem ")},
@@ -93,7 +93,7 @@ const std::array<OmMenu::Slot, 5> OmMenu::ProgramSlots = {{
     {QStringLiteral("zandor21.exe"), QStringLiteral("zandor21.exe"), QStringLiteral("ＺＡＮＤＯＲSystem ")},
 }};
 
-OmMenu::OmMenu(AppContext& context, QWidget* parent)
+MainMenuWindow::MainMenuWindow(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_watcher(context.installDir.path(), this), m_timer1(m_watcher),
       m_timer2(m_watcher)
 {
@@ -102,16 +102,16 @@ OmMenu::OmMenu(AppContext& context, QWidget* parent)
     setMouseTracking(true);
     setFixedSize(twips::size(11880, 8070));
     createControls();
-    connect(&m_timer1, &MarkerCheck::timeout, this, &OmMenu::Timer1_Timer);
-    connect(&m_timer2, &MarkerCheck::timeout, this, &OmMenu::Timer2_Timer);
+    connect(&m_timer1, &MarkerCheck::timeout, this, &MainMenuWindow::Timer1_Timer);
+    connect(&m_timer2, &MarkerCheck::timeout, this, &MainMenuWindow::Timer2_Timer);
     m_taskWatch.setObjectName(QStringLiteral("taskWatch"));
     m_taskWatch.setInterval(TaskWatchMs);
-    connect(&m_taskWatch, &QTimer::timeout, this, &OmMenu::TaskWatch_Timer);
+    connect(&m_taskWatch, &QTimer::timeout, this, &MainMenuWindow::TaskWatch_Timer);
 }
 
-OmMenu::~OmMenu() = default;
+MainMenuWindow::~MainMenuWindow() = default;
 
-void OmMenu::createControls()
+void MainMenuWindow::createControls()
 {
     const QFont gothic = designFont(Fonts::Gothic, 12);
     const QFont pgothic = designFont(Fonts::PGothic, 12);
@@ -199,7 +199,7 @@ void OmMenu::createControls()
         connect(panel, &Panel3D::mouseMoved, this, [this, k] { app_menu_MouseMove(k); });
         connect(icon, &PictureBox::clicked, this, [this, k] { app_img_Click(k); });
         connect(icon, &PictureBox::mouseMoved, this, [this, k] { app_img_MouseMove(k); });
-        connect(bar, &Panel3D::mouseMoved, this, &OmMenu::RestoreMenu);
+        connect(bar, &Panel3D::mouseMoved, this, &MainMenuWindow::RestoreMenu);
     }
 
     m_ssPanel1 = new Panel3D(this);
@@ -245,32 +245,32 @@ void OmMenu::createControls()
     m_ssPanel2->raise();
 
     // Pointer movement and clicks on the window's surfaces.
-    connect(m_image3, &PictureBox::mouseMoved, this, &OmMenu::Background_MouseMove);
+    connect(m_image3, &PictureBox::mouseMoved, this, &MainMenuWindow::Background_MouseMove);
     for (PictureBox* box : m_picture1)
-        connect(box, &PictureBox::mouseMoved, this, &OmMenu::Background_MouseMove);
-    connect(m_image2, &PictureBox::mouseMoved, this, &OmMenu::Image2_MouseMove);
-    connect(m_image4, &PictureBox::mouseMoved, this, &OmMenu::Image2_MouseMove);
-    connect(m_image1, &PictureBox::mouseMoved, this, &OmMenu::FrontSubMenu);
-    connect(m_mainTitle, &Panel3D::mouseMoved, this, &OmMenu::RestoreMenu);
-    connect(m_clock, &OmClock::mouseMoved, this, &OmMenu::RestoreMenu);
-    connect(m_ssPanel1, &Panel3D::mouseMoved, this, &OmMenu::ActivateOnMove);
-    connect(m_ssCommand1, &CommandButton::mouseMoved, this, &OmMenu::ActivateOnMove);
-    connect(m_ssCommand3, &CommandButton::mouseMoved, this, &OmMenu::ActivateOnMove);
+        connect(box, &PictureBox::mouseMoved, this, &MainMenuWindow::Background_MouseMove);
+    connect(m_image2, &PictureBox::mouseMoved, this, &MainMenuWindow::Image2_MouseMove);
+    connect(m_image4, &PictureBox::mouseMoved, this, &MainMenuWindow::Image2_MouseMove);
+    connect(m_image1, &PictureBox::mouseMoved, this, &MainMenuWindow::FrontSubMenu);
+    connect(m_mainTitle, &Panel3D::mouseMoved, this, &MainMenuWindow::RestoreMenu);
+    connect(m_clock, &OmClock::mouseMoved, this, &MainMenuWindow::RestoreMenu);
+    connect(m_ssPanel1, &Panel3D::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
+    connect(m_ssCommand1, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
+    connect(m_ssCommand3, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
 
-    connect(m_image2, &PictureBox::clicked, this, &OmMenu::ActivateOnClick);
-    connect(m_image3, &PictureBox::clicked, this, &OmMenu::ActivateOnClick);
-    connect(m_image4, &PictureBox::clicked, this, &OmMenu::ActivateOnClick);
-    connect(m_mainTitle, &Panel3D::clicked, this, &OmMenu::ActivateOnClick);
-    connect(m_image2, &PictureBox::pressed, this, &OmMenu::Image2_MouseDown);
+    connect(m_image2, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
+    connect(m_image3, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
+    connect(m_image4, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
+    connect(m_mainTitle, &Panel3D::clicked, this, &MainMenuWindow::ActivateOnClick);
+    connect(m_image2, &PictureBox::pressed, this, &MainMenuWindow::Image2_MouseDown);
 
-    connect(m_ssCommand1, &CommandButton::clicked, this, &OmMenu::SSCommand1_Click);
-    connect(m_ssCommand3, &CommandButton::clicked, this, &OmMenu::SSCommand3_Click);
-    connect(m_clock, &OmClock::clicked, this, &OmMenu::OmClock1_Click);
+    connect(m_ssCommand1, &CommandButton::clicked, this, &MainMenuWindow::SSCommand1_Click);
+    connect(m_ssCommand3, &CommandButton::clicked, this, &MainMenuWindow::SSCommand3_Click);
+    connect(m_clock, &OmClock::clicked, this, &MainMenuWindow::OmClock1_Click);
 }
 
 // ---- Start-up and exit ------------------------------------------------------
 
-void OmMenu::Form_Load()
+void MainMenuWindow::Form_Load()
 {
     // 1. Placement and the start values of the window and the shared state.
     move(0, 0);
@@ -363,7 +363,7 @@ void OmMenu::Form_Load()
                                  QStringLiteral("メインメニュー"), Msg::Ok + Msg::Exclamation);
 }
 
-void OmMenu::waitUntilExposed()
+void MainMenuWindow::waitUntilExposed()
 {
     QElapsedTimer waited;
     waited.start();
@@ -371,7 +371,7 @@ void OmMenu::waitUntilExposed()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
-void OmMenu::parkControls()
+void MainMenuWindow::parkControls()
 {
     setLeft(m_ssCommand1, -2960);
     setLeft(m_ssCommand3, -2960);
@@ -383,7 +383,7 @@ void OmMenu::parkControls()
     repaint();
 }
 
-void OmMenu::slideControls(double x)
+void MainMenuWindow::slideControls(double x)
 {
     for (int k = 0; k < SlotCount; ++k) {
         setLeft(m_appMenu[k], x);
@@ -396,20 +396,20 @@ void OmMenu::slideControls(double x)
     repaint();
 }
 
-void OmMenu::pace(int milliseconds)
+void MainMenuWindow::pace(int milliseconds)
 {
     if (m_pacing && milliseconds > 0)
         QThread::usleep(static_cast<unsigned long>(milliseconds) * 1000);
 }
 
-void OmMenu::SSCommand3_Click()
+void MainMenuWindow::SSCommand3_Click()
 {
     if (m_launchBusy != 0)
         return;
     runExit();
 }
 
-void OmMenu::EndSession()
+void MainMenuWindow::EndSession()
 {
     if (m_exiting) {
         // The request that ran the exit may have come before the event loop
@@ -433,7 +433,7 @@ void OmMenu::EndSession()
     runExit();
 }
 
-void OmMenu::runExit()
+void MainMenuWindow::runExit()
 {
     if (m_exiting)
         return;
@@ -475,7 +475,7 @@ void OmMenu::runExit()
     Q_EMIT endRequested();
 }
 
-void OmMenu::closeEvent(QCloseEvent* event)
+void MainMenuWindow::closeEvent(QCloseEvent* event)
 {
     if (m_ended) {
         event->accept();
@@ -502,21 +502,21 @@ void OmMenu::closeEvent(QCloseEvent* event)
 
 // ---- Launching ----------------------------------------------------------------
 
-void OmMenu::app_menu_Click(int k)
+void MainMenuWindow::app_menu_Click(int k)
 {
     if (m_appMenu[k]->caption().isEmpty() || m_launchBusy != 0)
         return;
     launch(k, LaunchKind::Panel);
 }
 
-void OmMenu::app_img_Click(int k)
+void MainMenuWindow::app_img_Click(int k)
 {
     if (m_launchBusy != 0 || !m_appImg[k]->isVisible() || !m_appImg[k]->isEnabled())
         return;
     launch(k, LaunchKind::Icon);
 }
 
-void OmMenu::launch(int k, LaunchKind kind)
+void MainMenuWindow::launch(int k, LaunchKind kind)
 {
     const bool panel = kind == LaunchKind::Panel;
     const Markers markers(m_context.installDir);
@@ -574,7 +574,7 @@ void OmMenu::launch(int k, LaunchKind kind)
     }
 }
 
-bool OmMenu::renameMarker(const QString& from, const QString& to)
+bool MainMenuWindow::renameMarker(const QString& from, const QString& to)
 {
     const int err = Markers(m_context.installDir).rename(from, to);
     if (err == 0)
@@ -583,7 +583,7 @@ bool OmMenu::renameMarker(const QString& from, const QString& to)
     return false;
 }
 
-bool OmMenu::startProgram(int k, const QString& file)
+bool MainMenuWindow::startProgram(int k, const QString& file)
 {
     const QString program = m_context.installDir.file(file);
     const StartResult result = m_context.platform->startProgram(program, m_context.installDir.path());
@@ -601,7 +601,7 @@ bool OmMenu::startProgram(int k, const QString& file)
 
 // A launch that could not be completed: the marker goes back to "menu" and the
 // menu returns to idle, so it never stays busy.
-void OmMenu::abandonLaunch(int k, const QString& marker)
+void MainMenuWindow::abandonLaunch(int k, const QString& marker)
 {
     if (!marker.isEmpty())
         Markers(m_context.installDir).rename(marker, Marker::Menu);
@@ -613,13 +613,13 @@ void OmMenu::abandonLaunch(int k, const QString& marker)
     m_ssCommand3->setEnabled(true);
 }
 
-void OmMenu::armTimer1()
+void MainMenuWindow::armTimer1()
 {
     m_subTaskSeen = 0;
     setTimerInterval(m_timer1, 10);
 }
 
-void OmMenu::openSonotaMenu(bool owned)
+void MainMenuWindow::openSonotaMenu(bool owned)
 {
     if (m_sonotaMenu)
         m_sonotaMenu->close();
@@ -627,7 +627,7 @@ void OmMenu::openSonotaMenu(bool owned)
     m_sonotaMenu->show();
 }
 
-void OmMenu::openFrmKankyo(bool modal)
+void MainMenuWindow::openFrmKankyo(bool modal)
 {
     if (m_frmKankyo)
         m_frmKankyo->close();
@@ -641,7 +641,7 @@ void OmMenu::openFrmKankyo(bool modal)
     }
 }
 
-void OmMenu::GrowBar(int k, bool repaintEachStep)
+void MainMenuWindow::GrowBar(int k, bool repaintEachStep)
 {
     Panel3D* bar = m_slideBar[k];
     setWidthTwips(bar, BarStart);
@@ -654,7 +654,7 @@ void OmMenu::GrowBar(int k, bool repaintEachStep)
     }
 }
 
-void OmMenu::ShrinkBar(int k)
+void MainMenuWindow::ShrinkBar(int k)
 {
     Panel3D* bar = m_slideBar[k];
     for (int i = 80; i >= 0; --i) {
@@ -667,7 +667,7 @@ void OmMenu::ShrinkBar(int k)
 
 // ---- Watching app_hnd -------------------------------------------------------------
 
-void OmMenu::setTimerInterval(MarkerCheck& timer, int ms)
+void MainMenuWindow::setTimerInterval(MarkerCheck& timer, int ms)
 {
     if (ms <= 0) {
         timer.stop();
@@ -677,7 +677,7 @@ void OmMenu::setTimerInterval(MarkerCheck& timer, int ms)
         timer.start(ms);
 }
 
-void OmMenu::Timer1_Timer()
+void MainMenuWindow::Timer1_Timer()
 {
     if (!m_context.installDir.exists(Marker::AppHnd))
         return;
@@ -690,7 +690,7 @@ void OmMenu::Timer1_Timer()
     setTimerInterval(m_timer2, 10);
 }
 
-void OmMenu::Timer2_Timer()
+void MainMenuWindow::Timer2_Timer()
 {
     if (!m_context.installDir.exists(Marker::AppHnd)) {
         setTimerInterval(m_timer2, 0);
@@ -700,7 +700,7 @@ void OmMenu::Timer2_Timer()
 
 // ---- Return to the menu and bringing programs to the front -----------------------
 
-void OmMenu::RestoreMenu()
+void MainMenuWindow::RestoreMenu()
 {
     // While the other-systems menu is open, a tool it started gives "menu" back
     // to it, not to this window.
@@ -722,14 +722,14 @@ void OmMenu::RestoreMenu()
 
 // ---- A program that ended without giving the marker back --------------------------
 
-void OmMenu::stopTaskWatch()
+void MainMenuWindow::stopTaskWatch()
 {
     m_taskWatch.stop();
     m_endedLooks = 0;
 }
 
 // The marker "app" stands, and no program runs that could give it back.
-bool OmMenu::waitsForEndedProgram() const
+bool MainMenuWindow::waitsForEndedProgram() const
 {
     const Markers markers(m_context.installDir);
     if (m_launchBusy != 1 || !markers.exists(Marker::App) || markers.exists(Marker::Menu))
@@ -737,7 +737,7 @@ bool OmMenu::waitsForEndedProgram() const
     return !startedProgramRuns(*m_context.platform, m_context.installDir, m_shared.StartedTask);
 }
 
-void OmMenu::TaskWatch_Timer()
+void MainMenuWindow::TaskWatch_Timer()
 {
     if (m_launchBusy != 1) {
         stopTaskWatch();
@@ -760,7 +760,7 @@ void OmMenu::TaskWatch_Timer()
 
 // What the ended program should have done: "app" becomes "menu" again (or "sub"
 // while the other-systems menu waits), and the next movement restores the menu.
-void OmMenu::takeBackMarker()
+void MainMenuWindow::takeBackMarker()
 {
     m_endedLooks = 0;
     m_shared.StartedTask = 0;
@@ -776,7 +776,7 @@ void OmMenu::takeBackMarker()
 
 // The other-systems menu or the environment settings window, when one of them
 // keeps the menu busy, comes to the front; true when one did.
-bool OmMenu::bringOpenWindowForward()
+bool MainMenuWindow::bringOpenWindowForward()
 {
     QWidget* open = m_sonotaMenu ? static_cast<QWidget*>(m_sonotaMenu) : static_cast<QWidget*>(m_frmKankyo);
     if (!open)
@@ -785,7 +785,7 @@ bool OmMenu::bringOpenWindowForward()
     return true;
 }
 
-void OmMenu::closeRequestedWhileBlocked()
+void MainMenuWindow::closeRequestedWhileBlocked()
 {
     QWidget* modal = QApplication::activeModalWidget();
     if (m_ended || !modal)
@@ -795,7 +795,7 @@ void OmMenu::closeRequestedWhileBlocked()
     bringToFront(modal);
 }
 
-void OmMenu::AnotherStart()
+void MainMenuWindow::AnotherStart()
 {
     if (m_askingToStopWaiting || m_ended)
         return;
@@ -824,7 +824,7 @@ void OmMenu::AnotherStart()
     RestoreMenu();
 }
 
-void OmMenu::bringTask(const TaskRef& task)
+void MainMenuWindow::bringTask(const TaskRef& task)
 {
     if (task.id != 0)
         m_context.platform->bringTaskToFront(task.id);
@@ -832,7 +832,7 @@ void OmMenu::bringTask(const TaskRef& task)
         m_context.platform->bringWindowToFront(task.title);
 }
 
-void OmMenu::ActivateOnMove()
+void MainMenuWindow::ActivateOnMove()
 {
     const Markers markers(m_context.installDir);
     if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !markers.exists(Marker::App))
@@ -843,7 +843,7 @@ void OmMenu::ActivateOnMove()
         bringTask(m_shared.AppTask[1]);
 }
 
-void OmMenu::ActivateOnClick()
+void MainMenuWindow::ActivateOnClick()
 {
     const Markers markers(m_context.installDir);
     if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !markers.exists(Marker::App))
@@ -853,7 +853,7 @@ void OmMenu::ActivateOnClick()
         bringTask(m_shared.AppTask[1]);
 }
 
-void OmMenu::FrontSubMenu()
+void MainMenuWindow::FrontSubMenu()
 {
     if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !m_context.installDir.exists(Marker::Sub))
         return;
@@ -864,19 +864,19 @@ void OmMenu::FrontSubMenu()
 
 // ---- Pointer handling -------------------------------------------------------------
 
-void OmMenu::app_menu_MouseMove(int k)
+void MainMenuWindow::app_menu_MouseMove(int k)
 {
     if (m_appMenu[k]->caption().isEmpty())
         return;
     slotMovementRule(k);
 }
 
-void OmMenu::app_img_MouseMove(int k)
+void MainMenuWindow::app_img_MouseMove(int k)
 {
     slotMovementRule(k);
 }
 
-void OmMenu::slotMovementRule(int k)
+void MainMenuWindow::slotMovementRule(int k)
 {
     if (m_highlightedSlot == k || m_launchBusy != 0) {
         if (m_launchBusy == 1 && m_context.installDir.exists(Marker::Menu))
@@ -888,7 +888,7 @@ void OmMenu::slotMovementRule(int k)
     HighlightSlot(k);
 }
 
-void OmMenu::Background_MouseMove()
+void MainMenuWindow::Background_MouseMove()
 {
     if (m_launchBusy != 0) {
         if (m_launchBusy == 1 && m_context.installDir.exists(Marker::Menu))
@@ -900,7 +900,7 @@ void OmMenu::Background_MouseMove()
     ClearHighlight();
 }
 
-void OmMenu::Image2_MouseMove()
+void MainMenuWindow::Image2_MouseMove()
 {
     const bool subMenuCondition = m_launchBusy == 1 && !m_shared.AppTask[0].isZero() &&
                                   m_context.installDir.exists(Marker::Sub);
@@ -910,13 +910,13 @@ void OmMenu::Image2_MouseMove()
         RestoreMenu();
 }
 
-void OmMenu::Image2_MouseDown(Qt::MouseButton button)
+void MainMenuWindow::Image2_MouseDown(Qt::MouseButton button)
 {
     if (button == Qt::RightButton && m_launchBusy == 0)
         m_pictures->openPicker();
 }
 
-void OmMenu::HighlightSlot(int k)
+void MainMenuWindow::HighlightSlot(int k)
 {
     if (m_highlightedSlot != NoSlot)
         setSlotLook(m_highlightedSlot, false);
@@ -924,7 +924,7 @@ void OmMenu::HighlightSlot(int k)
     m_highlightedSlot = qint16(k);
 }
 
-void OmMenu::ClearHighlight()
+void MainMenuWindow::ClearHighlight()
 {
     if (m_highlightedSlot == NoSlot)
         return;
@@ -932,7 +932,7 @@ void OmMenu::ClearHighlight()
     m_highlightedSlot = NoSlot;
 }
 
-void OmMenu::setSlotLook(int k, bool highlighted)
+void MainMenuWindow::setSlotLook(int k, bool highlighted)
 {
     if (k < 0 || k >= SlotCount)
         return;
@@ -940,23 +940,23 @@ void OmMenu::setSlotLook(int k, bool highlighted)
     m_appMenu[k]->setForeColor(colorFromBgr(highlighted ? HighlightedCaptionColor : NormalCaptionColor));
 }
 
-void OmMenu::mouseMoveEvent(QMouseEvent*)
+void MainMenuWindow::mouseMoveEvent(QMouseEvent*)
 {
     Background_MouseMove();
 }
 
-void OmMenu::mousePressEvent(QMouseEvent* event)
+void MainMenuWindow::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
 }
 
-void OmMenu::mouseReleaseEvent(QMouseEvent* event)
+void MainMenuWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         ActivateOnClick();
 }
 
-bool OmMenu::eventFilter(QObject* watched, QEvent* event)
+bool MainMenuWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The date label has no pointer handling of its own.
     if (watched == m_label3 && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress ||
@@ -967,7 +967,7 @@ bool OmMenu::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Buttons and the clock ----------------------------------------------------------
 
-void OmMenu::SSCommand1_Click()
+void MainMenuWindow::SSCommand1_Click()
 {
     if (!m_omgaiyou)
         m_omgaiyou = new OmGaiyou(m_context, this);
@@ -976,7 +976,7 @@ void OmMenu::SSCommand1_Click()
     m_omgaiyou->raise();
 }
 
-void OmMenu::OmClock1_Click()
+void MainMenuWindow::OmClock1_Click()
 {
     if (m_launchBusy != 0)
         return;

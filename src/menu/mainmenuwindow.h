@@ -28,15 +28,15 @@ class SonotaMenu;
 // sibling programs of the suite, the date, the clock and the background. It never
 // waits for a program it starts; it follows the programs through the marker files
 // of the installation directory.
-class OmMenu : public QWidget
+class MainMenuWindow : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int SlotCount = 7;
     static constexpr qint16 NoSlot = 99;
 
-    explicit OmMenu(AppContext& context, QWidget* parent = nullptr);
-    ~OmMenu() override;
+    explicit MainMenuWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainMenuWindow() override;
 
     // The start-up: places the window, loads the working paths, resets the
     // markers, applies the preferences and pictures, shows the window and slides

@@ -2,7 +2,7 @@
 #include "common/codepage.h"
 #include "common/messagebox.h"
 #include "common/twips.h"
-#include "menu/ommenu.h"
+#include "menu/mainmenuwindow.h"
 #include "menu/sonotamenu.h"
 #include "platform/session.h"
 #include "testcontext.h"
@@ -37,7 +37,7 @@ struct Menu
             t.installProgram(p);
         if (prepare)
             prepare(t);
-        window = std::make_unique<OmMenu>(t.context);
+        window = std::make_unique<MainMenuWindow>(t.context);
         window->setAnimationPacing(false);
         window->Form_Load();
         // Pointer moves reach only a window the system has put on the screen.
@@ -73,12 +73,12 @@ struct Menu
     void programEnds() const { QVERIFY(QFile::rename(t.path("app"), t.path("menu"))); }
 
     TestContext t;
-    std::unique_ptr<OmMenu> window;
+    std::unique_ptr<MainMenuWindow> window;
 };
 
 } // namespace
 
-class TestOmMenu : public QObject
+class TestMainMenuWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -123,7 +123,7 @@ private Q_SLOTS:
     void blockedFrameCloseBringsTheMinimisedSettingsBack();
 };
 
-void TestOmMenu::firstStartCreatesMenu()
+void TestMainMenuWindow::firstStartCreatesMenu()
 {
     Menu m;
     QCOMPARE(m.t.readFile("menu"), QByteArray("\"om\"\r\n"));
@@ -133,13 +133,13 @@ void TestOmMenu::firstStartCreatesMenu()
     QCOMPARE(m.window->LaunchBusy(), qint16(0));
 }
 
-void TestOmMenu::existingMenuIsUntouched()
+void TestMainMenuWindow::existingMenuIsUntouched()
 {
     Menu m(AllPrograms, [](TestContext& t) { t.writeFile("menu", "something else entirely"); });
     QCOMPARE(m.t.readFile("menu"), QByteArray("something else entirely"));
 }
 
-void TestOmMenu::readOnlyInstallationIsSaidOnce()
+void TestMainMenuWindow::readOnlyInstallationIsSaidOnce()
 {
     const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
     bool readOnly = false;
@@ -160,16 +160,16 @@ void TestOmMenu::readOnlyInstallationIsSaidOnce()
 
 // A logout while the start-up box about the stored background is open runs the
 // exit there; the start-up does not go on over the ended menu.
-void TestOmMenu::sessionEndDuringStartUpBox()
+void TestMainMenuWindow::sessionEndDuringStartUpBox()
 {
     TestContext t;
     for (const QString& p : AllPrograms)
         t.installProgram(p);
     t.writeFile("BackImg", "99,\"/nonexistent/pic.jpg\"\r\n");
     t.writeFile("app_hnd.dat", "4711\r\n");
-    OmMenu window(t.context);
+    MainMenuWindow window(t.context);
     window.setAnimationPacing(false);
-    QSignalSpy ended(&window, &OmMenu::endRequested);
+    QSignalSpy ended(&window, &MainMenuWindow::endRequested);
     t.messages.onShow = [&](const MessageRequest&) { window.EndSession(); };
     window.Form_Load();
     QCOMPARE(t.messages.shown.size(), 1);
@@ -184,7 +184,7 @@ void TestOmMenu::sessionEndDuringStartUpBox()
     QCOMPARE(ended.size(), 2);
 }
 
-void TestOmMenu::leftoverMarkersAreReset()
+void TestMainMenuWindow::leftoverMarkersAreReset()
 {
     Menu m(AllPrograms, [](TestContext& t) {
         t.writeFile("app", "\"om\"\r\n");
@@ -199,7 +199,7 @@ void TestOmMenu::leftoverMarkersAreReset()
     QCOMPARE(m.t.readFile("app_hnd.dat"), QByteArray("4711\r\n"));
 }
 
-void TestOmMenu::captionsOfInstalledPrograms_data()
+void TestMainMenuWindow::captionsOfInstalledPrograms_data()
 {
     QTest::addColumn<QStringList>("programs");
     QTest::addColumn<QStringList>("captions");
@@ -215,7 +215,7 @@ void TestOmMenu::captionsOfInstalledPrograms_data()
         << QList<bool>{false, false, false, true, false, true, false};
 }
 
-void TestOmMenu::captionsOfInstalledPrograms()
+void TestMainMenuWindow::captionsOfInstalledPrograms()
 {
     QFETCH(QStringList, programs);
     QFETCH(QStringList, captions);
@@ -231,7 +231,7 @@ void TestOmMenu::captionsOfInstalledPrograms()
     QVERIFY(!m.icon(6)->isEnabled());
 }
 
-void TestOmMenu::slideEndsInPlace()
+void TestMainMenuWindow::slideEndsInPlace()
 {
     Menu m;
     for (int k = 0; k < 7; ++k) {
@@ -245,7 +245,7 @@ void TestOmMenu::slideEndsInPlace()
     QVERIFY(m.child("Image1")->isVisible());
 }
 
-void TestOmMenu::dateLabelShowsInjectedDate()
+void TestMainMenuWindow::dateLabelShowsInjectedDate()
 {
     Menu m;
     QCOMPARE(m.child<QLabel>("Label3")->text(), QStringLiteral("2026/12/08"));
@@ -253,7 +253,7 @@ void TestOmMenu::dateLabelShowsInjectedDate()
     QCOMPARE(m.child<QLabel>("Label3")->text(), QStringLiteral("2026/12/08"));
 }
 
-void TestOmMenu::panelLaunchOfSlot0()
+void TestMainMenuWindow::panelLaunchOfSlot0()
 {
     Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "1\r\n"); });
     m.moveOver(m.panel(0));
@@ -269,7 +269,7 @@ void TestOmMenu::panelLaunchOfSlot0()
     QVERIFY(!m.child("SSCommand3")->isEnabled());
 }
 
-void TestOmMenu::panelLaunchWritesOnlyNonZeroTask()
+void TestMainMenuWindow::panelLaunchWritesOnlyNonZeroTask()
 {
     // Slot 3 is started as Pevrin21.exe; an installed "pevrin21.exe" serves.
     Menu m({"pevrin21.exe"});
@@ -283,7 +283,7 @@ void TestOmMenu::panelLaunchWritesOnlyNonZeroTask()
     QCOMPARE(m.t.readFile("app_hnd.dat"), QByteArray("1001\r\n"));
 }
 
-void TestOmMenu::iconLaunchLeavesAppHndDatAlone()
+void TestMainMenuWindow::iconLaunchLeavesAppHndDatAlone()
 {
     Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "77\r\n"); });
     QTest::mouseClick(m.icon(0), Qt::LeftButton);
@@ -293,7 +293,7 @@ void TestOmMenu::iconLaunchLeavesAppHndDatAlone()
     QCOMPARE(m.bar(0)->width(), twips::toPx(4500));
 }
 
-void TestOmMenu::slot5PanelLaunchRenamesToSub()
+void TestMainMenuWindow::slot5PanelLaunchRenamesToSub()
 {
     Menu m;
     m.clickPanel(5);
@@ -307,7 +307,7 @@ void TestOmMenu::slot5PanelLaunchRenamesToSub()
     sonota->close();
 }
 
-void TestOmMenu::clicksWhileBusyDoNothing()
+void TestMainMenuWindow::clicksWhileBusyDoNothing()
 {
     Menu m;
     m.clickPanel(0);
@@ -321,18 +321,18 @@ void TestOmMenu::clicksWhileBusyDoNothing()
     QCOMPARE(m.bar(4)->width(), twips::toPx(3660));
 }
 
-void TestOmMenu::slots1And2EndTheLauncher_data()
+void TestMainMenuWindow::slots1And2EndTheLauncher_data()
 {
     QTest::addColumn<int>("slot");
     QTest::newRow("Mirelda") << 1;
     QTest::newRow("Tasparin") << 2;
 }
 
-void TestOmMenu::slots1And2EndTheLauncher()
+void TestMainMenuWindow::slots1And2EndTheLauncher()
 {
     QFETCH(int, slot);
     Menu m;
-    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    QSignalSpy ended(m.window.get(), &MainMenuWindow::endRequested);
     m.clickPanel(slot);
     QCOMPARE(ended.size(), 1);
     QCOMPARE(m.t.platform.starts.size(), 1);
@@ -341,7 +341,7 @@ void TestOmMenu::slots1And2EndTheLauncher()
     QVERIFY(!m.window->isVisible());
 }
 
-void TestOmMenu::timerHandOver()
+void TestMainMenuWindow::timerHandOver()
 {
     Menu m;
     m.clickPanel(0);
@@ -362,7 +362,7 @@ void TestOmMenu::timerHandOver()
     QTRY_COMPARE(m.window->shared().AppTask[1].id, qint64(4242));
 }
 
-void TestOmMenu::restoreOnlyOnceMenuIsBack_data()
+void TestMainMenuWindow::restoreOnlyOnceMenuIsBack_data()
 {
     QTest::addColumn<QString>("surface");
     QTest::addColumn<bool>("restores");
@@ -379,7 +379,7 @@ void TestOmMenu::restoreOnlyOnceMenuIsBack_data()
     QTest::newRow("overview button") << "SSCommand1" << false;
 }
 
-void TestOmMenu::restoreOnlyOnceMenuIsBack()
+void TestMainMenuWindow::restoreOnlyOnceMenuIsBack()
 {
     QFETCH(QString, surface);
     QFETCH(bool, restores);
@@ -406,7 +406,7 @@ void TestOmMenu::restoreOnlyOnceMenuIsBack()
     QCOMPARE(m.child("SSCommand3")->isEnabled(), restores);
 }
 
-void TestOmMenu::restoreEnablesOverviewButton()
+void TestMainMenuWindow::restoreEnablesOverviewButton()
 {
     Menu m;
     QVERIFY(!m.child("SSCommand1")->isEnabled());
@@ -418,7 +418,7 @@ void TestOmMenu::restoreEnablesOverviewButton()
     QVERIFY(m.child("SSCommand3")->isEnabled());
 }
 
-void TestOmMenu::restoreWithoutHighlightShrinksLaunchedBar()
+void TestMainMenuWindow::restoreWithoutHighlightShrinksLaunchedBar()
 {
     Menu m;
     // A click that arrives without a movement first: no slot is highlighted.
@@ -430,7 +430,7 @@ void TestOmMenu::restoreWithoutHighlightShrinksLaunchedBar()
     QCOMPARE(m.bar(4)->width(), twips::toPx(3660));
 }
 
-void TestOmMenu::highlightRules()
+void TestMainMenuWindow::highlightRules()
 {
     Menu m;
     const QColor navy = colorFromBgr(0x800000);
@@ -466,7 +466,7 @@ void TestOmMenu::highlightRules()
     QCOMPARE(m.panel(4)->foreColor(), navy);
 }
 
-void TestOmMenu::emptyPanelNeitherHighlightsNorClears()
+void TestMainMenuWindow::emptyPanelNeitherHighlightsNorClears()
 {
     Menu m({"korvan21.exe"});
     m.moveOver(m.panel(0));
@@ -475,7 +475,7 @@ void TestOmMenu::emptyPanelNeitherHighlightsNorClears()
     QCOMPARE(m.panel(0)->foreColor(), colorFromBgr(0x800080));
 }
 
-void TestOmMenu::activateOnMoveWhileBusy()
+void TestMainMenuWindow::activateOnMoveWhileBusy()
 {
     Menu m;
     m.moveOver(m.panel(0));
@@ -499,7 +499,7 @@ void TestOmMenu::activateOnMoveWhileBusy()
     QCOMPARE(m.t.platform.windowsBroughtToFront.size(), 2);
 }
 
-void TestOmMenu::missingProgramReturnsToIdle()
+void TestMainMenuWindow::missingProgramReturnsToIdle()
 {
     Menu m;
     QFile::remove(m.t.path("zandor21.exe")); // removed after start-up
@@ -517,7 +517,7 @@ void TestOmMenu::missingProgramReturnsToIdle()
     QCOMPARE(m.window->LaunchBusy(), qint16(1));
 }
 
-void TestOmMenu::missingMenuMarkerReturnsToIdle()
+void TestMainMenuWindow::missingMenuMarkerReturnsToIdle()
 {
     Menu m;
     QFile::remove(m.t.path("menu"));
@@ -536,7 +536,7 @@ void TestOmMenu::missingMenuMarkerReturnsToIdle()
     QVERIFY(m.t.exists("menu"));
 }
 
-void TestOmMenu::clockClickOpensPreferencesOnlyWhenIdle()
+void TestMainMenuWindow::clockClickOpensPreferencesOnlyWhenIdle()
 {
     Menu m;
     QTest::mouseClick(m.window->clock(), Qt::LeftButton);
@@ -546,10 +546,10 @@ void TestOmMenu::clockClickOpensPreferencesOnlyWhenIdle()
     prefs->hide();
 }
 
-void TestOmMenu::exitSequence()
+void TestMainMenuWindow::exitSequence()
 {
     Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "9\r\n"); });
-    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    QSignalSpy ended(m.window.get(), &MainMenuWindow::endRequested);
     QTest::mouseClick(m.child("SSCommand3"), Qt::LeftButton);
     QCOMPARE(ended.size(), 1);
     QVERIFY(!m.t.exists("app_hnd.dat"));
@@ -563,10 +563,10 @@ void TestOmMenu::exitSequence()
     QVERIFY(!m.window->isVisible());
 }
 
-void TestOmMenu::frameCloseRunsExit()
+void TestMainMenuWindow::frameCloseRunsExit()
 {
     Menu m(AllPrograms, [](TestContext& t) { t.writeFile("app_hnd.dat", "9\r\n"); });
-    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    QSignalSpy ended(m.window.get(), &MainMenuWindow::endRequested);
     // While busy the frame cannot close the menu.
     m.clickPanel(0);
     QVERIFY(!m.window->close());
@@ -578,7 +578,7 @@ void TestOmMenu::frameCloseRunsExit()
     QVERIFY(!m.t.exists("app_hnd.dat"));
 }
 
-void TestOmMenu::buttonsKeepTheHighlight_data()
+void TestMainMenuWindow::buttonsKeepTheHighlight_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("enabled");
@@ -587,7 +587,7 @@ void TestOmMenu::buttonsKeepTheHighlight_data()
     QTest::newRow("overview, disabled") << "SSCommand1" << false;
 }
 
-void TestOmMenu::buttonsKeepTheHighlight()
+void TestMainMenuWindow::buttonsKeepTheHighlight()
 {
     QFETCH(QString, button);
     QFETCH(bool, enabled);
@@ -604,7 +604,7 @@ void TestOmMenu::buttonsKeepTheHighlight()
 
 // A program that crashes never renames "app" back; the menu takes the marker
 // back once the program has ended and nothing it handed over to runs.
-void TestOmMenu::programEndedWithoutHandingBack_data()
+void TestMainMenuWindow::programEndedWithoutHandingBack_data()
 {
     QTest::addColumn<QByteArray>("appHnd");
     QTest::addColumn<bool>("stillRuns");
@@ -615,14 +615,14 @@ void TestOmMenu::programEndedWithoutHandingBack_data()
     QTest::newRow("app_hnd still empty") << QByteArray(" ") << false;
 }
 
-void TestOmMenu::programEndedWithoutHandingBack()
+void TestMainMenuWindow::programEndedWithoutHandingBack()
 {
     QFETCH(QByteArray, appHnd);
     QFETCH(bool, stillRuns);
     Menu m;
     m.t.platform.runningTasks = {4242};
     m.t.platform.shownWindows = {QStringLiteral("Korvan")};
-    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    QSignalSpy ended(m.window.get(), &MainMenuWindow::endRequested);
     m.moveOver(m.panel(0));
     m.clickPanel(0);
     QCOMPARE(m.window->shared().StartedTask, qint64(1001));
@@ -630,14 +630,14 @@ void TestOmMenu::programEndedWithoutHandingBack()
         m.t.writeFile("app_hnd", appHnd);
 
     // While the program runs the menu waits, however long.
-    for (int i = 0; i < 2 * OmMenu::HandOverGraceLooks; ++i)
+    for (int i = 0; i < 2 * MainMenuWindow::HandOverGraceLooks; ++i)
         m.window->TaskWatch_Timer();
     QVERIFY(m.t.exists("app"));
 
     m.t.platform.endedTasks.append(1001);
     m.window->TaskWatch_Timer();
     QVERIFY(m.t.exists("app")); // a program that hands over gets its grace period
-    for (int i = 0; i < OmMenu::HandOverGraceLooks; ++i)
+    for (int i = 0; i < MainMenuWindow::HandOverGraceLooks; ++i)
         m.window->TaskWatch_Timer();
     QCOMPARE(m.t.exists("app"), stillRuns);
     QCOMPARE(m.t.exists("menu"), !stillRuns);
@@ -650,7 +650,7 @@ void TestOmMenu::programEndedWithoutHandingBack()
     QCOMPARE(ended.size(), stillRuns ? 0 : 1);
 }
 
-void TestOmMenu::frameCloseWhileBusyBringsTheWindowForward_data()
+void TestMainMenuWindow::frameCloseWhileBusyBringsTheWindowForward_data()
 {
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("window");
@@ -658,12 +658,12 @@ void TestOmMenu::frameCloseWhileBusyBringsTheWindowForward_data()
     QTest::newRow("environment settings") << 6 << "frmKankyo";
 }
 
-void TestOmMenu::frameCloseWhileBusyBringsTheWindowForward()
+void TestMainMenuWindow::frameCloseWhileBusyBringsTheWindowForward()
 {
     QFETCH(int, slot);
     QFETCH(QString, window);
     Menu m;
-    QSignalSpy ended(m.window.get(), &OmMenu::endRequested);
+    QSignalSpy ended(m.window.get(), &MainMenuWindow::endRequested);
     QPointer<QWidget> opened;
     bool activeAfterClose = false;
     auto closeMenu = [&] {
@@ -692,7 +692,7 @@ void TestOmMenu::frameCloseWhileBusyBringsTheWindowForward()
     QVERIFY(m.window->isVisible());
 }
 
-void TestOmMenu::secondStartOffersToStopWaiting_data()
+void TestMainMenuWindow::secondStartOffersToStopWaiting_data()
 {
     QTest::addColumn<bool>("programEnded");
     QTest::addColumn<int>("answer");
@@ -703,7 +703,7 @@ void TestOmMenu::secondStartOffersToStopWaiting_data()
     QTest::newRow("still runs") << false << Msg::ResultYes << false << false;
 }
 
-void TestOmMenu::secondStartOffersToStopWaiting()
+void TestMainMenuWindow::secondStartOffersToStopWaiting()
 {
     QFETCH(bool, programEnded);
     QFETCH(int, answer);
@@ -730,7 +730,7 @@ void TestOmMenu::secondStartOffersToStopWaiting()
 // While the other-systems menu is open it owns the markers: a tool that ends
 // gives "menu" back to it, so the next tool starts and the main menu does not
 // restore under it.
-void TestOmMenu::subMenuKeepsTheMarkersWhileOpen()
+void TestMainMenuWindow::subMenuKeepsTheMarkersWhileOpen()
 {
     Menu m;
     m.moveOver(m.panel(5));
@@ -758,7 +758,7 @@ void TestOmMenu::subMenuKeepsTheMarkersWhileOpen()
 
     // This one crashes: the marker comes back to the sub-menu all the same.
     m.t.platform.endedTasks.append(1002);
-    for (int i = 0; i < OmMenu::HandOverGraceLooks; ++i)
+    for (int i = 0; i < MainMenuWindow::HandOverGraceLooks; ++i)
         m.window->TaskWatch_Timer();
     QVERIFY(m.t.exists("sub"));
     QVERIFY(!m.t.exists("app"));
@@ -774,7 +774,7 @@ void TestOmMenu::subMenuKeepsTheMarkersWhileOpen()
     QVERIFY(m.t.messages.shown.isEmpty());
 }
 
-void TestOmMenu::blockedFrameCloseBringsTheMinimisedSettingsBack()
+void TestMainMenuWindow::blockedFrameCloseBringsTheMinimisedSettingsBack()
 {
     Menu m;
     bool broughtBack = false;
@@ -800,5 +800,5 @@ void TestOmMenu::blockedFrameCloseBringsTheMinimisedSettingsBack()
     QVERIFY(m.window->isVisible());
 }
 
-QTEST_MAIN(TestOmMenu)
-#include "tst_ommenu.moc"
+QTEST_MAIN(TestMainMenuWindow)
+#include "tst_mainmenuwindow.moc"
