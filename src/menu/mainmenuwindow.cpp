@@ -15,7 +15,7 @@
 #include "prefs/clockprefsio.h"
 #include "prefs/praset.h"
 #include "project/frmkankyo.h"
-#include "sonotamenu.h"
+#include "othersystemswindow.h"
 #include "taskwatch.h"
 #include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
@@ -623,7 +623,7 @@ void MainMenuWindow::openSonotaMenu(bool owned)
 {
     if (m_sonotaMenu)
         m_sonotaMenu->close();
-    m_sonotaMenu = new SonotaMenu(m_context, m_shared, owned ? this : nullptr);
+    m_sonotaMenu = new OtherSystemsWindow(m_context, m_shared, owned ? this : nullptr);
     m_sonotaMenu->show();
 }
 

@@ -22,7 +22,7 @@ class OmGaiyou;
 class Panel3D;
 class PictureBox;
 class PraSet;
-class SonotaMenu;
+class OtherSystemsWindow;
 
 // The main window "Mabora for Windows MAIN MENU": seven slot panels that start the
 // sibling programs of the suite, the date, the clock and the background. It never
@@ -183,7 +183,7 @@ private:
     QTimer m_taskWatch;
     MenuPictures* m_pictures = nullptr;
 
-    QPointer<SonotaMenu> m_sonotaMenu;
+    QPointer<OtherSystemsWindow> m_sonotaMenu;
     QPointer<FrmKankyo> m_frmKankyo;
     QPointer<OmGaiyou> m_omgaiyou;
     QPointer<PraSet> m_praSet;

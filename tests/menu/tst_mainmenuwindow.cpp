@@ -3,7 +3,7 @@
 #include "common/messagebox.h"
 #include "common/twips.h"
 #include "menu/mainmenuwindow.h"
-#include "menu/sonotamenu.h"
+#include "menu/othersystemswindow.h"
 #include "platform/session.h"
 #include "testcontext.h"
 #include "widgets/commandbutton.h"
@@ -735,7 +735,7 @@ void TestMainMenuWindow::subMenuKeepsTheMarkersWhileOpen()
     Menu m;
     m.moveOver(m.panel(5));
     m.clickPanel(5);
-    QPointer<SonotaMenu> sub = m.window->findChild<SonotaMenu*>(QStringLiteral("sonotaMenu"));
+    QPointer<OtherSystemsWindow> sub = m.window->findChild<OtherSystemsWindow*>(QStringLiteral("sonotaMenu"));
     QVERIFY(sub);
     auto clickTool = [&](int i) {
         auto* p = sub->findChild<Panel3D*>(QStringLiteral("Panel3D2_%1").arg(i));

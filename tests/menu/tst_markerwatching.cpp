@@ -4,7 +4,7 @@
 
 #include "menu/markerwatcher.h"
 #include "menu/mainmenuwindow.h"
-#include "menu/sonotamenu.h"
+#include "menu/othersystemswindow.h"
 #include "testcontext.h"
 #include "widgets/panel3d.h"
 
@@ -83,7 +83,7 @@ void TestMarkerWatching::withoutNotificationsThePollGivesTheMenuBack()
     t.installProgram("brisko21.exe");
     t.writeFile("sub", "\"om\"\r\n");
     MenuShared shared;
-    QPointer<SonotaMenu> window = new SonotaMenu(t.context, shared, nullptr);
+    QPointer<OtherSystemsWindow> window = new OtherSystemsWindow(t.context, shared, nullptr);
     window->findChild<MarkerWatcher*>()->setNotifying(false);
     window->show();
     auto click = [&](int i) {

@@ -17,13 +17,13 @@ class Panel3D;
 // "MAIN MENU へ". While it is open with no tool running the marker "sub" stands;
 // starting a tool turns it into "app", returning turns it into "menu" (or waits
 // until the started tool has done so).
-class SonotaMenu : public QWidget
+class OtherSystemsWindow : public QWidget
 {
     Q_OBJECT
 public:
     // owner: the main window when opened from the panel, nullptr from the icon.
-    SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner);
-    ~SonotaMenu() override;
+    OtherSystemsWindow(AppContext& context, MenuShared& shared, QWidget* owner);
+    ~OtherSystemsWindow() override;
 
     static constexpr int PanelCount = 16;
     static constexpr int MainMenuPanel = 15;

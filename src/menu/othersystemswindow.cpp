@@ -1,4 +1,4 @@
-#include "sonotamenu.h"
+#include "othersystemswindow.h"
 
 #include "common/appcontext.h"
 #include "common/bytetext.h"
@@ -67,12 +67,12 @@ constexpr int MenuPollMs = MarkerWatcher::FallbackPollMs;
 
 quint32 normalForeColor(int index)
 {
-    return index == SonotaMenu::MainMenuPanel ? Purple : Navy;
+    return index == OtherSystemsWindow::MainMenuPanel ? Purple : Navy;
 }
 
 } // namespace
 
-SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
+OtherSystemsWindow::OtherSystemsWindow(AppContext& context, MenuShared& shared, QWidget* owner)
     : QWidget(owner, Qt::Window), m_context(context), m_shared(shared)
 {
     setObjectName(QStringLiteral("sonotaMenu"));
@@ -85,7 +85,7 @@ SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
     m_background->setObjectName(QStringLiteral("Panel3D1"));
     m_background->setGeometry(0, 0, width(), height());
     m_background->setBackColor(colorFromBgr(Silver));
-    connect(m_background, &Panel3D::mouseMoved, this, &SonotaMenu::Panel3D1_MouseMove);
+    connect(m_background, &Panel3D::mouseMoved, this, &OtherSystemsWindow::Panel3D1_MouseMove);
 
     m_title = new Panel3D(m_background);
     m_title->setObjectName(QStringLiteral("SSPanel1"));
@@ -157,7 +157,7 @@ SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
     m_waitTimer = new QTimer(this);
     m_waitTimer->setObjectName(QStringLiteral("menuPollTimer"));
     m_waitTimer->setInterval(MenuPollMs);
-    connect(m_waitTimer, &QTimer::timeout, this, &SonotaMenu::pollForMenu);
+    connect(m_waitTimer, &QTimer::timeout, this, &OtherSystemsWindow::pollForMenu);
     auto* watcher = new MarkerWatcher(m_context.installDir.path(), this);
     connect(watcher, &MarkerWatcher::changed, this, [this] {
         if (isWaitingForMenu())
@@ -167,14 +167,14 @@ SonotaMenu::SonotaMenu(AppContext& context, MenuShared& shared, QWidget* owner)
     Form_Load();
 }
 
-SonotaMenu::~SonotaMenu() = default;
+OtherSystemsWindow::~OtherSystemsWindow() = default;
 
-bool SonotaMenu::isWaitingForMenu() const
+bool OtherSystemsWindow::isWaitingForMenu() const
 {
     return m_waitTimer->isActive();
 }
 
-void SonotaMenu::Form_Load()
+void OtherSystemsWindow::Form_Load()
 {
     m_date->setText(m_context.today().toString(QStringLiteral("yyyy/MM/dd")));
     for (int i = 0; i < int(tools().size()); ++i) {
@@ -185,7 +185,7 @@ void SonotaMenu::Form_Load()
     setGeometry(twips::rect(WindowLeft, WindowTop, WindowWidth, WindowHeight));
 }
 
-void SonotaMenu::showEvent(QShowEvent* event)
+void OtherSystemsWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!m_placed) {
@@ -194,19 +194,19 @@ void SonotaMenu::showEvent(QShowEvent* event)
     }
 }
 
-void SonotaMenu::changeEvent(QEvent* event)
+void OtherSystemsWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
 }
 
-void SonotaMenu::Form_Activate()
+void OtherSystemsWindow::Form_Activate()
 {
     placeWindow(true);
 }
 
-void SonotaMenu::placeWindow(bool topmost)
+void OtherSystemsWindow::placeWindow(bool topmost)
 {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost || !windowHandle())
         setTopmost(this, topmost);
@@ -217,7 +217,7 @@ void SonotaMenu::placeWindow(bool topmost)
 
 // ---- Highlighting -------------------------------------------------------------
 
-void SonotaMenu::showNormalLook(int index)
+void OtherSystemsWindow::showNormalLook(int index)
 {
     Panel3D* panel = m_panels[index];
     panel->setBevelOuter(Panel3D::Raised);
@@ -225,7 +225,7 @@ void SonotaMenu::showNormalLook(int index)
     panel->setBackColor(colorFromBgr(Silver));
 }
 
-void SonotaMenu::showHighlight(int index)
+void OtherSystemsWindow::showHighlight(int index)
 {
     Panel3D* panel = m_panels[index];
     panel->setBevelOuter(Panel3D::Inset);
@@ -233,7 +233,7 @@ void SonotaMenu::showHighlight(int index)
     panel->setBackColor(colorFromBgr(White));
 }
 
-void SonotaMenu::removeHighlight()
+void OtherSystemsWindow::removeHighlight()
 {
     if (m_highlighted >= 0 && m_highlighted < PanelCount &&
         !trimBlanks(m_panels[m_highlighted]->caption()).isEmpty())
@@ -241,7 +241,7 @@ void SonotaMenu::removeHighlight()
 }
 
 // The first pointer movement after a tool start makes the window topmost again.
-void SonotaMenu::placeAgainAfterToolStart()
+void OtherSystemsWindow::placeAgainAfterToolStart()
 {
     if (!m_shared.AppTask[0].isZero()) {
         placeWindow(true);
@@ -249,7 +249,7 @@ void SonotaMenu::placeAgainAfterToolStart()
     }
 }
 
-void SonotaMenu::Panel3D2_MouseMove(int index)
+void OtherSystemsWindow::Panel3D2_MouseMove(int index)
 {
     if (index != m_highlighted) {
         removeHighlight();
@@ -260,20 +260,20 @@ void SonotaMenu::Panel3D2_MouseMove(int index)
     placeAgainAfterToolStart();
 }
 
-void SonotaMenu::Label1_MouseMove(int)
+void OtherSystemsWindow::Label1_MouseMove(int)
 {
     removeHighlight();
     m_highlighted = NoPanel;
 }
 
-void SonotaMenu::Panel3D1_MouseMove()
+void OtherSystemsWindow::Panel3D1_MouseMove()
 {
     removeHighlight();
     m_highlighted = NoPanel;
     placeAgainAfterToolStart();
 }
 
-bool SonotaMenu::eventFilter(QObject* watched, QEvent* event)
+bool OtherSystemsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
         for (int n = 0; n < 2; ++n) {
@@ -288,7 +288,7 @@ bool SonotaMenu::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Clicks -------------------------------------------------------------------
 
-void SonotaMenu::Panel3D2_Click(int index)
+void OtherSystemsWindow::Panel3D2_Click(int index)
 {
     if (trimBlanks(m_panels[index]->caption()).isEmpty() || m_returning)
         return;
@@ -310,7 +310,7 @@ void SonotaMenu::Panel3D2_Click(int index)
         startTool(index);
 }
 
-void SonotaMenu::startTool(int index)
+void OtherSystemsWindow::startTool(int index)
 {
     const Markers markers(m_context.installDir);
     if (const int err = markers.rename(Marker::Sub, Marker::App); err != FileError::None) {
@@ -342,7 +342,7 @@ void SonotaMenu::startTool(int index)
     m_toolStarted = true;
 }
 
-bool SonotaMenu::reclaimMarker()
+bool OtherSystemsWindow::reclaimMarker()
 {
     if (!m_toolStarted || m_returning || isWaitingForMenu())
         return false;
@@ -357,7 +357,7 @@ bool SonotaMenu::reclaimMarker()
     return true;
 }
 
-void SonotaMenu::toolEnded()
+void OtherSystemsWindow::toolEnded()
 {
     m_toolStarted = false;
     const Markers markers(m_context.installDir);
@@ -370,7 +370,7 @@ void SonotaMenu::toolEnded()
         pollForMenu();
 }
 
-void SonotaMenu::returnToMainMenu()
+void OtherSystemsWindow::returnToMainMenu()
 {
     const Markers markers(m_context.installDir);
     if (markers.exists(Marker::Sub)) {
@@ -391,7 +391,7 @@ void SonotaMenu::returnToMainMenu()
 }
 
 // A tool started from here still runs: its "app" becomes "menu" when it ends.
-void SonotaMenu::beginWaitForMenu()
+void OtherSystemsWindow::beginWaitForMenu()
 {
     m_panels[MainMenuPanel]->setCaption(CancelWaitCaption);
     m_waitNotice->show();
@@ -399,7 +399,7 @@ void SonotaMenu::beginWaitForMenu()
     m_waitTimer->start();
 }
 
-void SonotaMenu::endWaitForMenu()
+void OtherSystemsWindow::endWaitForMenu()
 {
     m_waitTimer->stop();
     m_waitNotice->hide();
@@ -407,7 +407,7 @@ void SonotaMenu::endWaitForMenu()
     m_panels[MainMenuPanel]->setCaption(MainMenuCaption);
 }
 
-void SonotaMenu::pollForMenu()
+void OtherSystemsWindow::pollForMenu()
 {
     if (Markers(m_context.installDir).exists(Marker::Menu)) {
         endWaitForMenu();
@@ -415,13 +415,13 @@ void SonotaMenu::pollForMenu()
     }
 }
 
-void SonotaMenu::finishReturn()
+void OtherSystemsWindow::finishReturn()
 {
     m_returning = true;
     close();
 }
 
-void SonotaMenu::giveMarkerBack()
+void OtherSystemsWindow::giveMarkerBack()
 {
     m_returning = true;
     const Markers markers(m_context.installDir);
@@ -433,7 +433,7 @@ void SonotaMenu::giveMarkerBack()
     }
 }
 
-void SonotaMenu::closeReturningMarker()
+void OtherSystemsWindow::closeReturningMarker()
 {
     endWaitForMenu();
     if (!m_returning)
@@ -441,7 +441,7 @@ void SonotaMenu::closeReturningMarker()
     close();
 }
 
-void SonotaMenu::closeEvent(QCloseEvent* event)
+void OtherSystemsWindow::closeEvent(QCloseEvent* event)
 {
     endWaitForMenu();
     if (!m_returning && event->spontaneous()) {
@@ -454,7 +454,7 @@ void SonotaMenu::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void SonotaMenu::report(const QString& text)
+void OtherSystemsWindow::report(const QString& text)
 {
     if (m_context.messages)
         m_context.messages->show(text, WindowTitle, Msg::Ok + Msg::Exclamation);

@@ -1,6 +1,6 @@
 #include "common/twips.h"
 #include "menu/menushared.h"
-#include "menu/sonotamenu.h"
+#include "menu/othersystemswindow.h"
 #include "testcontext.h"
 #include "widgets/panel3d.h"
 
@@ -32,7 +32,7 @@ struct Sub
         for (const QString& p : programs)
             t.installProgram(p);
         t.writeFile(QStringLiteral("sub"), "\"om\"\r\n");
-        window = new SonotaMenu(t.context, shared, nullptr);
+        window = new OtherSystemsWindow(t.context, shared, nullptr);
         window->show();
         if (!QTest::qWaitForWindowExposed(window))
             qFatal("window not exposed");
@@ -66,7 +66,7 @@ struct Sub
 
     TestContext t;
     MenuShared shared;
-    QPointer<SonotaMenu> window;
+    QPointer<OtherSystemsWindow> window;
 };
 
 quint32 fore(Panel3D* p)
@@ -80,7 +80,7 @@ quint32 back(Panel3D* p)
 
 } // namespace
 
-class TestSonotaMenu : public QObject
+class TestOtherSystemsWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -101,7 +101,7 @@ private Q_SLOTS:
     void doubleClickIsOneClick();
 };
 
-void TestSonotaMenu::captions_data()
+void TestOtherSystemsWindow::captions_data()
 {
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QStringList>("captions"); // panels 0 to 3
@@ -113,7 +113,7 @@ void TestSonotaMenu::captions_data()
                                          << QStringList{"", ToolCaptions[1], ToolCaptions[2], ""};
 }
 
-void TestSonotaMenu::captions()
+void TestOtherSystemsWindow::captions()
 {
     QFETCH(QStringList, installed);
     QFETCH(QStringList, captions);
@@ -127,7 +127,7 @@ void TestSonotaMenu::captions()
     QCOMPARE(s.window->highlightedIndex(), 99);
 }
 
-void TestSonotaMenu::layoutAndDate()
+void TestOtherSystemsWindow::layoutAndDate()
 {
     Sub s;
     QCOMPARE(s.window->geometry(), twips::rect(5385, 1485, 4515, 5175));
@@ -147,7 +147,7 @@ void TestSonotaMenu::layoutAndDate()
     QCOMPARE(s.panel(15)->bevelOuter(), Panel3D::Raised);
 }
 
-void TestSonotaMenu::highlighting()
+void TestOtherSystemsWindow::highlighting()
 {
     Sub s;
     s.moveOver(s.panel(1));
@@ -186,7 +186,7 @@ void TestSonotaMenu::highlighting()
     QCOMPARE(back(s.panel(3)), 0xC0C0C0u);
 }
 
-void TestSonotaMenu::blankPanelTakesTheHighlightWithoutShowingIt()
+void TestOtherSystemsWindow::blankPanelTakesTheHighlightWithoutShowingIt()
 {
     Sub s({"trevik21.exe"});
     s.moveOver(s.panel(0));
@@ -198,7 +198,7 @@ void TestSonotaMenu::blankPanelTakesTheHighlightWithoutShowingIt()
     QCOMPARE(s.panel(9)->bevelOuter(), Panel3D::Raised);
 }
 
-void TestSonotaMenu::toolStart()
+void TestOtherSystemsWindow::toolStart()
 {
     Sub s;
     s.click(1);
@@ -220,7 +220,7 @@ void TestSonotaMenu::toolStart()
     QVERIFY(s.shared.AppTask[0].isZero());
 }
 
-void TestSonotaMenu::toolStartFailureRestoresSub()
+void TestOtherSystemsWindow::toolStartFailureRestoresSub()
 {
     Sub s;
     s.t.platform.failStarts = true;
@@ -233,7 +233,7 @@ void TestSonotaMenu::toolStartFailureRestoresSub()
     QVERIFY(s.topmost());
 }
 
-void TestSonotaMenu::toolStartWithoutSubIsRefused()
+void TestOtherSystemsWindow::toolStartWithoutSubIsRefused()
 {
     Sub s;
     QVERIFY(
@@ -244,7 +244,7 @@ void TestSonotaMenu::toolStartWithoutSubIsRefused()
     QVERIFY(s.t.exists(QStringLiteral("app")));
 }
 
-void TestSonotaMenu::blankPanelIgnoresClicks()
+void TestOtherSystemsWindow::blankPanelIgnoresClicks()
 {
     Sub s({"brisko21.exe"});
     s.click(0);
@@ -255,7 +255,7 @@ void TestSonotaMenu::blankPanelIgnoresClicks()
     QVERIFY(s.topmost());
 }
 
-void TestSonotaMenu::mainMenuRightAfterOpening()
+void TestOtherSystemsWindow::mainMenuRightAfterOpening()
 {
     Sub s;
     s.click(15);
@@ -266,7 +266,7 @@ void TestSonotaMenu::mainMenuRightAfterOpening()
     QVERIFY(s.t.messages.shown.isEmpty());
 }
 
-void TestSonotaMenu::mainMenuWaitsForTheToolWithoutFreezing()
+void TestOtherSystemsWindow::mainMenuWaitsForTheToolWithoutFreezing()
 {
     Sub s;
     s.click(0);
@@ -290,7 +290,7 @@ void TestSonotaMenu::mainMenuWaitsForTheToolWithoutFreezing()
     QVERIFY(s.t.exists(QStringLiteral("menu")));
 }
 
-void TestSonotaMenu::waitCanBeGivenUp()
+void TestOtherSystemsWindow::waitCanBeGivenUp()
 {
     Sub s;
     s.click(3);
@@ -309,7 +309,7 @@ void TestSonotaMenu::waitCanBeGivenUp()
     QVERIFY(!s.t.exists(QStringLiteral("sub")));
 }
 
-void TestSonotaMenu::frameCloseReturnsToTheMenu()
+void TestOtherSystemsWindow::frameCloseReturnsToTheMenu()
 {
     Sub s;
     // What the window system sends when the frame's close button is pressed.
@@ -320,7 +320,7 @@ void TestSonotaMenu::frameCloseReturnsToTheMenu()
     QVERIFY(!s.t.exists(QStringLiteral("sub")));
 }
 
-void TestSonotaMenu::doubleClickIsOneClick_data()
+void TestOtherSystemsWindow::doubleClickIsOneClick_data()
 {
     QTest::addColumn<int>("panel");
     QTest::addColumn<bool>("toolRuns");
@@ -328,7 +328,7 @@ void TestSonotaMenu::doubleClickIsOneClick_data()
     QTest::newRow("MAIN MENU へ while a tool runs") << 15 << true;
 }
 
-void TestSonotaMenu::doubleClickIsOneClick()
+void TestOtherSystemsWindow::doubleClickIsOneClick()
 {
     QFETCH(int, panel);
     QFETCH(bool, toolRuns);
@@ -356,5 +356,5 @@ void TestSonotaMenu::doubleClickIsOneClick()
     }
 }
 
-QTEST_MAIN(TestSonotaMenu)
-#include "tst_sonotamenu.moc"
+QTEST_MAIN(TestOtherSystemsWindow)
+#include "tst_othersystemswindow.moc"
