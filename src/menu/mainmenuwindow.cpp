@@ -14,7 +14,7 @@
 #include "platform/platform.h"
 #include "prefs/clockprefsio.h"
 #include "prefs/praset.h"
-#include "project/frmkankyo.h"
+#include "project/environmentsettingswindow.h"
 #include "othersystemswindow.h"
 #include "taskwatch.h"
 #include "widgets/builtinimages.h"
@@ -631,7 +631,7 @@ void MainMenuWindow::openFrmKankyo(bool modal)
 {
     if (m_frmKankyo)
         m_frmKankyo->close();
-    auto* window = new FrmKankyo(m_context, this);
+    auto* window = new EnvironmentSettingsWindow(m_context, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_frmKankyo = window;
     if (modal) {

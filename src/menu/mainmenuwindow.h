@@ -15,7 +15,7 @@ namespace lc {
 
 struct AppContext;
 class CommandButton;
-class FrmKankyo;
+class EnvironmentSettingsWindow;
 class MenuPictures;
 class OmClock;
 class OmGaiyou;
@@ -184,7 +184,7 @@ private:
     MenuPictures* m_pictures = nullptr;
 
     QPointer<OtherSystemsWindow> m_sonotaMenu;
-    QPointer<FrmKankyo> m_frmKankyo;
+    QPointer<EnvironmentSettingsWindow> m_frmKankyo;
     QPointer<OmGaiyou> m_omgaiyou;
     QPointer<PraSet> m_praSet;
 };

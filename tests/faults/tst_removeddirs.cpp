@@ -7,7 +7,7 @@
 #include "common/codepage.h"
 #include "common/omsub.h"
 #include "project/foldertree.h"
-#include "project/frmkankyo.h"
+#include "project/environmentsettingswindow.h"
 #include "project/kojiregistry.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ struct Environment
     [[nodiscard]] bool open()
     {
         if (!w)
-            w = std::make_unique<FrmKankyo>(t.context, nullptr);
+            w = std::make_unique<EnvironmentSettingsWindow>(t.context, nullptr);
         w->show();
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
@@ -123,7 +123,7 @@ struct Environment
     }
 
     TestContext t;
-    std::unique_ptr<FrmKankyo> w;
+    std::unique_ptr<EnvironmentSettingsWindow> w;
 };
 
 } // namespace

@@ -9,7 +9,7 @@
 #include "common/omsub.h"
 #include "menu/mainmenuwindow.h"
 #include "overview/omgaiyou.h"
-#include "project/frmkankyo.h"
+#include "project/environmentsettingswindow.h"
 #include "widgets/commandbutton.h"
 
 #include <QCheckBox>
@@ -184,7 +184,7 @@ void TestSaveFaults::save()
     // SaveDrivePaths has no message of its own: it returns the failure to its caller.
     int pathsResult = 0;
     QPointer<OmGaiyou> overview;
-    std::unique_ptr<FrmKankyo> environment;
+    std::unique_ptr<EnvironmentSettingsWindow> environment;
     switch (save) {
     case Save::ClockPrefs: {
         l.click(l.window->clock());
@@ -227,7 +227,7 @@ void TestSaveFaults::save()
     case Save::Registry:
         // The main window gave the marker to the environment window.
         QVERIFY(QFile::rename(f.t.path("menu"), f.t.path("app")));
-        environment = std::make_unique<FrmKankyo>(f.t.context, nullptr);
+        environment = std::make_unique<EnvironmentSettingsWindow>(f.t.context, nullptr);
         environment->show();
         environment->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(environment.get()));

@@ -1,4 +1,4 @@
-#include "frmkankyo.h"
+#include "environmentsettingswindow.h"
 
 #include "common/appcontext.h"
 #include "common/bytetext.h"
@@ -116,7 +116,7 @@ QString pathAfterRename(const QString& path, const QString& oldPath, const QStri
 
 } // namespace
 
-FrmKankyo::FrmKankyo(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
+EnvironmentSettingsWindow::EnvironmentSettingsWindow(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     buildControls();
 
@@ -134,10 +134,10 @@ FrmKankyo::FrmKankyo(AppContext& context, QWidget* parent) : QDialog(parent), m_
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmKankyo::focusWindowChanged);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &EnvironmentSettingsWindow::focusWindowChanged);
 }
 
-FrmKankyo::~FrmKankyo()
+EnvironmentSettingsWindow::~EnvironmentSettingsWindow()
 {
     // Focus moves and a label edit ends while the children go; the window no
     // longer follows them.
@@ -145,7 +145,7 @@ FrmKankyo::~FrmKankyo()
     m_tree->disconnect(this);
 }
 
-void FrmKankyo::buildControls()
+void EnvironmentSettingsWindow::buildControls()
 {
     setObjectName(QStringLiteral("frmKankyo"));
     setWindowTitle(QStringLiteral("[ Ｄata側Ｄrv,Ｄirの環境設定 ]"));
@@ -193,11 +193,11 @@ void FrmKankyo::buildControls()
     m_tree = new FolderTree(m_context, main);
     m_tree->setObjectName(QStringLiteral("SSTree1"));
     m_tree->setGeometry(twips::rect(120, 420, 4050, 2880));
-    connect(m_tree, &FolderTree::nodeClicked, this, &FrmKankyo::SSTree1_NodeClick);
-    connect(m_tree, &FolderTree::keyTyped, this, &FrmKankyo::SSTree1_KeyPress);
-    connect(m_tree, &FolderTree::labelEditBegun, this, &FrmKankyo::SSTree1_BeforeLabelEdit);
-    connect(m_tree, &FolderTree::labelEditEnded, this, &FrmKankyo::SSTree1_AfterLabelEdit);
-    connect(m_tree, &FolderTree::busyEnded, this, &FrmKankyo::treeBusyEnded);
+    connect(m_tree, &FolderTree::nodeClicked, this, &EnvironmentSettingsWindow::SSTree1_NodeClick);
+    connect(m_tree, &FolderTree::keyTyped, this, &EnvironmentSettingsWindow::SSTree1_KeyPress);
+    connect(m_tree, &FolderTree::labelEditBegun, this, &EnvironmentSettingsWindow::SSTree1_BeforeLabelEdit);
+    connect(m_tree, &FolderTree::labelEditEnded, this, &EnvironmentSettingsWindow::SSTree1_AfterLabelEdit);
+    connect(m_tree, &FolderTree::busyEnded, this, &EnvironmentSettingsWindow::treeBusyEnded);
 
     // The paths.
     m_panel3D1[2] = panel(main, QStringLiteral("Panel3D1_2"), twips::rect(4230, 75, 5265, 210));
@@ -267,10 +267,10 @@ void FrmKankyo::buildControls()
                       twips::rect(7590, 4245, 945, 435));
     m_ok = button(main, QStringLiteral("CmdEnd"), QStringLiteral("ｏｋ"),
                   twips::rect(8520, 3405, 945, 1275));
-    connect(m_help, &QPushButton::clicked, this, &FrmKankyo::Command3D1_Click);
-    connect(m_cancel, &QPushButton::clicked, this, &FrmKankyo::CmdCancel_Click);
-    connect(m_delete, &QPushButton::clicked, this, &FrmKankyo::Command3D2_Click);
-    connect(m_ok, &QPushButton::clicked, this, &FrmKankyo::CmdEnd_Click);
+    connect(m_help, &QPushButton::clicked, this, &EnvironmentSettingsWindow::Command3D1_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &EnvironmentSettingsWindow::CmdCancel_Click);
+    connect(m_delete, &QPushButton::clicked, this, &EnvironmentSettingsWindow::Command3D2_Click);
+    connect(m_ok, &QPushButton::clicked, this, &EnvironmentSettingsWindow::CmdEnd_Click);
 
     setTabOrder(m_txtDrive[0], m_txtDrive[1]);
     setTabOrder(m_txtDrive[1], m_txtDrive[2]);
@@ -278,19 +278,19 @@ void FrmKankyo::buildControls()
     setTabOrder(m_list, m_ok);
 }
 
-bool FrmKankyo::isBusy() const
+bool EnvironmentSettingsWindow::isBusy() const
 {
     return m_tree->isBusy();
 }
 
-QString FrmKankyo::currentDirectory() const
+QString EnvironmentSettingsWindow::currentDirectory() const
 {
     return paths::nativeDirectory(QDir::currentPath());
 }
 
 // ---- Activation, closing ---------------------------------------------------
 
-void FrmKankyo::showEvent(QShowEvent* event)
+void EnvironmentSettingsWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (event->spontaneous() || m_activatePending)
@@ -309,7 +309,7 @@ void FrmKankyo::showEvent(QShowEvent* event)
         Qt::QueuedConnection);
 }
 
-void FrmKankyo::Form_Activate()
+void EnvironmentSettingsWindow::Form_Activate()
 {
     // The cover shrinks away from the main area.
     int coverWidth = int(twips::fromPx(m_cover->width()));
@@ -348,7 +348,7 @@ void FrmKankyo::Form_Activate()
     moveFocus(m_txtDrive[1]);
 }
 
-void FrmKankyo::focusWindowChanged(QWindow* window)
+void EnvironmentSettingsWindow::focusWindowChanged(QWindow* window)
 {
     if (!isVisible() || !window)
         return;
@@ -360,7 +360,7 @@ void FrmKankyo::focusWindowChanged(QWindow* window)
         if (m_activatePending) {
             // Activated again after a refused close: the activation steps run.
             m_activatePending = false;
-            QMetaObject::invokeMethod(this, &FrmKankyo::Form_Activate, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &EnvironmentSettingsWindow::Form_Activate, Qt::QueuedConnection);
         }
         return;
     }
@@ -380,7 +380,7 @@ void FrmKankyo::focusWindowChanged(QWindow* window)
     Form_Deactivate();
 }
 
-void FrmKankyo::Form_Deactivate()
+void EnvironmentSettingsWindow::Form_Deactivate()
 {
     if (isBusy()) {
         m_deactivatePending = true;
@@ -390,7 +390,7 @@ void FrmKankyo::Form_Deactivate()
         m_activatePending = true;
 }
 
-void FrmKankyo::treeBusyEnded()
+void EnvironmentSettingsWindow::treeBusyEnded()
 {
     if (!m_deactivatePending)
         return;
@@ -405,7 +405,7 @@ void FrmKankyo::treeBusyEnded()
         Qt::QueuedConnection);
 }
 
-bool FrmKankyo::Form_Unload()
+bool EnvironmentSettingsWindow::Form_Unload()
 {
     const DrivePaths& slot = m_context.drivePath;
     for (int k = 1; k <= 3; ++k) {
@@ -422,7 +422,7 @@ bool FrmKankyo::Form_Unload()
     return true;
 }
 
-bool FrmKankyo::closeWindow(int result)
+bool EnvironmentSettingsWindow::closeWindow(int result)
 {
     if (isBusy() || !Form_Unload())
         return false;
@@ -431,7 +431,7 @@ bool FrmKankyo::closeWindow(int result)
     return true;
 }
 
-void FrmKankyo::returnMarkerToMenu()
+void EnvironmentSettingsWindow::returnMarkerToMenu()
 {
     // Whichever way the window closes, the menu is free again; without this a
     // window closed by its close box would leave the menu busy for good.
@@ -444,13 +444,13 @@ void FrmKankyo::returnMarkerToMenu()
                                  WindowTitle, Msg::Ok + Msg::Exclamation);
 }
 
-void FrmKankyo::reject()
+void EnvironmentSettingsWindow::reject()
 {
     // The close box.
     closeWindow(QDialog::Rejected);
 }
 
-void FrmKankyo::keyPressEvent(QKeyEvent* event)
+void EnvironmentSettingsWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -467,7 +467,7 @@ void FrmKankyo::keyPressEvent(QKeyEvent* event)
     }
 }
 
-bool FrmKankyo::eventFilter(QObject* watched, QEvent* event)
+bool EnvironmentSettingsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int i = boxIndex(qobject_cast<QWidget*>(watched));
@@ -486,7 +486,7 @@ bool FrmKankyo::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Focus -------------------------------------------------------------------
 
-int FrmKankyo::boxIndex(const QWidget* widget) const
+int EnvironmentSettingsWindow::boxIndex(const QWidget* widget) const
 {
     for (int i = 0; i < 3; ++i) {
         if (widget && widget == m_txtDrive.at(i))
@@ -495,12 +495,12 @@ int FrmKankyo::boxIndex(const QWidget* widget) const
     return -1;
 }
 
-bool FrmKankyo::isTreeItself(const QWidget* widget) const
+bool EnvironmentSettingsWindow::isTreeItself(const QWidget* widget) const
 {
     return widget && (widget == m_tree || widget == m_tree->viewport());
 }
 
-void FrmKankyo::focusChanged(QWidget* now)
+void EnvironmentSettingsWindow::focusChanged(QWidget* now)
 {
     // Focus leaving the window for a message box or another program, and coming
     // back to where it was, is no focus change for the path boxes.
@@ -509,7 +509,7 @@ void FrmKankyo::focusChanged(QWidget* now)
     focusTransition(now);
 }
 
-void FrmKankyo::moveFocus(QWidget* widget)
+void EnvironmentSettingsWindow::moveFocus(QWidget* widget)
 {
     if (!widget)
         return;
@@ -520,7 +520,7 @@ void FrmKankyo::moveFocus(QWidget* widget)
         focusTransition(widget);
 }
 
-void FrmKankyo::focusTransition(QWidget* now)
+void EnvironmentSettingsWindow::focusTransition(QWidget* now)
 {
     const int from = boxIndex(m_lastFocus);
     if (from >= 0 && isTreeItself(now)) {
@@ -536,20 +536,20 @@ void FrmKankyo::focusTransition(QWidget* now)
         txtDrive_GotFocus(to);
 }
 
-void FrmKankyo::refocusBox(int i)
+void EnvironmentSettingsWindow::refocusBox(int i)
 {
     moveFocus(m_ok);
     moveFocus(m_txtDrive.at(i));
 }
 
-void FrmKankyo::restoreBox(int i)
+void EnvironmentSettingsWindow::restoreBox(int i)
 {
     m_txtDrive.at(i)->setText(m_focusText.at(i));
 }
 
 // ---- Path boxes ------------------------------------------------------------
 
-void FrmKankyo::txtDrive_GotFocus(int i)
+void EnvironmentSettingsWindow::txtDrive_GotFocus(int i)
 {
     for (int k = 0; k < 3; ++k)
         setBoxColor(m_txtDrive.at(k), k == i ? ActiveBoxColor : BoxColor);
@@ -574,7 +574,7 @@ void FrmKankyo::txtDrive_GotFocus(int i)
     m_focusText.at(i) = box->text();
 }
 
-void FrmKankyo::txtDrive_LostFocus(int i)
+void EnvironmentSettingsWindow::txtDrive_LostFocus(int i)
 {
     if (isBusy())
         return;
@@ -584,7 +584,7 @@ void FrmKankyo::txtDrive_LostFocus(int i)
     m_enterConfirmed = false;
 }
 
-void FrmKankyo::showUnsuitablePath()
+void EnvironmentSettingsWindow::showUnsuitablePath()
 {
     m_message = QStringLiteral("ディレクトリの設定が不適当です｡") + u'\n' +
                 QStringLiteral("新しいディレクトリが作成出来") + u'\n' +
@@ -592,18 +592,18 @@ void FrmKankyo::showUnsuitablePath()
     m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Critical);
 }
 
-void FrmKankyo::showDirectoryRefusal(const QString& path, const QString& reason)
+void EnvironmentSettingsWindow::showDirectoryRefusal(const QString& path, const QString& reason)
 {
     m_message = QStringLiteral("ﾃﾞｨﾚｸﾄﾘ :") + path + u'\n' + reason;
     m_context.messages->show(m_message, WindowTitle, Msg::Ok + Msg::Exclamation);
 }
 
-void FrmKankyo::showPathTooLong(const QString& path, const QString& refusal)
+void EnvironmentSettingsWindow::showPathTooLong(const QString& path, const QString& refusal)
 {
     showDirectoryRefusal(path, QStringLiteral("パスが１２８バイトを超えるため、") + refusal);
 }
 
-void FrmKankyo::txtDrive_Enter(int i)
+void EnvironmentSettingsWindow::txtDrive_Enter(int i)
 {
     if (isBusy())
         return;
@@ -681,14 +681,14 @@ void FrmKankyo::txtDrive_Enter(int i)
     }
 }
 
-void FrmKankyo::Panel3D2_Click(int i)
+void EnvironmentSettingsWindow::Panel3D2_Click(int i)
 {
     if (isBusy())
         return;
     moveFocus(m_txtDrive.at(i));
 }
 
-void FrmKankyo::SSCommand1_Click(int i)
+void EnvironmentSettingsWindow::SSCommand1_Click(int i)
 {
     if (isBusy())
         return;
@@ -703,7 +703,7 @@ void FrmKankyo::SSCommand1_Click(int i)
     moveFocus(m_txtDrive.at(i));
 }
 
-void FrmKankyo::Option3D1_Click(int i)
+void EnvironmentSettingsWindow::Option3D1_Click(int i)
 {
     if (isBusy())
         return;
@@ -712,7 +712,7 @@ void FrmKankyo::Option3D1_Click(int i)
     moveFocus(m_txtDrive[1]);
 }
 
-void FrmKankyo::setNamePanel(int panel, const QString& directory, const QString& fileName)
+void EnvironmentSettingsWindow::setNamePanel(int panel, const QString& directory, const QString& fileName)
 {
     const QString dir = paths::withoutTrailingSeparator(directory);
     QString name;
@@ -724,7 +724,7 @@ void FrmKankyo::setNamePanel(int panel, const QString& directory, const QString&
 
 // ---- Registry --------------------------------------------------------------
 
-QStringList FrmKankyo::listItems() const
+QStringList EnvironmentSettingsWindow::listItems() const
 {
     QStringList items;
     items.reserve(m_list->count());
@@ -733,13 +733,13 @@ QStringList FrmKankyo::listItems() const
     return items;
 }
 
-void FrmKankyo::setListItems(const QStringList& items)
+void EnvironmentSettingsWindow::setListItems(const QStringList& items)
 {
     m_list->clear();
     m_list->addItems(items);
 }
 
-void FrmKankyo::GetKojiName_Set()
+void EnvironmentSettingsWindow::GetKojiName_Set()
 {
     QString fileName;
     if (m_activeBox <= 1) {
@@ -760,7 +760,7 @@ void FrmKankyo::GetKojiName_Set()
     }
 }
 
-void FrmKankyo::AddKojiEntry()
+void EnvironmentSettingsWindow::AddKojiEntry()
 {
     const QString directory = m_context.drivePath[2];
     const QString name =
@@ -784,14 +784,14 @@ void FrmKankyo::AddKojiEntry()
     m_list->setCurrentRow(n - 1);
 }
 
-void FrmKankyo::LoadKojiList()
+void EnvironmentSettingsWindow::LoadKojiList()
 {
     KojiLoadResult loaded = loadKojiItems(m_context);
     m_kojiRecords = std::move(loaded.records);
     setListItems(loaded.items);
 }
 
-int FrmKankyo::SaveKojiList()
+int EnvironmentSettingsWindow::SaveKojiList()
 {
     for (;;) {
         const int error = saveKojiItems(m_context.installDir, listItems(), m_kojiRecords);
@@ -801,12 +801,12 @@ int FrmKankyo::SaveKojiList()
     }
 }
 
-void FrmKankyo::RenumberKojiList()
+void EnvironmentSettingsWindow::RenumberKojiList()
 {
     setListItems(renumberKojiItems(listItems()));
 }
 
-void FrmKankyo::List1_Click()
+void EnvironmentSettingsWindow::List1_Click()
 {
     if (isBusy())
         return;
@@ -838,7 +838,7 @@ void FrmKankyo::List1_Click()
     moveFocus(m_txtDrive[1]);
 }
 
-void FrmKankyo::List1_DblClick()
+void EnvironmentSettingsWindow::List1_DblClick()
 {
     if (isBusy())
         return;
@@ -848,7 +848,7 @@ void FrmKankyo::List1_DblClick()
 
 // ---- Buttons ---------------------------------------------------------------
 
-void FrmKankyo::CmdEnd_Click()
+void EnvironmentSettingsWindow::CmdEnd_Click()
 {
     if (isBusy())
         return;
@@ -865,7 +865,7 @@ void FrmKankyo::CmdEnd_Click()
     closeWindow(QDialog::Accepted);
 }
 
-void FrmKankyo::CmdCancel_Click()
+void EnvironmentSettingsWindow::CmdCancel_Click()
 {
     if (isBusy() || !m_cancel->isEnabled())
         return;
@@ -879,14 +879,14 @@ void FrmKankyo::CmdCancel_Click()
     closeWindow(QDialog::Rejected);
 }
 
-void FrmKankyo::Command3D1_Click()
+void EnvironmentSettingsWindow::Command3D1_Click()
 {
     if (isBusy())
         return;
     m_context.messages->show(helpText(), HelpTitle, Msg::Ok);
 }
 
-void FrmKankyo::Command3D2_Click()
+void EnvironmentSettingsWindow::Command3D2_Click()
 {
     if (isBusy())
         return;
@@ -955,7 +955,7 @@ void FrmKankyo::Command3D2_Click()
 
 // ---- Folder tree -----------------------------------------------------------
 
-void FrmKankyo::SSTree1_NodeClick(QTreeWidgetItem* node)
+void EnvironmentSettingsWindow::SSTree1_NodeClick(QTreeWidgetItem* node)
 {
     if (isBusy() || !node)
         return;
@@ -987,7 +987,7 @@ void FrmKankyo::SSTree1_NodeClick(QTreeWidgetItem* node)
     m_picking = false;
 }
 
-void FrmKankyo::SSTree1_KeyPress(int key)
+void EnvironmentSettingsWindow::SSTree1_KeyPress(int key)
 {
     Q_UNUSED(key);
     if (isBusy() || m_tree->isEditingLabel())
@@ -996,12 +996,12 @@ void FrmKankyo::SSTree1_KeyPress(int key)
         SSTree1_NodeClick(node);
 }
 
-void FrmKankyo::SSTree1_BeforeLabelEdit(QTreeWidgetItem* node)
+void EnvironmentSettingsWindow::SSTree1_BeforeLabelEdit(QTreeWidgetItem* node)
 {
     SSTree1_NodeClick(node);
 }
 
-void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
+void EnvironmentSettingsWindow::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
                                        const QString& newText)
 {
     const int state = m_labelEditState;
@@ -1054,7 +1054,7 @@ void FrmKankyo::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
     replacePathPrefix(oldPath, newKey);
 }
 
-DeletionRefusal FrmKankyo::protectedDirectory(const QString& directory) const
+DeletionRefusal EnvironmentSettingsWindow::protectedDirectory(const QString& directory) const
 {
     // Directories whose loss would take the suite or the user's files with it,
     // as typed and with symbolic links resolved.
@@ -1081,7 +1081,7 @@ DeletionRefusal FrmKankyo::protectedDirectory(const QString& directory) const
     return refusal;
 }
 
-QString FrmKankyo::pathTooLongAfterRename(const QString& oldPath, const QString& newPath) const
+QString EnvironmentSettingsWindow::pathTooLongAfterRename(const QString& oldPath, const QString& newPath) const
 {
     if (ByteLen(newPath) > Koji::FieldWidth)
         return newPath;
@@ -1098,7 +1098,7 @@ QString FrmKankyo::pathTooLongAfterRename(const QString& oldPath, const QString&
     return {};
 }
 
-void FrmKankyo::replacePathPrefix(const QString& oldPath, const QString& newPath)
+void EnvironmentSettingsWindow::replacePathPrefix(const QString& oldPath, const QString& newPath)
 {
     auto moved = [&](const QString& path) { return pathAfterRename(path, oldPath, newPath); };
     // The working paths inside the renamed folder follow it.
@@ -1134,7 +1134,7 @@ void FrmKankyo::replacePathPrefix(const QString& oldPath, const QString& newPath
     SaveKojiList();
 }
 
-void FrmKankyo::SSRibbon1_Click(int i)
+void EnvironmentSettingsWindow::SSRibbon1_Click(int i)
 {
     if (isBusy())
         return;
@@ -1169,7 +1169,7 @@ void FrmKankyo::SSRibbon1_Click(int i)
     }
 }
 
-void FrmKankyo::newFolder()
+void EnvironmentSettingsWindow::newFolder()
 {
     QTreeWidgetItem* selected = m_tree->currentItem();
     if (!selected || FolderTree::kindOf(selected) == FolderTree::NodeKind::Desktop ||

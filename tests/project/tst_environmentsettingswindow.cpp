@@ -2,7 +2,7 @@
 #include "common/messagebox.h"
 #include "platform/systemplatform.h"
 #include "project/foldertree.h"
-#include "project/frmkankyo.h"
+#include "project/environmentsettingswindow.h"
 #include "project/kojiregistry.h"
 #include "testcontext.h"
 #include "widgets/panel3d.h"
@@ -83,7 +83,7 @@ struct Window
     // Opens the window and waits for its activation steps.
     bool open()
     {
-        w = std::make_unique<FrmKankyo>(t.context, nullptr);
+        w = std::make_unique<EnvironmentSettingsWindow>(t.context, nullptr);
         w->show();
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
@@ -163,12 +163,12 @@ struct Window
     QTemporaryDir trash;
     TestContext t;
     QString master, data, other, import;
-    std::unique_ptr<FrmKankyo> w;
+    std::unique_ptr<EnvironmentSettingsWindow> w;
 };
 
 } // namespace
 
-class TestFrmKankyo : public QObject
+class TestEnvironmentSettingsWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -214,7 +214,7 @@ private Q_SLOTS:
     void modalWindowStaysWhateverTakesTheFocus();
 };
 
-void TestFrmKankyo::activationFillsBoxesTreeAndRegistry()
+void TestEnvironmentSettingsWindow::activationFillsBoxesTreeAndRegistry()
 {
     Window win;
     QVERIFY(win.open());
@@ -239,7 +239,7 @@ void TestFrmKankyo::activationFillsBoxesTreeAndRegistry()
     QCOMPARE(win.registry(), QByteArray(25600, ' '));
 }
 
-void TestFrmKankyo::editLeftWithoutEnterIsDiscarded()
+void TestEnvironmentSettingsWindow::editLeftWithoutEnterIsDiscarded()
 {
     Window win;
     QVERIFY(win.open());
@@ -250,7 +250,7 @@ void TestFrmKankyo::editLeftWithoutEnterIsDiscarded()
     QVERIFY(win.t.messages.shown.isEmpty());
 }
 
-void TestFrmKankyo::captionPanelsMoveTheFocus_data()
+void TestEnvironmentSettingsWindow::captionPanelsMoveTheFocus_data()
 {
     QTest::addColumn<int>("box");
     QTest::newRow("master") << 0;
@@ -258,7 +258,7 @@ void TestFrmKankyo::captionPanelsMoveTheFocus_data()
     QTest::newRow("import") << 2;
 }
 
-void TestFrmKankyo::captionPanelsMoveTheFocus()
+void TestEnvironmentSettingsWindow::captionPanelsMoveTheFocus()
 {
     QFETCH(int, box);
     Window win;
@@ -271,7 +271,7 @@ void TestFrmKankyo::captionPanelsMoveTheFocus()
     QCOMPARE(FolderTree::keyOf(win.tree()->currentItem()), win.paths()[box + 1]);
 }
 
-void TestFrmKankyo::enterOnTrailingSeparatorDoesNothing()
+void TestEnvironmentSettingsWindow::enterOnTrailingSeparatorDoesNothing()
 {
     Window win;
     QVERIFY(win.open());
@@ -283,7 +283,7 @@ void TestFrmKankyo::enterOnTrailingSeparatorDoesNothing()
     QVERIFY(!QFileInfo::exists(win.path("koji/new")));
 }
 
-void TestFrmKankyo::enterOnMissingFolder_data()
+void TestEnvironmentSettingsWindow::enterOnMissingFolder_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");
@@ -305,7 +305,7 @@ void TestFrmKankyo::enterOnMissingFolder_data()
         << false;
 }
 
-void TestFrmKankyo::enterOnMissingFolder()
+void TestEnvironmentSettingsWindow::enterOnMissingFolder()
 {
     QFETCH(QString, typed);
     QFETCH(int, answer);
@@ -333,7 +333,7 @@ void TestFrmKankyo::enterOnMissingFolder()
     QVERIFY(!QFileInfo::exists(win.t.path(QStringLiteral("relative"))));
 }
 
-void TestFrmKankyo::enterOnExistingFolderTakesIt()
+void TestEnvironmentSettingsWindow::enterOnExistingFolderTakesIt()
 {
     Window win;
     QVERIFY(win.open());
@@ -348,7 +348,7 @@ void TestFrmKankyo::enterOnExistingFolderTakesIt()
     QCOMPARE(win.box(1)->text(), win.other);
 }
 
-void TestFrmKankyo::treeClickPutsThePathIntoTheActiveBox()
+void TestEnvironmentSettingsWindow::treeClickPutsThePathIntoTheActiveBox()
 {
     Window win;
     QVERIFY(win.open());
@@ -366,14 +366,14 @@ void TestFrmKankyo::treeClickPutsThePathIntoTheActiveBox()
     QCOMPARE(win.box(2)->text(), win.path("koji"));
 }
 
-void TestFrmKankyo::pathOver128BytesIsRefused_data()
+void TestEnvironmentSettingsWindow::pathOver128BytesIsRefused_data()
 {
     QTest::addColumn<bool>("picked");
     QTest::newRow("picked in the tree") << true;
     QTest::newRow("typed with Enter") << false;
 }
 
-void TestFrmKankyo::pathOver128BytesIsRefused()
+void TestEnvironmentSettingsWindow::pathOver128BytesIsRefused()
 {
     QFETCH(bool, picked);
     Window win;
@@ -399,7 +399,7 @@ void TestFrmKankyo::pathOver128BytesIsRefused()
     QCOMPARE(win.t.readFile("WOMSET").mid(128, 128), fixedField(win.data, 128));
 }
 
-void TestFrmKankyo::clickingTheComputerChangesNoPath()
+void TestEnvironmentSettingsWindow::clickingTheComputerChangesNoPath()
 {
     Window win;
     QVERIFY(win.open());
@@ -414,7 +414,7 @@ void TestFrmKankyo::clickingTheComputerChangesNoPath()
     QCOMPARE(QApplication::focusWidget(), win.box(1));
 }
 
-void TestFrmKankyo::importOptionReadsTheImportDirectory()
+void TestEnvironmentSettingsWindow::importOptionReadsTheImportDirectory()
 {
     Window win([](Window& w) {
         writeOverview(w.import, QStringLiteral("意匠の工事"), QStringLiteral("Dkojigai"));
@@ -429,7 +429,7 @@ void TestFrmKankyo::importOptionReadsTheImportDirectory()
     QCOMPARE(win.namePanel(1)->caption(), QString());
 }
 
-void TestFrmKankyo::registryPick()
+void TestEnvironmentSettingsWindow::registryPick()
 {
     Window win([](Window& w) { w.registerBoth(); });
     QVERIFY(win.open());
@@ -443,7 +443,7 @@ void TestFrmKankyo::registryPick()
     QVERIFY(win.list()->item(0)->isSelected());
 }
 
-void TestFrmKankyo::registryDoubleClickIsOk()
+void TestEnvironmentSettingsWindow::registryDoubleClickIsOk()
 {
     Window win([](Window& w) { w.registerBoth(); });
     QVERIFY(win.open());
@@ -456,7 +456,7 @@ void TestFrmKankyo::registryDoubleClickIsOk()
     QCOMPARE(win.t.readFile("WOMSET").mid(128, 128), fixedField(win.other, 128));
 }
 
-void TestFrmKankyo::hundredthEntryAndTheLimit()
+void TestEnvironmentSettingsWindow::hundredthEntryAndTheLimit()
 {
     Window win([](Window& w) {
         QByteArray bytes;
@@ -481,7 +481,7 @@ void TestFrmKankyo::hundredthEntryAndTheLimit()
     QCOMPARE(win.paths()[2], win.other);
 }
 
-void TestFrmKankyo::okStoresPathsRegistryAndMarker()
+void TestEnvironmentSettingsWindow::okStoresPathsRegistryAndMarker()
 {
     // An entry whose directory has vanished goes, the rest move up.
     Window win([](Window& w) {
@@ -506,7 +506,7 @@ void TestFrmKankyo::okStoresPathsRegistryAndMarker()
     QVERIFY(!win.t.exists("app"));
 }
 
-void TestFrmKankyo::okWithAnEmptyBoxKeepsTheWindowOpen()
+void TestEnvironmentSettingsWindow::okWithAnEmptyBoxKeepsTheWindowOpen()
 {
     Window win;
     QVERIFY(win.open());
@@ -517,7 +517,7 @@ void TestFrmKankyo::okWithAnEmptyBoxKeepsTheWindowOpen()
     QCOMPARE(win.registry(), QByteArray(25600, ' '));
 }
 
-void TestFrmKankyo::cancelRestoresThePaths()
+void TestEnvironmentSettingsWindow::cancelRestoresThePaths()
 {
     Window win;
     QVERIFY(win.open());
@@ -534,7 +534,7 @@ void TestFrmKankyo::cancelRestoresThePaths()
     QVERIFY(win.t.exists("menu"));
 }
 
-void TestFrmKankyo::closeBoxStoresPathsAndFreesTheMenu()
+void TestEnvironmentSettingsWindow::closeBoxStoresPathsAndFreesTheMenu()
 {
     Window win;
     QVERIFY(win.open());
@@ -551,14 +551,14 @@ void TestFrmKankyo::closeBoxStoresPathsAndFreesTheMenu()
     QVERIFY(!win.t.exists("app"));
 }
 
-void TestFrmKankyo::deleteCurrentProject_data()
+void TestEnvironmentSettingsWindow::deleteCurrentProject_data()
 {
     QTest::addColumn<int>("answer");
     QTest::newRow("no: only the registration") << int(Msg::ResultNo);
     QTest::newRow("yes: to the recycle bin") << int(Msg::ResultYes);
 }
 
-void TestFrmKankyo::deleteCurrentProject()
+void TestEnvironmentSettingsWindow::deleteCurrentProject()
 {
     QFETCH(int, answer);
     Window win;
@@ -593,7 +593,7 @@ void TestFrmKankyo::deleteCurrentProject()
     QCOMPARE(win.registry(), QByteArray(25600, ' '));
 }
 
-void TestFrmKankyo::deleteAnotherEntryAsksOnce()
+void TestEnvironmentSettingsWindow::deleteAnotherEntryAsksOnce()
 {
     Window win([](Window& w) { w.registerBoth(); });
     QVERIFY(win.open());
@@ -608,7 +608,7 @@ void TestFrmKankyo::deleteAnotherEntryAsksOnce()
     QCOMPARE(kojiItemDirectory(win.list()->item(0)->text()), win.data);
 }
 
-void TestFrmKankyo::dangerousDeletionsAreRefused_data()
+void TestEnvironmentSettingsWindow::dangerousDeletionsAreRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
@@ -626,7 +626,7 @@ void TestFrmKankyo::dangerousDeletionsAreRefused_data()
                                     << "ユーザーのホームディレクトリを含むため削除できません。";
 }
 
-void TestFrmKankyo::dangerousDeletionsAreRefused()
+void TestEnvironmentSettingsWindow::dangerousDeletionsAreRefused()
 {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
@@ -668,7 +668,7 @@ void TestFrmKankyo::dangerousDeletionsAreRefused()
     QVERIFY(win.button(QStringLiteral("CmdCancel"))->isEnabled());
 }
 
-void TestFrmKankyo::deleteToTheRealTrash()
+void TestEnvironmentSettingsWindow::deleteToTheRealTrash()
 {
     // A home of its own on the drive's file system, whose data directory does not
     // exist yet.
@@ -702,7 +702,7 @@ void TestFrmKankyo::deleteToTheRealTrash()
     QCOMPARE(win.t.messages.shown.size(), 2);
 }
 
-void TestFrmKankyo::renamingARegisteredFolderRewritesTheRegistry()
+void TestEnvironmentSettingsWindow::renamingARegisteredFolderRewritesTheRegistry()
 {
     Window win([](Window& w) {
         QDir().mkpath(w.data + QStringLiteral("/sub"));
@@ -739,7 +739,7 @@ void TestFrmKankyo::renamingARegisteredFolderRewritesTheRegistry()
     QCOMPARE(registry.mid(512, 256), registryRecord("下の工事", renamed + QStringLiteral("/sub")));
 }
 
-void TestFrmKankyo::textOutsideCodePageRefused_data()
+void TestEnvironmentSettingsWindow::textOutsideCodePageRefused_data()
 {
     QTest::addColumn<bool>("rename"); // the tree's label editor, else the data path box
     QTest::addColumn<QString>("typed");
@@ -754,7 +754,7 @@ void TestFrmKankyo::textOutsideCodePageRefused_data()
                                  << QString::fromUtf8("koji/髙");
 }
 
-void TestFrmKankyo::textOutsideCodePageRefused()
+void TestEnvironmentSettingsWindow::textOutsideCodePageRefused()
 {
     QFETCH(bool, rename);
     QFETCH(QString, typed);
@@ -789,7 +789,7 @@ void TestFrmKankyo::textOutsideCodePageRefused()
     QCOMPARE(win.paths()[2], path);
 }
 
-void TestFrmKankyo::refusedRenameKeepsEverything_data()
+void TestEnvironmentSettingsWindow::refusedRenameKeepsEverything_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("messages");
@@ -801,7 +801,7 @@ void TestFrmKankyo::refusedRenameKeepsEverything_data()
     QTest::newRow("path over 128 bytes") << QString(130, u'a') << 1;
 }
 
-void TestFrmKankyo::suiteFoldersKeepTheirNames_data()
+void TestEnvironmentSettingsWindow::suiteFoldersKeepTheirNames_data()
 {
     QTest::addColumn<bool>("importInside");
     QTest::addColumn<QString>("reason");
@@ -809,7 +809,7 @@ void TestFrmKankyo::suiteFoldersKeepTheirNames_data()
     QTest::newRow("holds the import directory") << true << "吸上用のディレクトリを含むため名前を変更できません。";
 }
 
-void TestFrmKankyo::suiteFoldersKeepTheirNames()
+void TestEnvironmentSettingsWindow::suiteFoldersKeepTheirNames()
 {
     QFETCH(bool, importInside);
     QFETCH(QString, reason);
@@ -835,7 +835,7 @@ void TestFrmKankyo::suiteFoldersKeepTheirNames()
     QCOMPARE(win.paths()[2], win.data);
 }
 
-void TestFrmKankyo::refusedRenameKeepsEverything()
+void TestEnvironmentSettingsWindow::refusedRenameKeepsEverything()
 {
     QFETCH(QString, name);
     QFETCH(int, messages);
@@ -854,7 +854,7 @@ void TestFrmKankyo::refusedRenameKeepsEverything()
     QCOMPARE(win.registry(), QByteArray(25600, ' '));
 }
 
-void TestFrmKankyo::secondNewFolderIsNumbered()
+void TestEnvironmentSettingsWindow::secondNewFolderIsNumbered()
 {
     Window win;
     QVERIFY(win.open());
@@ -875,7 +875,7 @@ void TestFrmKankyo::secondNewFolderIsNumbered()
     QCOMPARE(win.paths()[2], win.data + QStringLiteral("/新しいフォルダ(2)"));
 }
 
-void TestFrmKankyo::newFolderThatCannotBeMadeIsReported()
+void TestEnvironmentSettingsWindow::newFolderThatCannotBeMadeIsReported()
 {
     Window win;
     QVERIFY(win.open());
@@ -891,7 +891,7 @@ void TestFrmKankyo::newFolderThatCannotBeMadeIsReported()
     QVERIFY(!win.tree()->isEditingLabel());
 }
 
-void TestFrmKankyo::upAndRefreshButtons()
+void TestEnvironmentSettingsWindow::upAndRefreshButtons()
 {
     Window win;
     QVERIFY(win.open());
@@ -907,7 +907,7 @@ void TestFrmKankyo::upAndRefreshButtons()
     QCOMPARE(win.tree()->currentItem(), win.tree()->node(win.master));
 }
 
-void TestFrmKankyo::helpShowsFifteenLines()
+void TestEnvironmentSettingsWindow::helpShowsFifteenLines()
 {
     Window win;
     QVERIFY(win.open());
@@ -923,7 +923,7 @@ void TestFrmKankyo::helpShowsFifteenLines()
     QCOMPARE(lines.first(), lines.last());
 }
 
-void TestFrmKankyo::anotherLauncherWindowClosesIt()
+void TestEnvironmentSettingsWindow::anotherLauncherWindowClosesIt()
 {
     Window win;
     QVERIFY(win.open());
@@ -939,7 +939,7 @@ void TestFrmKankyo::anotherLauncherWindowClosesIt()
     QVERIFY(win.t.exists("menu"));
 }
 
-void TestFrmKankyo::ownDialogsDoNotCloseIt()
+void TestEnvironmentSettingsWindow::ownDialogsDoNotCloseIt()
 {
     Window win;
     QVERIFY(win.open());
@@ -958,14 +958,14 @@ void TestFrmKankyo::ownDialogsDoNotCloseIt()
     QVERIFY(win.t.exists("app"));
 }
 
-void TestFrmKankyo::modalWindowStaysWhateverTakesTheFocus()
+void TestEnvironmentSettingsWindow::modalWindowStaysWhateverTakesTheFocus()
 {
     // Opened from the slot panel: while it is modal, focus that the system
     // hands to the main window is no deactivation.
     Window win;
     QWidget mainWindow;
     mainWindow.show();
-    win.w = std::make_unique<FrmKankyo>(win.t.context, nullptr);
+    win.w = std::make_unique<EnvironmentSettingsWindow>(win.t.context, nullptr);
     win.w->setWindowModality(Qt::ApplicationModal);
     win.w->show();
     win.w->activateWindow();
@@ -977,5 +977,5 @@ void TestFrmKankyo::modalWindowStaysWhateverTakesTheFocus()
     QVERIFY(win.t.exists("app"));
 }
 
-QTEST_MAIN(TestFrmKankyo)
-#include "tst_frmkankyo.moc"
+QTEST_MAIN(TestEnvironmentSettingsWindow)
+#include "tst_environmentsettingswindow.moc"

@@ -29,12 +29,12 @@ class Panel3D;
 // icon, after renaming the marker "menu" to "app"; whichever way the window
 // closes, it renames "app" back to "menu". Another window of the launcher
 // becoming active closes it; its own message boxes do not.
-class FrmKankyo : public QDialog
+class EnvironmentSettingsWindow : public QDialog
 {
     Q_OBJECT
 public:
-    FrmKankyo(AppContext& context, QWidget* parent);
-    ~FrmKankyo() override;
+    EnvironmentSettingsWindow(AppContext& context, QWidget* parent);
+    ~EnvironmentSettingsWindow() override;
 
     // Refreshes the name panel of the active path box and, for the data box,
     // selects or registers the data directory in the registry list.
