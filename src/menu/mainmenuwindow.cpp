@@ -10,7 +10,7 @@
 #include "common/twips.h"
 #include "apphnd.h"
 #include "menupictures.h"
-#include "overview/omgaiyou.h"
+#include "overview/buildingoverviewwindow.h"
 #include "platform/platform.h"
 #include "prefs/clockprefsio.h"
 #include "prefs/praset.h"
@@ -970,7 +970,7 @@ bool MainMenuWindow::eventFilter(QObject* watched, QEvent* event)
 void MainMenuWindow::SSCommand1_Click()
 {
     if (!m_omgaiyou)
-        m_omgaiyou = new OmGaiyou(m_context, this);
+        m_omgaiyou = new BuildingOverviewWindow(m_context, this);
     // Showing the window again makes it active, which re-reads the overview.
     m_omgaiyou->show();
     m_omgaiyou->raise();

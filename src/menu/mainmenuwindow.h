@@ -18,7 +18,7 @@ class CommandButton;
 class EnvironmentSettingsWindow;
 class MenuPictures;
 class OmClock;
-class OmGaiyou;
+class BuildingOverviewWindow;
 class Panel3D;
 class PictureBox;
 class PraSet;
@@ -185,7 +185,7 @@ private:
 
     QPointer<OtherSystemsWindow> m_sonotaMenu;
     QPointer<EnvironmentSettingsWindow> m_frmKankyo;
-    QPointer<OmGaiyou> m_omgaiyou;
+    QPointer<BuildingOverviewWindow> m_omgaiyou;
     QPointer<PraSet> m_praSet;
 };
 

@@ -8,7 +8,7 @@
 #include "common/messagebox.h"
 #include "common/omsub.h"
 #include "menu/mainmenuwindow.h"
-#include "overview/omgaiyou.h"
+#include "overview/buildingoverviewwindow.h"
 #include "project/environmentsettingswindow.h"
 #include "widgets/commandbutton.h"
 
@@ -183,7 +183,7 @@ void TestSaveFaults::save()
     std::function<bool()> windowStillOpen;
     // SaveDrivePaths has no message of its own: it returns the failure to its caller.
     int pathsResult = 0;
-    QPointer<OmGaiyou> overview;
+    QPointer<BuildingOverviewWindow> overview;
     std::unique_ptr<EnvironmentSettingsWindow> environment;
     switch (save) {
     case Save::ClockPrefs: {
@@ -215,7 +215,7 @@ void TestSaveFaults::save()
         windowStillOpen = [] { return true; };
         break;
     case Save::Overview:
-        overview = new OmGaiyou(f.t.context, nullptr);
+        overview = new BuildingOverviewWindow(f.t.context, nullptr);
         QVERIFY(QTest::qWaitForWindowActive(overview));
         l.click(l.child(overview, "Label1_12"));
         QTest::keyClicks(QApplication::focusWidget(), "Sato");

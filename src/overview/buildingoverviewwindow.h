@@ -28,12 +28,12 @@ class Panel3D;
 // Each time the window becomes the active window of the program (from another of
 // the launcher's windows, not from its own message boxes) it re-reads the file
 // and editing restarts at field 1.
-class OmGaiyou : public QWidget
+class BuildingOverviewWindow : public QWidget
 {
     Q_OBJECT
 public:
-    OmGaiyou(AppContext& context, QWidget* parent);
-    ~OmGaiyou() override;
+    BuildingOverviewWindow(AppContext& context, QWidget* parent);
+    ~BuildingOverviewWindow() override;
 
     // File to labels: records holding a value replace the labels' captions, empty
     // records leave them as they are.

@@ -1,4 +1,4 @@
-#include "omgaiyou.h"
+#include "buildingoverviewwindow.h"
 
 #include "overviewfile.h"
 
@@ -193,7 +193,7 @@ bool isEnter(const QKeyEvent* e)
 
 } // namespace
 
-OmGaiyou::OmGaiyou(AppContext& context, QWidget* parent)
+BuildingOverviewWindow::BuildingOverviewWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_context(context)
@@ -203,13 +203,13 @@ OmGaiyou::OmGaiyou(AppContext& context, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(designFont(Fonts::Gothic, 9));
     buildWidgets();
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &OmGaiyou::focusWindowChanged);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &BuildingOverviewWindow::focusWindowChanged);
     Form_Load();
 }
 
-OmGaiyou::~OmGaiyou() = default;
+BuildingOverviewWindow::~BuildingOverviewWindow() = default;
 
-void OmGaiyou::buildWidgets()
+void BuildingOverviewWindow::buildWidgets()
 {
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     setBackgroundColor(this, LightGrey);
@@ -312,7 +312,7 @@ void OmGaiyou::buildWidgets()
     m_text5->installEventFilter(this);
 }
 
-void OmGaiyou::Form_Load()
+void BuildingOverviewWindow::Form_Load()
 {
     const QPoint origin = screen() ? screen()->geometry().topLeft() : QPoint();
     const QPoint centred =
@@ -336,7 +336,7 @@ void OmGaiyou::Form_Load()
     activateWindow();
 }
 
-void OmGaiyou::setVisible(bool visible)
+void BuildingOverviewWindow::setVisible(bool visible)
 {
     const bool again = visible && isVisible();
     QWidget::setVisible(visible);
@@ -350,18 +350,18 @@ void OmGaiyou::setVisible(bool visible)
     }
 }
 
-void OmGaiyou::Form_Activate()
+void BuildingOverviewWindow::Form_Activate()
 {
     gaiyo_get();
     Label1_Click(1);
 }
 
-QString OmGaiyou::overviewPath() const
+QString BuildingOverviewWindow::overviewPath() const
 {
     return overviewFilePath(m_context.drivePath[2]);
 }
 
-bool OmGaiyou::retryAfterDiskError(int error, bool saving)
+bool BuildingOverviewWindow::retryAfterDiskError(int error, bool saving)
 {
     ++m_ownBoxDepth;
     const QString dir = m_context.drivePath[2];
@@ -376,7 +376,7 @@ bool OmGaiyou::retryAfterDiskError(int error, bool saving)
     return answer == Msg::ResultRetry;
 }
 
-void OmGaiyou::gaiyo_get()
+void BuildingOverviewWindow::gaiyo_get()
 {
     for (;;) {
         const OverviewReadResult result = readOverview(overviewPath());
@@ -395,7 +395,7 @@ void OmGaiyou::gaiyo_get()
     }
 }
 
-bool OmGaiyou::gaiyo_put()
+bool BuildingOverviewWindow::gaiyo_put()
 {
     OverviewTexts texts;
     for (int n = 1; n <= Overview::FieldCount; ++n)
@@ -410,14 +410,14 @@ bool OmGaiyou::gaiyo_put()
     }
 }
 
-void OmGaiyou::hideBoxes()
+void BuildingOverviewWindow::hideBoxes()
 {
     for (QLineEdit* box : {m_text1, m_text2, m_text3, m_text4})
         if (box->isVisible())
             box->hide();
 }
 
-void OmGaiyou::layOver(QLineEdit* box, QLabel* label)
+void BuildingOverviewWindow::layOver(QLineEdit* box, QLabel* label)
 {
     m_text5->setFocus(Qt::OtherFocusReason);
     box->setGeometry(QRect(label->mapTo(m_panel, QPoint(0, 0)), label->size()));
@@ -426,7 +426,7 @@ void OmGaiyou::layOver(QLineEdit* box, QLabel* label)
     box->setFocus(Qt::OtherFocusReason);
 }
 
-void OmGaiyou::Label1_Click(int index)
+void BuildingOverviewWindow::Label1_Click(int index)
 {
     hideBoxes();
     m_text1->clear();
@@ -451,7 +451,7 @@ void OmGaiyou::Label1_Click(int index)
     layOver(box, label);
 }
 
-void OmGaiyou::Label2_Click(int line)
+void BuildingOverviewWindow::Label2_Click(int line)
 {
     if (line < 1 || line > RemarkCount)
         return;
@@ -466,7 +466,7 @@ void OmGaiyou::Label2_Click(int line)
     layOver(m_text4, label);
 }
 
-void OmGaiyou::Command3D1_Click(int index)
+void BuildingOverviewWindow::Command3D1_Click(int index)
 {
     if (index == 0) {
         QWidget* editing = focusWidget();
@@ -495,7 +495,7 @@ void OmGaiyou::Command3D1_Click(int index)
 
 // ---- Numeric boxes Text1 and Text3 ------------------------------------------------
 
-void OmGaiyou::numericGotFocus(QLineEdit* box)
+void BuildingOverviewWindow::numericGotFocus(QLineEdit* box)
 {
     NumEditState& state = numEditState();
     if (box == m_text1)
@@ -511,7 +511,7 @@ void OmGaiyou::numericGotFocus(QLineEdit* box)
     box->end(false);
 }
 
-void OmGaiyou::applyFilter(QLineEdit* box, qint16 key)
+void BuildingOverviewWindow::applyFilter(QLineEdit* box, qint16 key)
 {
     NumEditState& state = numEditState();
     state.key = key;
@@ -523,7 +523,7 @@ void OmGaiyou::applyFilter(QLineEdit* box, qint16 key)
     state.text.clear();
 }
 
-bool OmGaiyou::numericKey(QLineEdit* box, QKeyEvent* event)
+bool BuildingOverviewWindow::numericKey(QLineEdit* box, QKeyEvent* event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Left && !(mods & Qt::ShiftModifier)) {
@@ -574,7 +574,7 @@ bool OmGaiyou::numericKey(QLineEdit* box, QKeyEvent* event)
 
 // ---- Text boxes Text2 and Text4 ---------------------------------------------------
 
-bool OmGaiyou::textKey(QLineEdit* box, QKeyEvent* event)
+bool BuildingOverviewWindow::textKey(QLineEdit* box, QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Home) {
         box->clear();
@@ -606,7 +606,7 @@ bool OmGaiyou::textKey(QLineEdit* box, QKeyEvent* event)
 
 // ---- Events -----------------------------------------------------------------------
 
-bool OmGaiyou::eventFilter(QObject* watched, QEvent* event)
+bool BuildingOverviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool numeric = box && (box == m_text1 || box == m_text3);
@@ -680,7 +680,7 @@ bool OmGaiyou::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool OmGaiyou::isOwnWindow(QWindow* window) const
+bool BuildingOverviewWindow::isOwnWindow(QWindow* window) const
 {
     const QWindow* mine = windowHandle();
     for (const QWindow* w = window ? window->transientParent() : nullptr; w;
@@ -693,7 +693,7 @@ bool OmGaiyou::isOwnWindow(QWindow* window) const
     return false;
 }
 
-void OmGaiyou::focusWindowChanged(QWindow* window)
+void BuildingOverviewWindow::focusWindowChanged(QWindow* window)
 {
     if (!window)
         return; // the program lost the focus to another one

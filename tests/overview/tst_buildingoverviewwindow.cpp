@@ -1,5 +1,5 @@
 #include "common/codepage.h"
-#include "overview/omgaiyou.h"
+#include "overview/buildingoverviewwindow.h"
 #include "overview/overviewfile.h"
 #include "testcontext.h"
 #include "widgets/commandbutton.h"
@@ -67,7 +67,7 @@ public:
 
     [[nodiscard]] bool open()
     {
-        window = new OmGaiyou(t.context, nullptr);
+        window = new BuildingOverviewWindow(t.context, nullptr);
         return QTest::qWaitForWindowActive(window);
     }
     // Activates another top-level window of the program, then the overview again.
@@ -152,12 +152,12 @@ public:
 
     TestContext t;
     QString dataDir;
-    QPointer<OmGaiyou> window;
+    QPointer<BuildingOverviewWindow> window;
 };
 
 } // namespace
 
-class TestOmGaiyou : public QObject
+class TestBuildingOverviewWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -188,7 +188,7 @@ private Q_SLOTS:
     void randomFilesNeverCrash();
 };
 
-void TestOmGaiyou::newDirectory()
+void TestBuildingOverviewWindow::newDirectory()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -218,7 +218,7 @@ void TestOmGaiyou::newDirectory()
     QCOMPARE(file.mid(22 * 128), QByteArray(8 * 128, '\0'));
 }
 
-void TestOmGaiyou::travelOrderWithEnter()
+void TestBuildingOverviewWindow::travelOrderWithEnter()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -245,7 +245,7 @@ void TestOmGaiyou::travelOrderWithEnter()
     QCOMPARE(o.field(4)->text(), QStringLiteral("08"));
 }
 
-void TestOmGaiyou::yearKeepsFourDigits()
+void TestBuildingOverviewWindow::yearKeepsFourDigits()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -262,7 +262,7 @@ void TestOmGaiyou::yearKeepsFourDigits()
     QCOMPARE(o.editedLabel(), QStringLiteral("Label1_3"));
 }
 
-void TestOmGaiyou::numericBoxes_data()
+void TestBuildingOverviewWindow::numericBoxes_data()
 {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("shown");
@@ -337,7 +337,7 @@ void TestOmGaiyou::numericBoxes_data()
                                           << "1";
 }
 
-void TestOmGaiyou::numericBoxes()
+void TestBuildingOverviewWindow::numericBoxes()
 {
     QFETCH(int, field);
     QFETCH(QString, shown);
@@ -359,7 +359,7 @@ void TestOmGaiyou::numericBoxes()
     QCOMPARE(o.field(field)->text(), shown);
 }
 
-void TestOmGaiyou::numericBoxesRefusePasting()
+void TestBuildingOverviewWindow::numericBoxesRefusePasting()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -376,7 +376,7 @@ void TestOmGaiyou::numericBoxesRefusePasting()
     QCOMPARE(o.box("Text2")->text(), QStringLiteral("abc-9"));
 }
 
-void TestOmGaiyou::areaEnter_data()
+void TestBuildingOverviewWindow::areaEnter_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
@@ -394,7 +394,7 @@ void TestOmGaiyou::areaEnter_data()
                            << "";
 }
 
-void TestOmGaiyou::areaEnter()
+void TestBuildingOverviewWindow::areaEnter()
 {
     QFETCH(QString, keys);
     QFETCH(QString, shown);
@@ -409,7 +409,7 @@ void TestOmGaiyou::areaEnter()
     }
 }
 
-void TestOmGaiyou::areaShownWithoutLeadingDigitAfterRereading()
+void TestBuildingOverviewWindow::areaShownWithoutLeadingDigitAfterRereading()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -427,7 +427,7 @@ void TestOmGaiyou::areaShownWithoutLeadingDigitAfterRereading()
     QCOMPARE(o.field(11)->text(), QStringLiteral("1234.500"));
 }
 
-void TestOmGaiyou::leftArrow_data()
+void TestBuildingOverviewWindow::leftArrow_data()
 {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("keys");
@@ -446,7 +446,7 @@ void TestOmGaiyou::leftArrow_data()
                                          << "3.05";
 }
 
-void TestOmGaiyou::leftArrow()
+void TestBuildingOverviewWindow::leftArrow()
 {
     QFETCH(QString, shown);
     QFETCH(QString, keys);
@@ -459,7 +459,7 @@ void TestOmGaiyou::leftArrow()
     QCOMPARE(o.box("Text3")->text(), expected);
 }
 
-void TestOmGaiyou::textBoxes_data()
+void TestBuildingOverviewWindow::textBoxes_data()
 {
     QTest::addColumn<int>("field"); // 13.. for remark lines
     QTest::addColumn<QString>("keys");
@@ -489,7 +489,7 @@ void TestOmGaiyou::textBoxes_data()
         << 22 << QString(61, u'r') + u'\n' << QString(60, u'r') << "Label1_1";
 }
 
-void TestOmGaiyou::textBoxes()
+void TestBuildingOverviewWindow::textBoxes()
 {
     QFETCH(int, field);
     QFETCH(QString, keys);
@@ -506,7 +506,7 @@ void TestOmGaiyou::textBoxes()
     QCOMPARE(o.editedLabel(), next);
 }
 
-void TestOmGaiyou::textOutsideCodePageRefused_data()
+void TestBuildingOverviewWindow::textOutsideCodePageRefused_data()
 {
     QTest::addColumn<int>("field"); // 13.. for remark lines
     QTest::addColumn<QString>("typed");
@@ -528,7 +528,7 @@ void TestOmGaiyou::textOutsideCodePageRefused_data()
         << QString::fromUtf8("髙橋～－㎡");
 }
 
-void TestOmGaiyou::textOutsideCodePageRefused()
+void TestBuildingOverviewWindow::textOutsideCodePageRefused()
 {
     QFETCH(int, field);
     QFETCH(QString, typed);
@@ -560,7 +560,7 @@ void TestOmGaiyou::textOutsideCodePageRefused()
     QCOMPARE(recordOf(o.bytes(), field), record(toCodePage(stored)));
 }
 
-void TestOmGaiyou::homeEmptiesTextField()
+void TestBuildingOverviewWindow::homeEmptiesTextField()
 {
     OverviewFixture o;
     o.storeRecords({{5, toCodePage(u"本社ビル")}});
@@ -576,7 +576,7 @@ void TestOmGaiyou::homeEmptiesTextField()
     QCOMPARE(o.editedLabel(), QStringLiteral("Label1_6"));
 }
 
-void TestOmGaiyou::storedOverviewIsShown()
+void TestBuildingOverviewWindow::storedOverviewIsShown()
 {
     OverviewFixture o;
     o.storeRecords({{1, "12-345"},
@@ -608,7 +608,7 @@ void TestOmGaiyou::storedOverviewIsShown()
     QCOMPARE(recordOf(file, 13), record(toCodePage(u"備考一行目")));
 }
 
-void TestOmGaiyou::deleteThenOkStoresTwoDigitYear()
+void TestBuildingOverviewWindow::deleteThenOkStoresTwoDigitYear()
 {
     OverviewFixture o;
     o.storeRecords({{1, "777"}, {5, "Name"}, {12, "Tanaka"}, {22, "last"}});
@@ -636,7 +636,7 @@ void TestOmGaiyou::deleteThenOkStoresTwoDigitYear()
     QCOMPARE(recordOf(file, 22), record(""));
 }
 
-void TestOmGaiyou::unconfirmedTextIsNotSaved()
+void TestBuildingOverviewWindow::unconfirmedTextIsNotSaved()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -647,7 +647,7 @@ void TestOmGaiyou::unconfirmedTextIsNotSaved()
     QCOMPARE(recordOf(o.bytes(), 5), record(""));
 }
 
-void TestOmGaiyou::closingOtherwiseSavesNothing()
+void TestBuildingOverviewWindow::closingOtherwiseSavesNothing()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -658,7 +658,7 @@ void TestOmGaiyou::closingOtherwiseSavesNothing()
     QCOMPARE(o.bytes(), QByteArray(3840, '\0'));
 }
 
-void TestOmGaiyou::activationRereads()
+void TestBuildingOverviewWindow::activationRereads()
 {
     OverviewFixture o;
     o.storeRecords({{5, "Stored"}});
@@ -690,7 +690,7 @@ void TestOmGaiyou::activationRereads()
     QCOMPARE(o.editedLabel(), QStringLiteral("Label1_1"));
 }
 
-void TestOmGaiyou::ownMessageBoxDoesNotReread()
+void TestBuildingOverviewWindow::ownMessageBoxDoesNotReread()
 {
     OverviewFixture o;
     o.storeRecords({{5, "Stored"}});
@@ -736,7 +736,7 @@ void TestOmGaiyou::ownMessageBoxDoesNotReread()
     QCOMPARE(recordOf(o.bytes(), 5), record("Edited"));
 }
 
-void TestOmGaiyou::unreadableDirectoryRetried()
+void TestBuildingOverviewWindow::unreadableDirectoryRetried()
 {
     OverviewFixture o;
     QDir(o.dataDir).removeRecursively();
@@ -762,7 +762,7 @@ void TestOmGaiyou::unreadableDirectoryRetried()
     QCOMPARE(o.editedLabel(), QStringLiteral("Label1_1"));
 }
 
-void TestOmGaiyou::failedSaveKeepsWindowAndEdits()
+void TestBuildingOverviewWindow::failedSaveKeepsWindowAndEdits()
 {
     OverviewFixture o;
     QVERIFY(o.open());
@@ -792,7 +792,7 @@ void TestOmGaiyou::failedSaveKeepsWindowAndEdits()
     QCOMPARE(recordOf(file, 13), record("remark one"));
 }
 
-void TestOmGaiyou::randomFilesNeverCrash()
+void TestBuildingOverviewWindow::randomFilesNeverCrash()
 {
     QRandomGenerator random(4242);
     const QByteArray alphabet("0123456789. -/\x81\x82\x87\xe0\xfc\xc7\x00", 17);
@@ -816,5 +816,5 @@ void TestOmGaiyou::randomFilesNeverCrash()
     }
 }
 
-QTEST_MAIN(TestOmGaiyou)
-#include "tst_omgaiyou.moc"
+QTEST_MAIN(TestBuildingOverviewWindow)
+#include "tst_buildingoverviewwindow.moc"
