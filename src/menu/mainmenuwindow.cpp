@@ -13,7 +13,7 @@
 #include "overview/buildingoverviewwindow.h"
 #include "platform/platform.h"
 #include "prefs/clockprefsio.h"
-#include "prefs/praset.h"
+#include "prefs/clockpreferenceswindow.h"
 #include "project/environmentsettingswindow.h"
 #include "othersystemswindow.h"
 #include "taskwatch.h"
@@ -981,7 +981,7 @@ void MainMenuWindow::OmClock1_Click()
     if (m_launchBusy != 0)
         return;
     if (!m_praSet)
-        m_praSet = new PraSet(m_context, *m_clock, m_clockPrefs, this);
+        m_praSet = new ClockPreferencesWindow(m_context, *m_clock, m_clockPrefs, this);
     m_praSet->show();
     m_praSet->raise();
 }

@@ -21,7 +21,7 @@ class OmClock;
 class BuildingOverviewWindow;
 class Panel3D;
 class PictureBox;
-class PraSet;
+class ClockPreferencesWindow;
 class OtherSystemsWindow;
 
 // The main window "Mabora for Windows MAIN MENU": seven slot panels that start the
@@ -186,7 +186,7 @@ private:
     QPointer<OtherSystemsWindow> m_sonotaMenu;
     QPointer<EnvironmentSettingsWindow> m_frmKankyo;
     QPointer<BuildingOverviewWindow> m_omgaiyou;
-    QPointer<PraSet> m_praSet;
+    QPointer<ClockPreferencesWindow> m_praSet;
 };
 
 } // namespace lc

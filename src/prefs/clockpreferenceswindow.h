@@ -25,12 +25,12 @@ class PictureBox;
 // The preferences window "パラメータ設定": every control acts on the running
 // clock at once; "設定登録" stores what the clock holds in clock.pra. The window
 // is created once and only hidden when done; every opening runs the load steps.
-class PraSet : public QWidget
+class ClockPreferencesWindow : public QWidget
 {
     Q_OBJECT
 public:
-    PraSet(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow);
-    ~PraSet() override;
+    ClockPreferencesWindow(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow);
+    ~ClockPreferencesWindow() override;
 
     // 0 while the first page is shown, 1 on the second.
     int page() const { return m_page; }

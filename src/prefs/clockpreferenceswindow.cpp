@@ -1,4 +1,4 @@
-#include "praset.h"
+#include "clockpreferenceswindow.h"
 
 #include "clock/omclock.h"
 #include "clockprefs.h"
@@ -183,7 +183,7 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QRect& rect)
 
 } // namespace
 
-PraSet::PraSet(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow)
+ClockPreferencesWindow::ClockPreferencesWindow(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       m_context(context), m_clock(clock), m_prefs(prefs), m_mainWindow(mainWindow)
@@ -210,7 +210,7 @@ PraSet::PraSet(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* 
     showPage(0);
 }
 
-PraSet::~PraSet()
+ClockPreferencesWindow::~ClockPreferencesWindow()
 {
     // The controls go before the window; none of them may reach a handler, and
     // with it a clock that may already be gone, on the way.
@@ -218,7 +218,7 @@ PraSet::~PraSet()
         child->disconnect(this);
 }
 
-void PraSet::buildFirstPage()
+void ClockPreferencesWindow::buildFirstPage()
 {
     m_colorFrame = new QGroupBox(QStringLiteral("色の設定"), this);
     m_colorFrame->setObjectName(QStringLiteral("colorFrame"));
@@ -246,10 +246,10 @@ void PraSet::buildFirstPage()
     m_widthFrame->setGeometry(twips::rect(50, 2650, 4350, 852));
     m_widthCombo =
         dropDown(m_widthFrame, QStringLiteral("width_Combo"), twips::rect(240, 360, 1650, 330));
-    connect(m_widthCombo, &QComboBox::currentTextChanged, this, &PraSet::width_Combo_Change);
+    connect(m_widthCombo, &QComboBox::currentTextChanged, this, &ClockPreferencesWindow::width_Combo_Change);
     m_slider1 =
         slider(m_widthFrame, QStringLiteral("Slider1"), twips::rect(2040, 300, 1440, 450), 1, 10);
-    connect(m_slider1, &QSlider::valueChanged, this, &PraSet::Slider1_Change);
+    connect(m_slider1, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider1_Change);
     m_slideV =
         valueLabel(m_widthFrame, QStringLiteral("slide_v"), twips::rect(3600, 360, 555, 330));
     m_slideV->setText(QString::number(m_slider1->value()));
@@ -260,17 +260,17 @@ void PraSet::buildFirstPage()
     m_jihouChk = new QCheckBox(QStringLiteral("時報を鳴らさない"), m_jihouFrame);
     m_jihouChk->setObjectName(QStringLiteral("jihou_chk"));
     m_jihouChk->setGeometry(twips::rect(450, 420, 2300, 330));
-    connect(m_jihouChk, &QCheckBox::toggled, this, &PraSet::jihou_chk_Click);
+    connect(m_jihouChk, &QCheckBox::toggled, this, &ClockPreferencesWindow::jihou_chk_Click);
     m_jihoufileSet = new QPushButton(QStringLiteral("時報ファイルの設定"), m_jihouFrame);
     m_jihoufileSet->setObjectName(QStringLiteral("jihoufile_set"));
     m_jihoufileSet->setGeometry(twips::rect(450, 960, 2055, 615));
     m_jihoufileSet->setAutoDefault(false);
-    connect(m_jihoufileSet, &QPushButton::clicked, this, &PraSet::jihoufile_set_Click);
+    connect(m_jihoufileSet, &QPushButton::clicked, this, &ClockPreferencesWindow::jihoufile_set_Click);
     m_jihoufileTest = new QPushButton(QStringLiteral("時報ファイルのテスト"), m_jihouFrame);
     m_jihoufileTest->setObjectName(QStringLiteral("jihoufile_test"));
     m_jihoufileTest->setGeometry(twips::rect(450, 1920, 2055, 615));
     m_jihoufileTest->setAutoDefault(false);
-    connect(m_jihoufileTest, &QPushButton::clicked, this, &PraSet::jihoufile_test_Click);
+    connect(m_jihoufileTest, &QPushButton::clicked, this, &ClockPreferencesWindow::jihoufile_test_Click);
     // "毎時 [minute] 分に、時報を鳴らす" reads as one sentence.
     m_label5 = new QLabel(QStringLiteral("毎時"), m_jihouFrame);
     m_label5->setObjectName(QStringLiteral("Label5"));
@@ -279,13 +279,13 @@ void PraSet::buildFirstPage()
     m_text2->setObjectName(QStringLiteral("Text2"));
     m_text2->setGeometry(twips::rect(660, 2895, 480, 360));
     m_text2->setAlignment(Qt::AlignRight);
-    connect(m_text2, &QLineEdit::textChanged, this, &PraSet::Text2_Change);
+    connect(m_text2, &QLineEdit::textChanged, this, &ClockPreferencesWindow::Text2_Change);
     m_label6 = new QLabel(QStringLiteral("分に、時報を鳴らす"), m_jihouFrame);
     m_label6->setObjectName(QStringLiteral("Label6"));
     m_label6->setGeometry(twips::rect(1200, 2940, 1650, 300));
 }
 
-void PraSet::buildSecondPage()
+void ClockPreferencesWindow::buildSecondPage()
 {
     m_positionFrame = new QGroupBox(QStringLiteral("表示位置の設定"), this);
     m_positionFrame->setObjectName(QStringLiteral("positionFrame"));
@@ -301,8 +301,8 @@ void PraSet::buildSecondPage()
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setStretch(true);
     m_image1->setGeometry(m_menuModel->rect());
-    connect(m_image1, &PictureBox::clicked, this, &PraSet::Image1_Click);
-    connect(m_image1, &PictureBox::doubleClicked, this, &PraSet::Image1_DblClick);
+    connect(m_image1, &PictureBox::clicked, this, &ClockPreferencesWindow::Image1_Click);
+    connect(m_image1, &PictureBox::doubleClicked, this, &ClockPreferencesWindow::Image1_DblClick);
     m_miniClock = new PictureBox(m_menuModel);
     m_miniClock->setObjectName(QStringLiteral("clock"));
     m_miniClock->setStretch(true);
@@ -334,21 +334,21 @@ void PraSet::buildSecondPage()
         *sliders[i] = slider(m_positionFrame, QStringLiteral("Slider%1").arg(i + 2),
                              twips::rect(4080, top + 285, 3150, 450), 0, maxima[i]);
     }
-    connect(m_slider2, &QSlider::valueChanged, this, &PraSet::Slider2_Change);
-    connect(m_slider3, &QSlider::valueChanged, this, &PraSet::Slider3_Change);
-    connect(m_slider4, &QSlider::valueChanged, this, &PraSet::Slider4_Change);
+    connect(m_slider2, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider2_Change);
+    connect(m_slider3, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider3_Change);
+    connect(m_slider4, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider4_Change);
 
     m_label7[3]->setGeometry(twips::rect(3480, 2790, 1275, 270));
     m_text1 = new QLineEdit(m_positionFrame);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(twips::rect(4800, 2730, 1620, 360));
     keepToCodePage(m_text1);
-    connect(m_text1, &QLineEdit::textChanged, this, &PraSet::Text1_Change);
+    connect(m_text1, &QLineEdit::textChanged, this, &ClockPreferencesWindow::Text1_Change);
 }
 
 // ---- Showing the window -----------------------------------------------------
 
-void PraSet::showEvent(QShowEvent* event)
+void ClockPreferencesWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // The load steps run at the first opening; later openings find the window as
@@ -368,14 +368,14 @@ void PraSet::showEvent(QShowEvent* event)
     placeWindow();
 }
 
-bool PraSet::event(QEvent* event)
+bool ClockPreferencesWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         refreshModelPicture();
     return QWidget::event(event);
 }
 
-void PraSet::Load()
+void ClockPreferencesWindow::Load()
 {
     placeWindow();
 
@@ -419,26 +419,26 @@ void PraSet::Load()
     placeWindow();
 }
 
-void PraSet::placeWindow()
+void ClockPreferencesWindow::placeWindow()
 {
     move(twips::point(WindowLeft, WindowTop));
 }
 
-double PraSet::mainWidth() const
+double ClockPreferencesWindow::mainWidth() const
 {
     if (m_mainWindow && m_mainWindow->width() > 0)
         return twips::fromPx(m_mainWindow->width());
     return ClockRules::ClientWidth;
 }
 
-double PraSet::mainHeight() const
+double ClockPreferencesWindow::mainHeight() const
 {
     if (m_mainWindow && m_mainWindow->height() > 0)
         return twips::fromPx(m_mainWindow->height());
     return ClockRules::ClientHeight;
 }
 
-void PraSet::refreshModelPicture()
+void ClockPreferencesWindow::refreshModelPicture()
 {
     if (!m_mainWindow)
         return;
@@ -457,7 +457,7 @@ void PraSet::refreshModelPicture()
     m_image1->setPicture(picture);
 }
 
-void PraSet::placeMiniature(double left, double top, double width, double height)
+void ClockPreferencesWindow::placeMiniature(double left, double top, double width, double height)
 {
     m_miniLeft = left;
     m_miniTop = top;
@@ -468,13 +468,13 @@ void PraSet::placeMiniature(double left, double top, double width, double height
     m_miniClock->setGeometry(r);
 }
 
-void PraSet::placeMiniatureFromClock()
+void ClockPreferencesWindow::placeMiniatureFromClock()
 {
     placeMiniature(m_clock.Left() / 4, m_clock.Top() / 4, m_clock.Width() / 4,
                    m_clock.Height() / 4);
 }
 
-void PraSet::showPage(int page)
+void ClockPreferencesWindow::showPage(int page)
 {
     m_colorFrame->setVisible(page == 0);
     m_widthFrame->setVisible(page == 0);
@@ -488,7 +488,7 @@ void PraSet::showPage(int page)
 
 // ---- Setting controls from code ---------------------------------------------
 
-void PraSet::setSlider(QSlider* s, int value)
+void ClockPreferencesWindow::setSlider(QSlider* s, int value)
 {
     {
         const QSignalBlocker block(s);
@@ -504,7 +504,7 @@ void PraSet::setSlider(QSlider* s, int value)
         Slider4_Change();
 }
 
-void PraSet::setBoxText(QLineEdit* box, const QString& text)
+void ClockPreferencesWindow::setBoxText(QLineEdit* box, const QString& text)
 {
     {
         const QSignalBlocker block(box);
@@ -516,7 +516,7 @@ void PraSet::setBoxText(QLineEdit* box, const QString& text)
         Text2_Change();
 }
 
-void PraSet::setJihouChecked(bool ticked)
+void ClockPreferencesWindow::setJihouChecked(bool ticked)
 {
     {
         const QSignalBlocker block(m_jihouChk);
@@ -527,7 +527,7 @@ void PraSet::setJihouChecked(bool ticked)
 
 // ---- Handlers ---------------------------------------------------------------
 
-bool PraSet::eventFilter(QObject* watched, QEvent* event)
+bool ClockPreferencesWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_miniClock) {
         switch (event->type()) {
@@ -597,7 +597,7 @@ bool PraSet::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void PraSet::color_Click(int index)
+void ClockPreferencesWindow::color_Click(int index)
 {
     const QString name = trimBlanks(m_colorCombo->currentText());
     if (name.isEmpty())
@@ -613,14 +613,14 @@ void PraSet::color_Click(int index)
         (m_clock.*part->setColor)(SwatchColors[index]);
 }
 
-void PraSet::width_Combo_Change()
+void ClockPreferencesWindow::width_Combo_Change()
 {
     const ClockPart* part = partNamed(trimBlanks(m_widthCombo->currentText()));
     if (part && part->width)
         setSlider(m_slider1, (m_clock.*part->width)());
 }
 
-void PraSet::Slider1_Change()
+void ClockPreferencesWindow::Slider1_Change()
 {
     const ClockPart* part = partNamed(trimBlanks(m_widthCombo->currentText()));
     if (part && part->setWidth)
@@ -628,27 +628,27 @@ void PraSet::Slider1_Change()
     m_slideV->setText(QString::number(m_slider1->value()));
 }
 
-void PraSet::Slider2_Change()
+void ClockPreferencesWindow::Slider2_Change()
 {
     m_clock.setHeight(ClockRules::sizeForStep(m_slider2->value()));
     m_label2->setText(QString::number(m_slider2->value()));
     placeMiniature(m_miniLeft, m_miniTop, m_miniWidth, m_clock.Height() / 4);
 }
 
-void PraSet::Slider3_Change()
+void ClockPreferencesWindow::Slider3_Change()
 {
     m_clock.setWidth(ClockRules::sizeForStep(m_slider3->value()));
     m_label3->setText(QString::number(m_slider3->value()));
     placeMiniature(m_miniLeft, m_miniTop, m_clock.Width() / 4, m_miniHeight);
 }
 
-void PraSet::Slider4_Change()
+void ClockPreferencesWindow::Slider4_Change()
 {
     m_clock.setMascotSize(qint16(m_slider4->value()));
     m_label4->setText(QString::number(m_slider4->value()));
 }
 
-void PraSet::Label7_Click(int index)
+void ClockPreferencesWindow::Label7_Click(int index)
 {
     switch (index) {
     case 0:
@@ -665,12 +665,12 @@ void PraSet::Label7_Click(int index)
     }
 }
 
-void PraSet::Text1_Change()
+void ClockPreferencesWindow::Text1_Change()
 {
     m_clock.setDialText(trimTrailingBlanks(m_text1->text().left(7)));
 }
 
-void PraSet::Text2_Change()
+void ClockPreferencesWindow::Text2_Change()
 {
     const ClockRules::MinuteBox box = ClockRules::minuteBoxRules(m_text2->text());
     if (box.text != m_text2->text()) {
@@ -680,7 +680,7 @@ void PraSet::Text2_Change()
     m_clock.setJihouMinute(box.minute);
 }
 
-void PraSet::jihou_chk_Click()
+void ClockPreferencesWindow::jihou_chk_Click()
 {
     const bool ticked = m_jihouChk->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{m_jihoufileSet, m_jihoufileTest, m_label5,
@@ -689,7 +689,7 @@ void PraSet::jihou_chk_Click()
     m_clock.setJihouOn(!ticked);
 }
 
-void PraSet::chooseJihouFile()
+void ClockPreferencesWindow::chooseJihouFile()
 {
     // The dialog must not open behind this window.
     setTopmost(this, false);
@@ -722,12 +722,12 @@ void PraSet::chooseJihouFile()
     placeWindow();
 }
 
-void PraSet::jihoufile_set_Click()
+void ClockPreferencesWindow::jihoufile_set_Click()
 {
     chooseJihouFile();
 }
 
-void PraSet::jihoufile_test_Click()
+void ClockPreferencesWindow::jihoufile_test_Click()
 {
     if (!QFileInfo(m_clock.JihouFile()).isFile()) {
         if (m_context.messages)
@@ -738,7 +738,7 @@ void PraSet::jihoufile_test_Click()
     m_clock.PlayJihou();
 }
 
-void PraSet::Command1_Click(int index)
+void ClockPreferencesWindow::Command1_Click(int index)
 {
     switch (index) {
     case 0:
@@ -784,13 +784,13 @@ void PraSet::Command1_Click(int index)
     }
 }
 
-void PraSet::Image1_Click()
+void ClockPreferencesWindow::Image1_Click()
 {
     m_clock.Move(HomeLeft, HomeTop);
     placeMiniature(HomeLeft / 4, HomeTop / 4, m_miniWidth, m_miniHeight);
 }
 
-void PraSet::Image1_DblClick()
+void ClockPreferencesWindow::Image1_DblClick()
 {
     setSlider(m_slider2, InitialSizeStep);
     setSlider(m_slider3, InitialSizeStep);
@@ -798,7 +798,7 @@ void PraSet::Image1_DblClick()
     Image1_Click();
 }
 
-void PraSet::clock_DragDrop(QPointF at)
+void ClockPreferencesWindow::clock_DragDrop(QPointF at)
 {
     placeMiniature(at.x() - m_miniWidth / 2, at.y() - m_miniHeight / 2, m_miniWidth, m_miniHeight);
     const double left = mainWidth() * m_miniLeft / m_modelWidth;

@@ -2,7 +2,7 @@
 #include "common/twips.h"
 #include "prefs/clockprefs.h"
 #include "prefs/clockprefsio.h"
-#include "prefs/praset.h"
+#include "prefs/clockpreferenceswindow.h"
 #include "testcontext.h"
 #include "widgets/panel3d.h"
 #include "widgets/picturebox.h"
@@ -41,7 +41,7 @@ struct Menu
     QWidget main;
     OmClock* clock = nullptr;
     ClockPrefs prefs;
-    QPointer<PraSet> pra;
+    QPointer<ClockPreferencesWindow> pra;
 
     explicit Menu(const QByteArray& stored = QByteArray())
     {
@@ -50,7 +50,7 @@ struct Menu
         if (!stored.isNull())
             t.writeFile(QStringLiteral("clock.pra"), stored);
         ReadClockPrefsAtStartUp(t.context, *clock, prefs);
-        pra = new PraSet(t.context, *clock, prefs, &main);
+        pra = new ClockPreferencesWindow(t.context, *clock, prefs, &main);
     }
 
     template <class T> T* find(const QString& name) const { return pra->findChild<T*>(name); }
@@ -109,7 +109,7 @@ struct Menu
 
 } // namespace
 
-class TestPraSet : public QObject
+class TestClockPreferencesWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -147,7 +147,7 @@ private Q_SLOTS:
     void reopeningKeepsTheWindowAsLeft();
 };
 
-void TestPraSet::openingSnapsClockToSliderSteps_data()
+void TestClockPreferencesWindow::openingSnapsClockToSliderSteps_data()
 {
     QTest::addColumn<double>("height");
     QTest::addColumn<double>("width");
@@ -158,7 +158,7 @@ void TestPraSet::openingSnapsClockToSliderSteps_data()
     QTest::newRow("tall and narrow") << 3465.0 << 990.0 << 30 << 5;
 }
 
-void TestPraSet::openingSnapsClockToSliderSteps()
+void TestClockPreferencesWindow::openingSnapsClockToSliderSteps()
 {
     QFETCH(double, height);
     QFETCH(double, width);
@@ -183,7 +183,7 @@ void TestPraSet::openingSnapsClockToSliderSteps()
     QCOMPARE(m.pra->windowTitle(), QStringLiteral("パラメータ設定"));
 }
 
-void TestPraSet::openingTrimsPaddedDialText()
+void TestClockPreferencesWindow::openingTrimsPaddedDialText()
 {
     Menu m(storedRecord(0, QStringLiteral("ＯＭ")));
     QCOMPARE(m.clock->DialText(), QStringLiteral("ＯＭ   "));
@@ -191,7 +191,7 @@ void TestPraSet::openingTrimsPaddedDialText()
     QCOMPARE(m.clock->DialText(), QStringLiteral("ＯＭ"));
 }
 
-void TestPraSet::storedSwitchDecidesTheBox_data()
+void TestClockPreferencesWindow::storedSwitchDecidesTheBox_data()
 {
     QTest::addColumn<qint16>("stored");
     QTest::addColumn<bool>("ticked");
@@ -199,7 +199,7 @@ void TestPraSet::storedSwitchDecidesTheBox_data()
     QTest::newRow("0: on, clear") << qint16(0) << false;
 }
 
-void TestPraSet::storedSwitchDecidesTheBox()
+void TestClockPreferencesWindow::storedSwitchDecidesTheBox()
 {
     QFETCH(qint16, stored);
     QFETCH(bool, ticked);
@@ -216,7 +216,7 @@ void TestPraSet::storedSwitchDecidesTheBox()
     QCOMPARE(m.clock->JihouMinute(), qint16(25));
 }
 
-void TestPraSet::signalSwitchEnablesTheSentence()
+void TestClockPreferencesWindow::signalSwitchEnablesTheSentence()
 {
     Menu m;
     m.open();
@@ -232,7 +232,7 @@ void TestPraSet::signalSwitchEnablesTheSentence()
         QVERIFY2(m.find<QWidget>(QString::fromLatin1(name))->isEnabled(), name);
 }
 
-void TestPraSet::minuteBox_data()
+void TestClockPreferencesWindow::minuteBox_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
@@ -252,7 +252,7 @@ void TestPraSet::minuteBox_data()
                                       << "" << 0;
 }
 
-void TestPraSet::minuteBox()
+void TestClockPreferencesWindow::minuteBox()
 {
     QFETCH(QString, keys);
     QFETCH(QString, shown);
@@ -265,7 +265,7 @@ void TestPraSet::minuteBox()
     QCOMPARE(int(m.clock->JihouMinute()), minute);
 }
 
-void TestPraSet::swatchNeedsANamedPart()
+void TestClockPreferencesWindow::swatchNeedsANamedPart()
 {
     Menu m;
     m.open();
@@ -281,7 +281,7 @@ void TestPraSet::swatchNeedsANamedPart()
     QCOMPARE(m.clock->MascotColor(), 0xC0C0C0u);
 }
 
-void TestPraSet::swatchColoursTheNamedPart_data()
+void TestClockPreferencesWindow::swatchColoursTheNamedPart_data()
 {
     QTest::addColumn<QString>("part");
     QTest::addColumn<int>("first");
@@ -295,7 +295,7 @@ void TestPraSet::swatchColoursTheNamedPart_data()
     QTest::newRow("mascot") << "マスコット" << 6 << 13 << quint32(0xC0C000);
 }
 
-void TestPraSet::swatchColoursTheNamedPart()
+void TestClockPreferencesWindow::swatchColoursTheNamedPart()
 {
     QFETCH(QString, part);
     QFETCH(int, first);
@@ -322,7 +322,7 @@ void TestPraSet::swatchColoursTheNamedPart()
         QCOMPARE(colours[i], i == changed ? colour : before[i]);
 }
 
-void TestPraSet::widthDropDownAndSlider_data()
+void TestClockPreferencesWindow::widthDropDownAndSlider_data()
 {
     QTest::addColumn<QString>("part");
     QTest::addColumn<int>("initial");
@@ -332,7 +332,7 @@ void TestPraSet::widthDropDownAndSlider_data()
     QTest::newRow("frame") << "時計の枠" << 1;
 }
 
-void TestPraSet::widthDropDownAndSlider()
+void TestClockPreferencesWindow::widthDropDownAndSlider()
 {
     QFETCH(QString, part);
     QFETCH(int, initial);
@@ -366,7 +366,7 @@ void TestPraSet::widthDropDownAndSlider()
     QCOMPARE(m.label(QStringLiteral("slide_v"))->text(), QString::number(expected - 1));
 }
 
-void TestPraSet::sizeAndMascotSliders_data()
+void TestClockPreferencesWindow::sizeAndMascotSliders_data()
 {
     QTest::addColumn<int>("slider");
     QTest::addColumn<int>("key");
@@ -380,7 +380,7 @@ void TestPraSet::sizeAndMascotSliders_data()
     QTest::newRow("mascot largest") << 4 << int(Qt::Key_End) << 20;
 }
 
-void TestPraSet::sizeAndMascotSliders()
+void TestClockPreferencesWindow::sizeAndMascotSliders()
 {
     QFETCH(int, slider);
     QFETCH(int, key);
@@ -417,7 +417,7 @@ void TestPraSet::sizeAndMascotSliders()
         QCOMPARE(slider == 2 ? m.clock->Height() : m.clock->Width(), 891.0);
 }
 
-void TestPraSet::dialTextBox_data()
+void TestClockPreferencesWindow::dialTextBox_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -442,7 +442,7 @@ void TestPraSet::dialTextBox_data()
         << QString::fromUtf8("髙～㎡ｱ");
 }
 
-void TestPraSet::dialTextBox()
+void TestClockPreferencesWindow::dialTextBox()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
@@ -458,14 +458,14 @@ void TestPraSet::dialTextBox()
     QCOMPARE(m.clock->DialText(), dial);
 }
 
-void TestPraSet::initialValuesKeepTheSignalSwitch_data()
+void TestClockPreferencesWindow::initialValuesKeepTheSignalSwitch_data()
 {
     QTest::addColumn<bool>("signalOff");
     QTest::newRow("signal off") << true;
     QTest::newRow("signal on") << false;
 }
 
-void TestPraSet::initialValuesKeepTheSignalSwitch()
+void TestClockPreferencesWindow::initialValuesKeepTheSignalSwitch()
 {
     QFETCH(bool, signalOff);
     Menu m;
@@ -513,7 +513,7 @@ void TestPraSet::initialValuesKeepTheSignalSwitch()
     QCOMPARE(m.clock->JihouOn(), !signalOff);
 }
 
-void TestPraSet::secondPageDisablesSaveCancelAndInitial()
+void TestClockPreferencesWindow::secondPageDisablesSaveCancelAndInitial()
 {
     Menu m;
     m.open();
@@ -547,7 +547,7 @@ void TestPraSet::secondPageDisablesSaveCancelAndInitial()
     QVERIFY(!position->isVisible());
 }
 
-void TestPraSet::draggingTheMiniatureMovesTheClock_data()
+void TestClockPreferencesWindow::draggingTheMiniatureMovesTheClock_data()
 {
     QTest::addColumn<QPoint>("drop"); // on the model, pixels
     QTest::addColumn<bool>("moves");
@@ -562,7 +562,7 @@ void TestPraSet::draggingTheMiniatureMovesTheClock_data()
     QTest::newRow("outside the model") << QPoint(260, 60) << false << 10950.0 << 120.0;
 }
 
-void TestPraSet::draggingTheMiniatureMovesTheClock()
+void TestClockPreferencesWindow::draggingTheMiniatureMovesTheClock()
 {
     QFETCH(QPoint, drop);
     QFETCH(bool, moves);
@@ -585,7 +585,7 @@ void TestPraSet::draggingTheMiniatureMovesTheClock()
     QCOMPARE(m.clock->Top(), top);
 }
 
-void TestPraSet::clickAndDoubleClickOnTheModel()
+void TestClockPreferencesWindow::clickAndDoubleClickOnTheModel()
 {
     Menu m;
     m.open();
@@ -614,7 +614,7 @@ void TestPraSet::clickAndDoubleClickOnTheModel()
     QCOMPARE(m.miniature()->geometry(), twips::rect(10950 / 4.0, 120 / 4.0, 891 / 4.0, 891 / 4.0));
 }
 
-void TestPraSet::modelShowsTheMainWindowBackground()
+void TestClockPreferencesWindow::modelShowsTheMainWindowBackground()
 {
     Menu m;
     setBackgroundColor(&m.main, 0x00FF00);
@@ -637,7 +637,7 @@ void TestPraSet::modelShowsTheMainWindowBackground()
     QCOMPARE(plain.pixelColor(plain.width() / 4, plain.height() / 2), QColor(Qt::green));
 }
 
-void TestPraSet::soundFileDialog_data()
+void TestClockPreferencesWindow::soundFileDialog_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected"); // empty: unchanged
@@ -658,7 +658,7 @@ void TestPraSet::soundFileDialog_data()
         << QString::fromUtf8("/sounds/髙～ｱ.wav") << QString::fromUtf8("/sounds/髙～ｱ.wav");
 }
 
-void TestPraSet::soundFileDialog()
+void TestClockPreferencesWindow::soundFileDialog()
 {
     QFETCH(QString, answer);
     QFETCH(QString, expected);
@@ -678,7 +678,7 @@ void TestPraSet::soundFileDialog()
     QVERIFY(m.t.platform.soundsPlayed.isEmpty());
 }
 
-void TestPraSet::testButton_data()
+void TestClockPreferencesWindow::testButton_data()
 {
     QTest::addColumn<bool>("fileExists");
     QTest::addColumn<QString>("answer");
@@ -687,7 +687,7 @@ void TestPraSet::testButton_data()
     QTest::newRow("missing, dialog cancelled") << false << "";
 }
 
-void TestPraSet::testButton()
+void TestClockPreferencesWindow::testButton()
 {
     QFETCH(bool, fileExists);
     QFETCH(QString, answer);
@@ -714,7 +714,7 @@ void TestPraSet::testButton()
     QCOMPARE(m.t.platform.soundsPlayed, QStringList{played});
 }
 
-void TestPraSet::saveStoresWhatTheClockHolds()
+void TestClockPreferencesWindow::saveStoresWhatTheClockHolds()
 {
     Menu m;
     m.open();
@@ -747,7 +747,7 @@ void TestPraSet::saveStoresWhatTheClockHolds()
     QVERIFY(next.clock->Left() + next.clock->Width() <= 11880);
 }
 
-void TestPraSet::failedSaveKeepsTheWindowOpen()
+void TestClockPreferencesWindow::failedSaveKeepsTheWindowOpen()
 {
     Menu m;
     m.open();
@@ -759,7 +759,7 @@ void TestPraSet::failedSaveKeepsTheWindowOpen()
     QCOMPARE(m.prefs, ClockPrefs());
 }
 
-void TestPraSet::cancelKeepsChangesOnTheClockOnly()
+void TestClockPreferencesWindow::cancelKeepsChangesOnTheClockOnly()
 {
     Menu m(storedRecord(0, QString()));
     const QByteArray stored = m.t.readFile(QStringLiteral("clock.pra"));
@@ -773,7 +773,7 @@ void TestPraSet::cancelKeepsChangesOnTheClockOnly()
     QCOMPARE(m.prefs.secondHandColor, 0xFFu);
 }
 
-void TestPraSet::reopeningKeepsTheWindowAsLeft()
+void TestClockPreferencesWindow::reopeningKeepsTheWindowAsLeft()
 {
     Menu m(storedRecord(0, QString()));
     m.open();
@@ -808,5 +808,5 @@ void TestPraSet::reopeningKeepsTheWindowAsLeft()
     QCOMPARE(m.pra->page(), 1);
 }
 
-QTEST_MAIN(TestPraSet)
-#include "tst_praset.moc"
+QTEST_MAIN(TestClockPreferencesWindow)
+#include "tst_clockpreferenceswindow.moc"
