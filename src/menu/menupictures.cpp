@@ -7,7 +7,7 @@
 #include "common/twips.h"
 #include "menu/eventtable.h"
 #include "menushared.h"
-#include "prefs/preview.h"
+#include "prefs/picturepickerdialog.h"
 #include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
 #include "widgets/fonts.h"
@@ -399,7 +399,7 @@ void MenuPictures::chooseOwnPicture()
     QString chosen;
     {
         std::optional<WaitCursor> wait(std::in_place);
-        PreView picker(m_context, m_shared.BackImageNo, m_shared.BackImageText, m_controls.window);
+        PicturePickerDialog picker(m_context, m_shared.BackImageNo, m_shared.BackImageText, m_controls.window);
         wait.reset();
         picker.exec();
         chosen = picker.backimagefile();

@@ -8,7 +8,7 @@
 #include "menu/eventtable.h"
 #include "menu/menupictures.h"
 #include "menu/menushared.h"
-#include "prefs/preview.h"
+#include "prefs/picturepickerdialog.h"
 #include "testcontext.h"
 #include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
@@ -129,10 +129,10 @@ void installBuiltinPictures(const TestContext& t)
 }
 
 // Runs act on the picture picker once it is shown modally.
-void whenPickerShown(std::function<void(PreView*)> act, int attempts = 50)
+void whenPickerShown(std::function<void(PicturePickerDialog*)> act, int attempts = 50)
 {
     QTimer::singleShot(0, qApp, [act, attempts] {
-        auto* picker = qobject_cast<PreView*>(QApplication::activeModalWidget());
+        auto* picker = qobject_cast<PicturePickerDialog*>(QApplication::activeModalWidget());
         if (picker) {
             act(picker);
             // A failed check inside act must not leave the test waiting.
@@ -146,7 +146,7 @@ void whenPickerShown(std::function<void(PreView*)> act, int attempts = 50)
 
 // Opens folder in the picker's folder list as the user would, through the
 // folders above it.
-bool openFolderInPicker(PreView* picker, const QString& folder)
+bool openFolderInPicker(PicturePickerDialog* picker, const QString& folder)
 {
     auto* dirs = picker->findChild<QTreeWidget*>(QStringLiteral("Dir1"));
     if (!dirs)
@@ -171,7 +171,7 @@ bool openFolderInPicker(PreView* picker, const QString& folder)
     return QDir::cleanPath(picker->folder()) == QDir::cleanPath(folder);
 }
 
-void chooseInPicker(PreView* picker, const QString& fileName)
+void chooseInPicker(PicturePickerDialog* picker, const QString& fileName)
 {
     auto* files = picker->findChild<QListWidget*>(QStringLiteral("File1"));
     if (!files) {
@@ -723,7 +723,7 @@ void TestMenuPictures::referenceChoosesOwnPicture()
     w.pictures->openPicker();
     // The picker opens on the current background: the folder bmp. Move to the
     // own folder as the user would and choose the file.
-    whenPickerShown([&t, own](PreView* picker) {
+    whenPickerShown([&t, own](PicturePickerDialog* picker) {
         QCOMPARE(picker->folder(), t.path(QStringLiteral("bmp")));
         QVERIFY(openFolderInPicker(picker, QFileInfo(own).path()));
         chooseInPicker(picker, QStringLiteral("庭.bmp"));
@@ -751,7 +751,7 @@ void TestMenuPictures::referenceCancelled()
     MenuWindow w(t);
     w.pictures->backgroundStep();
     w.pictures->openPicker();
-    whenPickerShown([](PreView* picker) {
+    whenPickerShown([](PicturePickerDialog* picker) {
         // Something previewed, then cancelled.
         auto* files = picker->findChild<QListWidget*>(QStringLiteral("File1"));
         files->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -761,7 +761,7 @@ void TestMenuPictures::referenceCancelled()
     QCOMPARE(w.shared.BackImageNo, 12);
     QCOMPARE(w.Image3->pos(), QPoint(40, 8));
     // "開く" without a file is no choice either.
-    whenPickerShown([](PreView* picker) {
+    whenPickerShown([](PicturePickerDialog* picker) {
         picker->findChild<QListWidget*>(QStringLiteral("File1"))->clearSelection();
         picker->findChild<CommandButton*>(QStringLiteral("SSCommand1_0"))->click();
     });
@@ -789,7 +789,7 @@ void TestMenuPictures::ownPictureAgainAfterBuiltin()
 
     // Back to the own picture: stored again, although it was the one read at start-up.
     w.pictures->openPicker();
-    whenPickerShown([&t](PreView* picker) {
+    whenPickerShown([&t](PicturePickerDialog* picker) {
         QCOMPARE(picker->folder(), t.path(QStringLiteral("bmp")));
         QVERIFY(openFolderInPicker(picker, t.path(QStringLiteral("own"))));
         chooseInPicker(picker, QStringLiteral("a.jpg"));

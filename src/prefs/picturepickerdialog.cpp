@@ -1,4 +1,4 @@
-#include "preview.h"
+#include "picturepickerdialog.h"
 
 #include "common/appcontext.h"
 #include "common/diskerror.h"
@@ -64,7 +64,7 @@ bool isUnder(const QString& path, const QString& root)
 
 } // namespace
 
-PreView::PreView(AppContext& context, int backImageNo, const QString& backImageText,
+PicturePickerDialog::PicturePickerDialog(AppContext& context, int backImageNo, const QString& backImageText,
                  QWidget* parent)
     : QDialog(parent), m_context(context)
 {
@@ -76,7 +76,7 @@ PreView::PreView(AppContext& context, int backImageNo, const QString& backImageT
     Form_Load(backImageNo, backImageText);
 }
 
-void PreView::createControls()
+void PicturePickerDialog::createControls()
 {
     const QFont font = designFont(Fonts::PGothic, 9);
     setFont(font);
@@ -130,12 +130,12 @@ void PreView::createControls()
         m_Drive1->addItem(text, root);
     }
 
-    connect(m_Drive1, &QComboBox::activated, this, &PreView::Drive1_Change);
-    connect(m_Dir1, &QTreeWidget::itemActivated, this, &PreView::Dir1_Activated);
-    connect(m_File1, &QListWidget::itemSelectionChanged, this, &PreView::File1_Click);
+    connect(m_Drive1, &QComboBox::activated, this, &PicturePickerDialog::Drive1_Change);
+    connect(m_Dir1, &QTreeWidget::itemActivated, this, &PicturePickerDialog::Dir1_Activated);
+    connect(m_File1, &QListWidget::itemSelectionChanged, this, &PicturePickerDialog::File1_Click);
 }
 
-void PreView::Form_Load(int backImageNo, const QString& backImageText)
+void PicturePickerDialog::Form_Load(int backImageNo, const QString& backImageText)
 {
     m_backimagefile->clear();
 
@@ -177,7 +177,7 @@ void PreView::Form_Load(int backImageNo, const QString& backImageText)
     }
 }
 
-void PreView::selectDrive(const QString& root)
+void PicturePickerDialog::selectDrive(const QString& root)
 {
     int index = m_Drive1->findData(root);
     if (index < 0) {
@@ -195,7 +195,7 @@ void PreView::selectDrive(const QString& root)
     m_driveRoot = m_Drive1->itemData(index).toString();
 }
 
-bool PreView::reachable(const QString& path)
+bool PicturePickerDialog::reachable(const QString& path)
 {
     for (;;) {
         const int error = m_context.platform->checkDirectory(path);
@@ -206,7 +206,7 @@ bool PreView::reachable(const QString& path)
     }
 }
 
-void PreView::Drive1_Change(int index)
+void PicturePickerDialog::Drive1_Change(int index)
 {
     const QString root = m_Drive1->itemData(index).toString();
     if (!reachable(root)) {
@@ -218,7 +218,7 @@ void PreView::Drive1_Change(int index)
     setDirPath(root);
 }
 
-void PreView::Dir1_Activated(QTreeWidgetItem* item)
+void PicturePickerDialog::Dir1_Activated(QTreeWidgetItem* item)
 {
     if (!item)
         return;
@@ -228,14 +228,14 @@ void PreView::Dir1_Activated(QTreeWidgetItem* item)
     setDirPath(path);
 }
 
-void PreView::setDirPath(const QString& path)
+void PicturePickerDialog::setDirPath(const QString& path)
 {
     m_dirPath = normalFolder(path);
     fillFolders();
     fillFiles();
 }
 
-void PreView::fillFolders()
+void PicturePickerDialog::fillFolders()
 {
     m_Dir1->clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -282,7 +282,7 @@ void PreView::fillFolders()
     }
 }
 
-void PreView::fillFiles()
+void PicturePickerDialog::fillFiles()
 {
     const QSignalBlocker block(m_File1);
     m_File1->clear();
@@ -293,7 +293,7 @@ void PreView::fillFiles()
     m_File1->addItems(dir.entryList());
 }
 
-QString PreView::selectedPath() const
+QString PicturePickerDialog::selectedPath() const
 {
     const QList<QListWidgetItem*> selected = m_File1->selectedItems();
     if (selected.isEmpty())
@@ -304,7 +304,7 @@ QString PreView::selectedPath() const
                                     selected.first()->text());
 }
 
-void PreView::File1_Click()
+void PicturePickerDialog::File1_Click()
 {
     const QList<QListWidgetItem*> selected = m_File1->selectedItems();
     if (selected.isEmpty())
@@ -328,7 +328,7 @@ void PreView::File1_Click()
     m_Image1->setPicture(picture);
 }
 
-void PreView::SSCommand1_Click(int index)
+void PicturePickerDialog::SSCommand1_Click(int index)
 {
     if (index == 0) {
         const QString path = selectedPath();
@@ -349,7 +349,7 @@ void PreView::SSCommand1_Click(int index)
     reject();
 }
 
-QString PreView::backimagefile() const
+QString PicturePickerDialog::backimagefile() const
 {
     return m_backimagefile->text();
 }

@@ -5,7 +5,7 @@
 #include "common/messagebox.h"
 #include "common/twips.h"
 #include "menu/backgrounds.h"
-#include "prefs/preview.h"
+#include "prefs/picturepickerdialog.h"
 #include "testcontext.h"
 #include "widgets/commandbutton.h"
 #include "widgets/picturebox.h"
@@ -39,7 +39,7 @@ QString native(const QString& path)
 
 struct Picker
 {
-    PreView view;
+    PicturePickerDialog view;
 
     Picker(TestContext& t, int backImageNo, const QString& backImageText)
         : view(t.context, backImageNo, backImageText, nullptr)
@@ -92,7 +92,7 @@ struct Picker
 
 } // namespace
 
-class TestPreView : public QObject
+class TestPicturePickerDialog : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -113,7 +113,7 @@ private Q_SLOTS:
     void unreadableFileReported();
 };
 
-void TestPreView::layout()
+void TestPicturePickerDialog::layout()
 {
     TestContext t;
     Picker p(t, 12, QStringLiteral("om"));
@@ -138,7 +138,7 @@ void TestPreView::layout()
     QVERIFY(result->text().isEmpty());
 }
 
-void TestPreView::stockPreselection_data()
+void TestPicturePickerDialog::stockPreselection_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("stored");
@@ -155,7 +155,7 @@ void TestPreView::stockPreselection_data()
                             << "";
 }
 
-void TestPreView::stockPreselection()
+void TestPicturePickerDialog::stockPreselection()
 {
     QFETCH(int, number);
     QFETCH(QString, stored);
@@ -175,7 +175,7 @@ void TestPreView::stockPreselection()
     QVERIFY(t.messages.shown.isEmpty());
 }
 
-void TestPreView::ownFilePreselection()
+void TestPicturePickerDialog::ownFilePreselection()
 {
     TestContext t;
     t.platform.roots = {QStringLiteral("/"), t.dir()};
@@ -195,7 +195,7 @@ void TestPreView::ownFilePreselection()
     QCOMPARE(p.view.backimagefile(), own);
 }
 
-void TestPreView::ownFileNotInFolder()
+void TestPicturePickerDialog::ownFileNotInFolder()
 {
     TestContext t;
     writePicture(t, QStringLiteral("pics/b.jpg"));
@@ -207,7 +207,7 @@ void TestPreView::ownFileNotInFolder()
     QVERIFY(!p.preview()->hasPicture());
 }
 
-void TestPreView::ownFolderGone_data()
+void TestPicturePickerDialog::ownFolderGone_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("opens");
@@ -219,7 +219,7 @@ void TestPreView::ownFolderGone_data()
                                 << "$DIR/bmp";
 }
 
-void TestPreView::ownFolderGone()
+void TestPicturePickerDialog::ownFolderGone()
 {
     QFETCH(QString, text);
     QFETCH(QString, opens);
@@ -235,7 +235,7 @@ void TestPreView::ownFolderGone()
     QVERIFY(!p.preview()->hasPicture());
 }
 
-void TestPreView::filePattern()
+void TestPicturePickerDialog::filePattern()
 {
     TestContext t;
     for (const char* name :
@@ -246,7 +246,7 @@ void TestPreView::filePattern()
     QCOMPARE(p.fileNames(), (QStringList{"a.JPG", "b.bmp", "e.Bmp", "Z.jpg"}));
 }
 
-void TestPreView::clickPreviewsAndOpenReturnsPath()
+void TestPicturePickerDialog::clickPreviewsAndOpenReturnsPath()
 {
     TestContext t;
     writePicture(t, QStringLiteral("bmp/image12.jpg"));
@@ -261,7 +261,7 @@ void TestPreView::clickPreviewsAndOpenReturnsPath()
     QCOMPARE(p.view.backimagefile(), native(t.path(QStringLiteral("bmp/画像２.jpg"))));
 }
 
-void TestPreView::cancelLeavesResultEmpty()
+void TestPicturePickerDialog::cancelLeavesResultEmpty()
 {
     TestContext t;
     writePicture(t, QStringLiteral("bmp/image12.jpg"));
@@ -275,7 +275,7 @@ void TestPreView::cancelLeavesResultEmpty()
     QVERIFY(p.view.backimagefile().isEmpty());
 }
 
-void TestPreView::openWithoutFileActsAsCancel()
+void TestPicturePickerDialog::openWithoutFileActsAsCancel()
 {
     TestContext t;
     writePicture(t, QStringLiteral("bmp/image12.jpg"));
@@ -292,7 +292,7 @@ void TestPreView::openWithoutFileActsAsCancel()
     QVERIFY(p.view.backimagefile().isEmpty());
 }
 
-void TestPreView::folderListFollowsAndLeads()
+void TestPicturePickerDialog::folderListFollowsAndLeads()
 {
     TestContext t;
     writePicture(t, QStringLiteral("bmp/image12.jpg"));
@@ -316,7 +316,7 @@ void TestPreView::folderListFollowsAndLeads()
     QCOMPARE(p.fileNames(), QStringList{QStringLiteral("image12.jpg")});
 }
 
-void TestPreView::driveList()
+void TestPicturePickerDialog::driveList()
 {
     TestContext t;
     QDir().mkpath(t.path(QStringLiteral("vol/sub")));
@@ -341,7 +341,7 @@ void TestPreView::driveList()
     QCOMPARE(p.folders()->topLevelItem(0)->child(0)->text(0), QStringLiteral("sub"));
 }
 
-void TestPreView::unreachableDriveKeepsFolder()
+void TestPicturePickerDialog::unreachableDriveKeepsFolder()
 {
     TestContext t;
     const QString cd = QStringLiteral("/media/cdrom-not-here");
@@ -362,7 +362,7 @@ void TestPreView::unreachableDriveKeepsFolder()
     QCOMPARE(p.selected(), QStringLiteral("image12.jpg"));
 }
 
-void TestPreView::unreadableFileReported()
+void TestPicturePickerDialog::unreadableFileReported()
 {
     TestContext t;
     writePicture(t, QStringLiteral("bmp/image12.jpg"));
@@ -385,5 +385,5 @@ void TestPreView::unreadableFileReported()
     QCOMPARE(p.view.backimagefile(), native(t.path(QStringLiteral("bmp/image12.jpg"))));
 }
 
-QTEST_MAIN(TestPreView)
-#include "tst_preview.moc"
+QTEST_MAIN(TestPicturePickerDialog)
+#include "tst_picturepickerdialog.moc"

@@ -21,11 +21,11 @@ class PictureBox;
 // background: the folder bmp with IMAGE<n>.JPG selected, or the folder of the
 // user's own file with that file selected. Shown modally; afterwards
 // backimagefile() holds the chosen picture's full path, or is empty.
-class PreView : public QDialog
+class PicturePickerDialog : public QDialog
 {
     Q_OBJECT
 public:
-    PreView(AppContext& context, int backImageNo, const QString& backImageText, QWidget* parent);
+    PicturePickerDialog(AppContext& context, int backImageNo, const QString& backImageText, QWidget* parent);
 
     QString backimagefile() const;
     // The folder of the file last previewed (empty before the first).
