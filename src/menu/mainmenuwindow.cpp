@@ -1,6 +1,6 @@
 #include "mainmenuwindow.h"
 
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "common/appcontext.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
@@ -220,7 +220,7 @@ void MainMenuWindow::createControls()
     m_ssCommand3->setGeometry(twips::rect(840, 6750, 3675, 405));
     m_ssCommand3->setFont(gothic);
 
-    m_clock = new OmClock(m_context.platform, this);
+    m_clock = new AnalogClock(m_context.platform, this);
 
     m_ssPanel2 = new Panel3D(this);
     m_ssPanel2->setObjectName(QStringLiteral("SSPanel2"));
@@ -252,7 +252,7 @@ void MainMenuWindow::createControls()
     connect(m_image4, &PictureBox::mouseMoved, this, &MainMenuWindow::Image2_MouseMove);
     connect(m_image1, &PictureBox::mouseMoved, this, &MainMenuWindow::FrontSubMenu);
     connect(m_mainTitle, &Panel3D::mouseMoved, this, &MainMenuWindow::RestoreMenu);
-    connect(m_clock, &OmClock::mouseMoved, this, &MainMenuWindow::RestoreMenu);
+    connect(m_clock, &AnalogClock::mouseMoved, this, &MainMenuWindow::RestoreMenu);
     connect(m_ssPanel1, &Panel3D::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
     connect(m_ssCommand1, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
     connect(m_ssCommand3, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
@@ -265,7 +265,7 @@ void MainMenuWindow::createControls()
 
     connect(m_ssCommand1, &CommandButton::clicked, this, &MainMenuWindow::SSCommand1_Click);
     connect(m_ssCommand3, &CommandButton::clicked, this, &MainMenuWindow::SSCommand3_Click);
-    connect(m_clock, &OmClock::clicked, this, &MainMenuWindow::OmClock1_Click);
+    connect(m_clock, &AnalogClock::clicked, this, &MainMenuWindow::OmClock1_Click);
 }
 
 // ---- Start-up and exit ------------------------------------------------------

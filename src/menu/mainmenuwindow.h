@@ -17,7 +17,7 @@ struct AppContext;
 class CommandButton;
 class EnvironmentSettingsWindow;
 class MenuPictures;
-class OmClock;
+class AnalogClock;
 class BuildingOverviewWindow;
 class Panel3D;
 class PictureBox;
@@ -51,7 +51,7 @@ public:
     qint16 SubTaskSeen() const { return m_subTaskSeen; }
     MenuShared& shared() { return m_shared; }
     ClockPrefs& clockPrefs() { return m_clockPrefs; }
-    OmClock* clock() const { return m_clock; }
+    AnalogClock* clock() const { return m_clock; }
 
     // Pointer rules and actions of the menu (public for the windows it opens).
     void RestoreMenu();
@@ -170,7 +170,7 @@ private:
     Panel3D* m_ssPanel1 = nullptr;
     CommandButton* m_ssCommand1 = nullptr;
     CommandButton* m_ssCommand3 = nullptr;
-    OmClock* m_clock = nullptr;
+    AnalogClock* m_clock = nullptr;
     PictureBox* m_image3 = nullptr;
     PictureBox* m_image4 = nullptr;
     PictureBox* m_image2 = nullptr;

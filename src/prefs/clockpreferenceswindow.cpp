@@ -1,6 +1,6 @@
 #include "clockpreferenceswindow.h"
 
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "clockprefs.h"
 #include "clockprefsio.h"
 #include "clockrules.h"
@@ -73,22 +73,22 @@ QRect swatchRect(int index)
 struct ClockPart
 {
     const char16_t* name;
-    void (OmClock::*setColor)(quint32);
-    qint16 (OmClock::*width)() const;
-    void (OmClock::*setWidth)(qint16);
+    void (AnalogClock::*setColor)(quint32);
+    qint16 (AnalogClock::*width)() const;
+    void (AnalogClock::*setWidth)(qint16);
 };
 
 const std::array<ClockPart, 6>& clockParts()
 {
     static const std::array<ClockPart, 6> parts = {{
-        {u"長針", &OmClock::setMinuteHandColor, &OmClock::MinuteHandWidth,
-         &OmClock::setMinuteHandWidth},
-        {u"短針", &OmClock::setHourHandColor, &OmClock::HourHandWidth, &OmClock::setHourHandWidth},
-        {u"秒針", &OmClock::setSecondHandColor, &OmClock::SecondHandWidth,
-         &OmClock::setSecondHandWidth},
-        {u"文字盤", &OmClock::setDialColor, nullptr, nullptr},
-        {u"時計の枠", &OmClock::setFrameColor, &OmClock::FrameWidth, &OmClock::setFrameWidth},
-        {u"マスコット", &OmClock::setMascotColor, nullptr, nullptr},
+        {u"長針", &AnalogClock::setMinuteHandColor, &AnalogClock::MinuteHandWidth,
+         &AnalogClock::setMinuteHandWidth},
+        {u"短針", &AnalogClock::setHourHandColor, &AnalogClock::HourHandWidth, &AnalogClock::setHourHandWidth},
+        {u"秒針", &AnalogClock::setSecondHandColor, &AnalogClock::SecondHandWidth,
+         &AnalogClock::setSecondHandWidth},
+        {u"文字盤", &AnalogClock::setDialColor, nullptr, nullptr},
+        {u"時計の枠", &AnalogClock::setFrameColor, &AnalogClock::FrameWidth, &AnalogClock::setFrameWidth},
+        {u"マスコット", &AnalogClock::setMascotColor, nullptr, nullptr},
     }};
     return parts;
 }
@@ -183,7 +183,7 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QRect& rect)
 
 } // namespace
 
-ClockPreferencesWindow::ClockPreferencesWindow(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow)
+ClockPreferencesWindow::ClockPreferencesWindow(AppContext& context, AnalogClock& clock, ClockPrefs& prefs, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       m_context(context), m_clock(clock), m_prefs(prefs), m_mainWindow(mainWindow)

@@ -18,7 +18,7 @@ namespace lc {
 
 struct AppContext;
 struct ClockPrefs;
-class OmClock;
+class AnalogClock;
 class Panel3D;
 class PictureBox;
 
@@ -29,7 +29,7 @@ class ClockPreferencesWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ClockPreferencesWindow(AppContext& context, OmClock& clock, ClockPrefs& prefs, QWidget* mainWindow);
+    ClockPreferencesWindow(AppContext& context, AnalogClock& clock, ClockPrefs& prefs, QWidget* mainWindow);
     ~ClockPreferencesWindow() override;
 
     // 0 while the first page is shown, 1 on the second.
@@ -81,7 +81,7 @@ private:
     void clock_DragDrop(QPointF at);
 
     AppContext& m_context;
-    OmClock& m_clock;
+    AnalogClock& m_clock;
     ClockPrefs& m_prefs;
     QWidget* m_mainWindow;
 

@@ -1,6 +1,6 @@
 #include "clockprefsio.h"
 
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "clockprefs.h"
 #include "clockrules.h"
 #include "common/appcontext.h"
@@ -37,7 +37,7 @@ qint16 wholeTwips(double twips)
 
 } // namespace
 
-void SetClockDefaults(AppContext& context, OmClock& clock)
+void SetClockDefaults(AppContext& context, AnalogClock& clock)
 {
     clock.setLeft(10950);
     clock.setTop(120);
@@ -60,7 +60,7 @@ void SetClockDefaults(AppContext& context, OmClock& clock)
     clock.setJihouMinute(0);
 }
 
-void ApplyClockPrefs(const ClockPrefs& stored, OmClock& clock)
+void ApplyClockPrefs(const ClockPrefs& stored, AnalogClock& clock)
 {
     const ClockPrefs p = ClockRules::keptInRange(stored);
     clock.setLeft(p.left);
@@ -85,7 +85,7 @@ void ApplyClockPrefs(const ClockPrefs& stored, OmClock& clock)
     clock.setJihouMinute(p.jihouMinute);
 }
 
-void ReadClockPrefsAtStartUp(AppContext& context, OmClock& clock, ClockPrefs& prefs)
+void ReadClockPrefsAtStartUp(AppContext& context, AnalogClock& clock, ClockPrefs& prefs)
 {
     SetClockDefaults(context, clock);
     const QString path = prefsPath(context);
@@ -101,7 +101,7 @@ void ReadClockPrefsAtStartUp(AppContext& context, OmClock& clock, ClockPrefs& pr
     ApplyClockPrefs(prefs, clock);
 }
 
-ClockPrefs CollectClockPrefs(const OmClock& clock, bool jihouBoxTicked, const ClockPrefs& kept)
+ClockPrefs CollectClockPrefs(const AnalogClock& clock, bool jihouBoxTicked, const ClockPrefs& kept)
 {
     ClockPrefs p = kept;
     p.minuteHandColor = clock.MinuteHandColor();
@@ -128,7 +128,7 @@ ClockPrefs CollectClockPrefs(const OmClock& clock, bool jihouBoxTicked, const Cl
     return p;
 }
 
-int SaveClockPrefs(AppContext& context, const OmClock& clock, bool jihouBoxTicked,
+int SaveClockPrefs(AppContext& context, const AnalogClock& clock, bool jihouBoxTicked,
                    ClockPrefs& prefs)
 {
     const ClockPrefs collected = CollectClockPrefs(clock, jihouBoxTicked, prefs);

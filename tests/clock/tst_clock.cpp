@@ -1,4 +1,4 @@
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "common/twips.h"
 #include "widgets/panel3d.h"
 
@@ -24,7 +24,7 @@ QTime at(const QString& text)
 }
 
 // The clock drawn on a transparent image.
-QImage render(OmClock& clock)
+QImage render(AnalogClock& clock)
 {
     QImage image(clock.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -32,7 +32,7 @@ QImage render(OmClock& clock)
     return image;
 }
 
-QPoint dialPoint(const OmClock& clock, double degrees, double fraction)
+QPoint dialPoint(const AnalogClock& clock, double degrees, double fraction)
 {
     const double a = degrees * M_PI / 180.0;
     const double rx = clock.width() / 2.0;
@@ -140,7 +140,7 @@ void TestClock::timeSignal()
     QFETCH(QStringList, rang);
 
     TestContext t;
-    OmClock clock(&t.platform);
+    AnalogClock clock(&t.platform);
     const QString wave = t.path(QStringLiteral("default.wav"));
     clock.setJihouFile(wave);
     clock.setJihouMinute(qint16(minute));
@@ -171,7 +171,7 @@ void TestClock::timeSignal()
 void TestClock::propertiesReadBackAsWritten()
 {
     TestContext t;
-    OmClock clock(&t.platform);
+    AnalogClock clock(&t.platform);
     // Values outside the drawable ranges are kept as written.
     clock.setDialText(QStringLiteral("現場　事務所ABC"));
     clock.setMascotSize(25);
@@ -230,7 +230,7 @@ void TestClock::geometryInTwips()
     TestContext t;
     QWidget window;
     window.resize(1000, 700);
-    OmClock clock(&t.platform, &window);
+    AnalogClock clock(&t.platform, &window);
     // In the order the start-up writes them.
     clock.setLeft(left);
     clock.setTop(top);
@@ -248,7 +248,7 @@ void TestClock::moveKeepsSize()
 {
     TestContext t;
     QWidget window;
-    OmClock clock(&t.platform, &window);
+    AnalogClock clock(&t.platform, &window);
     clock.setWidth(1980);
     clock.setHeight(891);
     clock.Move(4500.0, 3000.0);
@@ -290,8 +290,8 @@ void TestClock::mouseMoveReportsButtonsAndTwips()
     QFETCH(int, button);
     QFETCH(int, shift);
     TestContext t;
-    OmClock clock(&t.platform);
-    QSignalSpy moved(&clock, &OmClock::mouseMoved);
+    AnalogClock clock(&t.platform);
+    QSignalSpy moved(&clock, &AnalogClock::mouseMoved);
     QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(clock.mapToGlobal(pos)),
                       Qt::NoButton, Qt::MouseButtons(buttons), Qt::KeyboardModifiers(modifiers));
     QApplication::sendEvent(&clock, &event);
@@ -325,11 +325,11 @@ void TestClock::click()
     TestContext t;
     QWidget window;
     window.resize(200, 200);
-    OmClock clock(&t.platform, &window);
+    AnalogClock clock(&t.platform, &window);
     clock.Move(0, 0);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy clicked(&clock, &OmClock::clicked);
+    QSignalSpy clicked(&clock, &AnalogClock::clicked);
     QTest::mousePress(&clock, Qt::MouseButton(button), Qt::NoModifier, press);
     QTest::mouseRelease(&clock, Qt::MouseButton(button), Qt::NoModifier, release);
     QCOMPARE(clicked.size(), clicks);
@@ -338,7 +338,7 @@ void TestClock::click()
 void TestClock::drawsColoursAsBgr()
 {
     TestContext t;
-    OmClock clock(&t.platform);
+    AnalogClock clock(&t.platform);
     clock.setTimeSource([] { return QTime(4, 40, 30); }); // hands in the lower half
     clock.setWidth(1500);
     clock.setHeight(1500);         // 100 px
@@ -362,7 +362,7 @@ void TestClock::drawsColoursAsBgr()
 void TestClock::mascotGrowsWithSize()
 {
     TestContext t;
-    OmClock clock(&t.platform);
+    AnalogClock clock(&t.platform);
     clock.setTimeSource([] { return QTime(4, 40, 30); });
     clock.setWidth(1500);
     clock.setHeight(1500);
@@ -390,7 +390,7 @@ void TestClock::mascotGrowsWithSize()
 void TestClock::dialTextShowsSevenCharacters()
 {
     TestContext t;
-    OmClock clock(&t.platform);
+    AnalogClock clock(&t.platform);
     clock.setTimeSource([] { return QTime(10, 10, 0); }); // hands in the upper half
     clock.setWidth(1800);
     clock.setHeight(1800);

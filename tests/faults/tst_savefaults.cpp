@@ -3,7 +3,7 @@
 #include "faultinstall.h"
 #include "faultmain.h"
 
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "common/diskerror.h"
 #include "common/messagebox.h"
 #include "common/omsub.h"

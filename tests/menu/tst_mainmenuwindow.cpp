@@ -1,4 +1,4 @@
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "common/codepage.h"
 #include "common/messagebox.h"
 #include "common/twips.h"

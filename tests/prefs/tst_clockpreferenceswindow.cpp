@@ -1,4 +1,4 @@
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "common/twips.h"
 #include "prefs/clockprefs.h"
 #include "prefs/clockprefsio.h"
@@ -39,14 +39,14 @@ struct Menu
 {
     TestContext t;
     QWidget main;
-    OmClock* clock = nullptr;
+    AnalogClock* clock = nullptr;
     ClockPrefs prefs;
     QPointer<ClockPreferencesWindow> pra;
 
     explicit Menu(const QByteArray& stored = QByteArray())
     {
         main.resize(twips::size(11880, 8070));
-        clock = new OmClock(&t.platform, &main);
+        clock = new AnalogClock(&t.platform, &main);
         if (!stored.isNull())
             t.writeFile(QStringLiteral("clock.pra"), stored);
         ReadClockPrefsAtStartUp(t.context, *clock, prefs);

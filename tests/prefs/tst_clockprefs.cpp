@@ -1,4 +1,4 @@
-#include "clock/omclock.h"
+#include "clock/analogclock.h"
 #include "common/codepage.h"
 #include "common/messagebox.h"
 #include "prefs/clockprefs.h"
@@ -69,7 +69,7 @@ RawRecord goldenRecord()
 struct Fixture
 {
     TestContext t;
-    OmClock clock{&t.platform};
+    AnalogClock clock{&t.platform};
     ClockPrefs prefs;
 
     void startUp() { ReadClockPrefsAtStartUp(t.context, clock, prefs); }
@@ -103,7 +103,7 @@ void verifyDefaults(const Fixture& f)
 }
 
 // What the clock may hold after any start-up, whatever the file.
-void verifyUsable(const OmClock& clock)
+void verifyUsable(const AnalogClock& clock)
 {
     QVERIFY(clock.Width() >= 495 && clock.Width() <= 3465);
     QVERIFY(clock.Height() >= 495 && clock.Height() <= 3465);
@@ -118,7 +118,7 @@ void verifyUsable(const OmClock& clock)
 }
 
 // A numeric property of the clock by its name.
-double clockValue(const OmClock& clock, const QString& name)
+double clockValue(const AnalogClock& clock, const QString& name)
 {
     if (name == QLatin1String("Width"))
         return clock.Width();
@@ -395,7 +395,7 @@ void TestClockPrefs::shortFileTakesTheFieldsItCovers()
     Fixture f;
     f.t.writeFile(QStringLiteral("clock.pra"), goldenRecord().bytes.left(length));
     f.startUp();
-    auto pick = [&](int offset, int size) -> const OmClock& {
+    auto pick = [&](int offset, int size) -> const AnalogClock& {
         return offset + size <= length ? full.clock : defaults.clock;
     };
     QCOMPARE(f.clock.Left(), pick(0, 2).Left());

@@ -1,4 +1,4 @@
-#include "omclock.h"
+#include "analogclock.h"
 
 #include "common/twips.h"
 #include "mascot.h"
@@ -71,7 +71,7 @@ QColor markingColor(const QColor& dial)
 
 } // namespace
 
-OmClock::OmClock(Platform* platform, QWidget* parent)
+AnalogClock::AnalogClock(Platform* platform, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_now([] { return QTime::currentTime(); })
 {
     setObjectName(QStringLiteral("OmClock1"));
@@ -80,132 +80,132 @@ OmClock::OmClock(Platform* platform, QWidget* parent)
     applyGeometry();
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &OmClock::tick);
+    connect(&m_timer, &QTimer::timeout, this, &AnalogClock::tick);
     m_signal.observe(m_now(), m_jihouMinute, m_jihouOn);
     scheduleTick();
 }
 
-OmClock::~OmClock() = default;
+AnalogClock::~AnalogClock() = default;
 
-void OmClock::setDialText(const QString& text)
+void AnalogClock::setDialText(const QString& text)
 {
     if (assign(m_dialText, text))
         invalidateFace();
 }
 
-void OmClock::setMinuteHandColor(quint32 bgr)
+void AnalogClock::setMinuteHandColor(quint32 bgr)
 {
     if (assign(m_minuteHandColor, bgr))
         update();
 }
 
-void OmClock::setHourHandColor(quint32 bgr)
+void AnalogClock::setHourHandColor(quint32 bgr)
 {
     if (assign(m_hourHandColor, bgr))
         update();
 }
 
-void OmClock::setSecondHandColor(quint32 bgr)
+void AnalogClock::setSecondHandColor(quint32 bgr)
 {
     if (assign(m_secondHandColor, bgr))
         update();
 }
 
-void OmClock::setDialColor(quint32 bgr)
+void AnalogClock::setDialColor(quint32 bgr)
 {
     if (assign(m_dialColor, bgr))
         invalidateFace();
 }
 
-void OmClock::setFrameColor(quint32 bgr)
+void AnalogClock::setFrameColor(quint32 bgr)
 {
     if (assign(m_frameColor, bgr))
         invalidateFace();
 }
 
-void OmClock::setMascotColor(quint32 bgr)
+void AnalogClock::setMascotColor(quint32 bgr)
 {
     if (assign(m_mascotColor, bgr))
         invalidateFace();
 }
 
-void OmClock::setMascotSize(qint16 size)
+void AnalogClock::setMascotSize(qint16 size)
 {
     if (assign(m_mascotSize, size))
         invalidateFace();
 }
 
-void OmClock::setMinuteHandWidth(qint16 width)
+void AnalogClock::setMinuteHandWidth(qint16 width)
 {
     if (assign(m_minuteHandWidth, width))
         update();
 }
 
-void OmClock::setHourHandWidth(qint16 width)
+void AnalogClock::setHourHandWidth(qint16 width)
 {
     if (assign(m_hourHandWidth, width))
         update();
 }
 
-void OmClock::setSecondHandWidth(qint16 width)
+void AnalogClock::setSecondHandWidth(qint16 width)
 {
     if (assign(m_secondHandWidth, width))
         update();
 }
 
-void OmClock::setFrameWidth(qint16 width)
+void AnalogClock::setFrameWidth(qint16 width)
 {
     if (assign(m_frameWidth, width))
         invalidateFace();
 }
 
-void OmClock::setJihouOn(bool on)
+void AnalogClock::setJihouOn(bool on)
 {
     m_jihouOn = on;
 }
 
-void OmClock::setJihouFile(const QString& path)
+void AnalogClock::setJihouFile(const QString& path)
 {
     m_jihouFile = path;
 }
 
-void OmClock::setJihouMinute(qint16 minute)
+void AnalogClock::setJihouMinute(qint16 minute)
 {
     m_jihouMinute = minute;
 }
 
-void OmClock::setLeft(double twips)
+void AnalogClock::setLeft(double twips)
 {
     m_left = twips;
     applyGeometry();
 }
 
-void OmClock::setTop(double twips)
+void AnalogClock::setTop(double twips)
 {
     m_top = twips;
     applyGeometry();
 }
 
-void OmClock::setWidth(double twips)
+void AnalogClock::setWidth(double twips)
 {
     m_width = twips;
     applyGeometry();
 }
 
-void OmClock::setHeight(double twips)
+void AnalogClock::setHeight(double twips)
 {
     m_height = twips;
     applyGeometry();
 }
 
-void OmClock::Move(double left, double top)
+void AnalogClock::Move(double left, double top)
 {
     m_left = left;
     m_top = top;
     applyGeometry();
 }
 
-void OmClock::applyGeometry()
+void AnalogClock::applyGeometry()
 {
     const QRect r = twips::rect(m_left, m_top, std::max(0.0, m_width), std::max(0.0, m_height));
     if (r.size() != size())
@@ -213,13 +213,13 @@ void OmClock::applyGeometry()
     setGeometry(r);
 }
 
-void OmClock::PlayJihou()
+void AnalogClock::PlayJihou()
 {
     if (m_platform)
         m_platform->playSound(m_jihouFile);
 }
 
-void OmClock::setTimeSource(std::function<QTime()> now)
+void AnalogClock::setTimeSource(std::function<QTime()> now)
 {
     m_now = std::move(now);
     m_signal.reset();
@@ -227,19 +227,19 @@ void OmClock::setTimeSource(std::function<QTime()> now)
     update();
 }
 
-void OmClock::checkTimeSignal()
+void AnalogClock::checkTimeSignal()
 {
     if (m_signal.observe(m_now(), m_jihouMinute, m_jihouOn))
         PlayJihou();
 }
 
-void OmClock::scheduleTick()
+void AnalogClock::scheduleTick()
 {
     // Wake just after the next full second of the system clock.
     m_timer.start(1000 - QTime::currentTime().msec() + 2);
 }
 
-void OmClock::tick()
+void AnalogClock::tick()
 {
     checkTimeSignal();
     if (isVisible()) {
@@ -251,13 +251,13 @@ void OmClock::tick()
     scheduleTick();
 }
 
-void OmClock::invalidateFace()
+void AnalogClock::invalidateFace()
 {
     m_faceValid = false;
     update();
 }
 
-void OmClock::paintFace(qreal devicePixelRatio)
+void AnalogClock::paintFace(qreal devicePixelRatio)
 {
     const QSize px = (QSizeF(size()) * devicePixelRatio).toSize();
     m_face = QPixmap(px);
@@ -328,7 +328,7 @@ void OmClock::paintFace(qreal devicePixelRatio)
     }
 }
 
-void OmClock::paintEvent(QPaintEvent*)
+void AnalogClock::paintEvent(QPaintEvent*)
 {
     if (width() <= 0 || height() <= 0)
         return;
@@ -364,13 +364,13 @@ void OmClock::paintEvent(QPaintEvent*)
     p.drawEllipse(dial.centre, pin, pin);
 }
 
-void OmClock::mousePressEvent(QMouseEvent* event)
+void AnalogClock::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_pressed = true;
 }
 
-void OmClock::mouseReleaseEvent(QMouseEvent* event)
+void AnalogClock::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_pressed) {
         m_pressed = false;
@@ -379,7 +379,7 @@ void OmClock::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
-void OmClock::mouseMoveEvent(QMouseEvent* event)
+void AnalogClock::mouseMoveEvent(QMouseEvent* event)
 {
     int button = 0;
     if (event->buttons() & Qt::LeftButton)

@@ -19,12 +19,12 @@ class Platform;
 // characters of dial text). Colours are 0x00BBGGRR values; position and size are
 // in twips within the parent window. The clock wakes once a second, on the second,
 // and repaints only when the shown second changes.
-class OmClock : public QWidget
+class AnalogClock : public QWidget
 {
     Q_OBJECT
 public:
-    explicit OmClock(Platform* platform, QWidget* parent = nullptr);
-    ~OmClock() override;
+    explicit AnalogClock(Platform* platform, QWidget* parent = nullptr);
+    ~AnalogClock() override;
 
     QString DialText() const { return m_dialText; }
     void setDialText(const QString& text);
