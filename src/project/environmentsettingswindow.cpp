@@ -9,7 +9,7 @@
 #include "common/omsub.h"
 #include "common/pathrules.h"
 #include "common/twips.h"
-#include "dustbox.h"
+#include "recyclebin.h"
 #include "folder.h"
 #include "foldertree.h"
 #include "kojiregistry.h"
@@ -922,7 +922,7 @@ void EnvironmentSettingsWindow::Command3D2_Click()
                                          Msg::YesNo + Msg::Exclamation + Msg::Default2) ==
                 Msg::ResultYes) {
                 QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-                const int error = moveToDustBox(*m_context.platform, directory, true);
+                const int error = sendToRecycleBin(*m_context.platform, directory, true);
                 QGuiApplication::restoreOverrideCursor();
                 if (error == 0) {
                     QTreeWidgetItem* gone = m_tree->node(projectpaths::treeKey(directory));

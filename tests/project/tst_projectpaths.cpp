@@ -1,5 +1,5 @@
 #include "platform/volumerules.h"
-#include "project/dustbox.h"
+#include "project/recyclebin.h"
 #include "project/projectpaths.h"
 
 #include <QTest>

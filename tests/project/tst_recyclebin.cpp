@@ -1,6 +1,6 @@
 #include "common/fileerror.h"
 #include "platform/systemplatform.h"
-#include "project/dustbox.h"
+#include "project/recyclebin.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,16 +150,16 @@ void TestRecycleBin::fileGoesToTheTrash()
     QFile f(file);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
-    QCOMPARE(moveToDustBox(m_platform, file, false), 0);
+    QCOMPARE(sendToRecycleBin(m_platform, file, false), 0);
     QVERIFY(!QFileInfo::exists(file));
     QVERIFY(QFileInfo(m_dataHome + QStringLiteral("/Trash/files/estimate.dat")).isFile());
 }
 
 void TestRecycleBin::missingEntryIsAnError()
 {
-    QCOMPARE(moveToDustBox(m_platform, m_home->path() + QStringLiteral("/nothing"), true),
+    QCOMPARE(sendToRecycleBin(m_platform, m_home->path() + QStringLiteral("/nothing"), true),
              int(FileError::PathNotFound));
-    QCOMPARE(moveToDustBox(m_platform, QString(), true), int(FileError::BadFileName));
+    QCOMPARE(sendToRecycleBin(m_platform, QString(), true), int(FileError::BadFileName));
     QVERIFY(!QFileInfo::exists(m_dataHome + QStringLiteral("/Trash")));
 }
 

@@ -14,7 +14,7 @@ class Platform;
 // first NUL. silent keeps the system from asking for confirmation where it would
 // (the Windows shell). 0 when the path is gone into the recycle bin, else a
 // file-error number.
-int moveToDustBox(Platform& platform, const QString& path, bool silent);
+int sendToRecycleBin(Platform& platform, const QString& path, bool silent);
 // The same as a yes-or-no answer: true when the entry is gone.
 bool DeleteToRecycleBin(Platform& platform, const QString& path, bool silent);
 

@@ -1,4 +1,4 @@
-#include "dustbox.h"
+#include "recyclebin.h"
 
 #include "common/fileerror.h"
 #include "platform/platform.h"
@@ -8,7 +8,7 @@
 
 namespace lc {
 
-int moveToDustBox(Platform& platform, const QString& path, bool silent)
+int sendToRecycleBin(Platform& platform, const QString& path, bool silent)
 {
     const qsizetype nul = path.indexOf(QChar(0));
     const QString target = nul < 0 ? path : path.left(nul);
@@ -27,7 +27,7 @@ int moveToDustBox(Platform& platform, const QString& path, bool silent)
 
 bool DeleteToRecycleBin(Platform& platform, const QString& path, bool silent)
 {
-    return moveToDustBox(platform, path, silent) == FileError::None;
+    return sendToRecycleBin(platform, path, silent) == FileError::None;
 }
 
 DeletionRefusal deletionRefusal(const QString& directory, const DeletionFacts& facts,
