@@ -3,7 +3,7 @@
 #include "fuzzinstall.h"
 
 #include "common/drivepaths.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 
 #include <QDir>
 

@@ -4,7 +4,7 @@
 #include "common/appcontext.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 #include "common/quotedfields.h"
 #include "common/recordfile.h"
 #include "common/twips.h"

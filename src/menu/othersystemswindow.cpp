@@ -5,7 +5,7 @@
 #include "common/fileerror.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 #include "common/twips.h"
 #include "markerwatcher.h"
 #include "menushared.h"

@@ -6,7 +6,7 @@
 #include "common/diskerror.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 #include "common/pathrules.h"
 #include "common/twips.h"
 #include "recyclebin.h"

@@ -2,7 +2,7 @@
 #include "common/codepage.h"
 #include "common/fileerror.h"
 #include "common/messagebox.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 #include "common/pathrules.h"
 #include "testcontext.h"
 

@@ -1,7 +1,7 @@
 #include "faultinstall.h"
 
 #include "common/bytetext.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 #include "prefs/clockprefs.h"
 
 #include <QDir>

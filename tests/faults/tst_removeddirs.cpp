@@ -5,7 +5,7 @@
 
 #include "common/bytetext.h"
 #include "common/codepage.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 #include "project/foldertree.h"
 #include "project/environmentsettingswindow.h"
 #include "project/kojiregistry.h"

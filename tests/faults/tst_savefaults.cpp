@@ -6,7 +6,7 @@
 #include "clock/analogclock.h"
 #include "common/diskerror.h"
 #include "common/messagebox.h"
-#include "common/omsub.h"
+#include "common/settingsfiles.h"
 #include "menu/mainmenuwindow.h"
 #include "overview/buildingoverviewwindow.h"
 #include "project/environmentsettingswindow.h"

@@ -1,4 +1,4 @@
-#include "omsub.h"
+#include "settingsfiles.h"
 
 #include "appcontext.h"
 #include "bytetext.h"
