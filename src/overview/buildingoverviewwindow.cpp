@@ -204,7 +204,7 @@ BuildingOverviewWindow::BuildingOverviewWindow(AppContext& context, QWidget* par
     setFont(designFont(Fonts::Gothic, 9));
     buildWidgets();
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &BuildingOverviewWindow::focusWindowChanged);
-    Form_Load();
+    placeAndDate();
 }
 
 BuildingOverviewWindow::~BuildingOverviewWindow() = default;
@@ -233,7 +233,7 @@ void BuildingOverviewWindow::buildWidgets()
         makeLabel(m_frame, name("Label_mh1", c.index), QString::fromUtf16(c.text), rectOf(c.box),
                   White, DarkGreen, Centre);
     for (const Caption& c : LabelMh3)
-        m_labelMh3[c.index] =
+        m_headingLabels[c.index] =
             makeLabel(m_frame, name("Label_mh3", c.index), QString::fromUtf16(c.text),
                       rectOf(c.box), White, Grey, Centre);
     for (const Caption& c : Label3)
@@ -242,16 +242,16 @@ void BuildingOverviewWindow::buildWidgets()
 
     for (int i = 1; i <= FieldCount; ++i) {
         const ValueLabel& v = Label1Layout.at(i);
-        m_label1[i] =
+        m_fieldLabels[i] =
             makeLabel(m_frame, name("Label1", i), {}, rectOf(v.box), v.fore, v.back, v.align);
-        m_label1[i]->installEventFilter(this);
+        m_fieldLabels[i]->installEventFilter(this);
     }
     for (int j = 1; j <= RemarkCount; ++j) {
-        m_label2[j] = makeLabel(
+        m_remarkLabels[j] = makeLabel(
             m_frame, name("Label2", j), {},
             twips::rect(RemarkLeft, RemarkTop + RemarkPitch * (j - 1), RemarkWidth, RemarkHeight),
             Navy, White, Left);
-        m_label2[j]->installEventFilter(this);
+        m_remarkLabels[j]->installEventFilter(this);
     }
 
     auto* heading = makeLabel(this, name("Label10", 0), QStringLiteral("[建物概要]"),
@@ -270,8 +270,8 @@ void BuildingOverviewWindow::buildWidgets()
         button->setText(buttonCaptions.at(k));
         button->setGeometry(buttonRects.at(k));
         button->setFont(designFont(Fonts::Gothic, 9));
-        connect(button, &CommandButton::clicked, this, [this, k] { Command3D1_Click(k); });
-        m_command3D1[k] = button;
+        connect(button, &CommandButton::clicked, this, [this, k] { onButtonClicked(k); });
+        m_buttons[k] = button;
     }
 
     auto makeBox = [this](const char* objectName, int maxLength, bool numeric) {
@@ -297,34 +297,34 @@ void BuildingOverviewWindow::buildWidgets()
         box->installEventFilter(this);
         return box;
     };
-    m_text1 = makeBox("Text1", 7, true);
-    m_text2 = makeBox("Text2", 60, false);
-    m_text3 = makeBox("Text3", 10, true);
-    m_text3->setAlignment(Qt::AlignRight);
-    m_text4 = makeBox("Text4", 60, false);
+    m_numberBox = makeBox("Text1", 7, true);
+    m_textBox = makeBox("Text2", 60, false);
+    m_areaBox = makeBox("Text3", 10, true);
+    m_areaBox->setAlignment(Qt::AlignRight);
+    m_remarkBox = makeBox("Text4", 60, false);
 
     // Takes the focus while the boxes move, out of sight.
-    m_text5 = new QLineEdit(this);
-    m_text5->setObjectName(QStringLiteral("Text5"));
-    m_text5->setGeometry(-200, -200, 20, 10);
-    m_text5->setFocusPolicy(Qt::NoFocus);
-    m_text5->setAttribute(Qt::WA_InputMethodEnabled, false);
-    m_text5->installEventFilter(this);
+    m_focusParking = new QLineEdit(this);
+    m_focusParking->setObjectName(QStringLiteral("Text5"));
+    m_focusParking->setGeometry(-200, -200, 20, 10);
+    m_focusParking->setFocusPolicy(Qt::NoFocus);
+    m_focusParking->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_focusParking->installEventFilter(this);
 }
 
-void BuildingOverviewWindow::Form_Load()
+void BuildingOverviewWindow::placeAndDate()
 {
     const QPoint origin = screen() ? screen()->geometry().topLeft() : QPoint();
     const QPoint centred =
         origin + twips::point((CentreWidth - WindowWidth) / 2, (CentreHeight - WindowHeight) / 2);
     move(centred);
 
-    m_labelMh3[5]->setText(dateWithWeekday(m_context.today()));
-    if (leadingNumber(m_label1[2]->text()) == 0.0) {
+    m_headingLabels[5]->setText(dateWithWeekday(m_context.today()));
+    if (leadingNumber(m_fieldLabels[2]->text()) == 0.0) {
         const QDate today = m_context.today();
-        m_label1[2]->setText(QStringLiteral("%1").arg(today.year(), 4, 10, QChar(u'0')));
-        m_label1[3]->setText(twoDigits(today.month()));
-        m_label1[4]->setText(twoDigits(today.day()));
+        m_fieldLabels[2]->setText(QStringLiteral("%1").arg(today.year(), 4, 10, QChar(u'0')));
+        m_fieldLabels[3]->setText(twoDigits(today.month()));
+        m_fieldLabels[4]->setText(twoDigits(today.day()));
     }
     m_remarkLine = 0;
 
@@ -350,10 +350,10 @@ void BuildingOverviewWindow::setVisible(bool visible)
     }
 }
 
-void BuildingOverviewWindow::Form_Activate()
+void BuildingOverviewWindow::onActivated()
 {
     gaiyo_get();
-    Label1_Click(1);
+    editField(1);
 }
 
 QString BuildingOverviewWindow::overviewPath() const
@@ -385,7 +385,7 @@ void BuildingOverviewWindow::gaiyo_get()
                 const std::optional<QString>& value = result.values.at(n);
                 if (!value)
                     continue;
-                QLabel* label = n <= FieldCount ? m_label1[n] : m_label2[n - FieldCount];
+                QLabel* label = n <= FieldCount ? m_fieldLabels[n] : m_remarkLabels[n - FieldCount];
                 label->setText(*value);
             }
             return;
@@ -400,7 +400,7 @@ bool BuildingOverviewWindow::gaiyo_put()
     OverviewTexts texts;
     for (int n = 1; n <= Overview::FieldCount; ++n)
         texts[n] =
-            trimBlanks(n <= FieldCount ? m_label1[n]->text() : m_label2[n - FieldCount]->text());
+            trimBlanks(n <= FieldCount ? m_fieldLabels[n]->text() : m_remarkLabels[n - FieldCount]->text());
     for (;;) {
         const int error = writeOverview(overviewPath(), texts);
         if (error == FileError::None)
@@ -412,85 +412,85 @@ bool BuildingOverviewWindow::gaiyo_put()
 
 void BuildingOverviewWindow::hideBoxes()
 {
-    for (QLineEdit* box : {m_text1, m_text2, m_text3, m_text4})
+    for (QLineEdit* box : {m_numberBox, m_textBox, m_areaBox, m_remarkBox})
         if (box->isVisible())
             box->hide();
 }
 
 void BuildingOverviewWindow::layOver(QLineEdit* box, QLabel* label)
 {
-    m_text5->setFocus(Qt::OtherFocusReason);
+    m_focusParking->setFocus(Qt::OtherFocusReason);
     box->setGeometry(QRect(label->mapTo(m_panel, QPoint(0, 0)), label->size()));
     box->show();
     box->raise();
     box->setFocus(Qt::OtherFocusReason);
 }
 
-void BuildingOverviewWindow::Label1_Click(int index)
+void BuildingOverviewWindow::editField(int index)
 {
     hideBoxes();
-    m_text1->clear();
-    m_text2->clear();
-    m_text3->clear();
+    m_numberBox->clear();
+    m_textBox->clear();
+    m_areaBox->clear();
     m_field = qint16(index);
 
     QLineEdit* box = nullptr;
     if (index >= 1 && index <= 4) {
-        box = m_text1;
+        box = m_numberBox;
     } else if ((index >= 5 && index <= 9) || index == 12) {
-        box = m_text2;
+        box = m_textBox;
         box->setMaxLength(textLimit(index));
     } else if (index == 10 || index == 11) {
-        box = m_text3;
+        box = m_areaBox;
     } else {
         return;
     }
-    QLabel* label = m_label1[index];
+    QLabel* label = m_fieldLabels[index];
     if (!trimBlanks(label->text()).isEmpty())
         box->setText(label->text());
     layOver(box, label);
 }
 
-void BuildingOverviewWindow::Label2_Click(int line)
+void BuildingOverviewWindow::editRemarkLine(int line)
 {
     if (line < 1 || line > RemarkCount)
         return;
-    for (QLineEdit* box : {m_text1, m_text2, m_text3})
+    for (QLineEdit* box : {m_numberBox, m_textBox, m_areaBox})
         if (box->isVisible())
             box->hide();
-    m_text4->clear();
+    m_remarkBox->clear();
     m_remarkLine = qint16(line);
-    QLabel* label = m_label2[line];
+    QLabel* label = m_remarkLabels[line];
     if (!trimBlanks(label->text()).isEmpty())
-        m_text4->setText(label->text());
-    layOver(m_text4, label);
+        m_remarkBox->setText(label->text());
+    layOver(m_remarkBox, label);
 }
 
-void BuildingOverviewWindow::Command3D1_Click(int index)
+void BuildingOverviewWindow::onButtonClicked(int index)
 {
     if (index == 0) {
         QWidget* editing = focusWidget();
-        m_text5->setFocus(Qt::OtherFocusReason);
+        m_focusParking->setFocus(Qt::OtherFocusReason);
         if (gaiyo_put()) {
             close();
             return;
         }
         // Not saved: the window stays as it was, editing where it stood.
-        if (editing && editing != m_text5 && editing->isVisible())
+        if (editing && editing != m_focusParking && editing->isVisible())
             editing->setFocus(Qt::OtherFocusReason);
         return;
     }
     for (int i = 1; i <= FieldCount; ++i)
-        m_label1[i]->clear();
+        m_fieldLabels[i]->clear();
     for (int j = 1; j <= RemarkCount; ++j)
-        m_label2[j]->clear();
-    for (QLineEdit* box : {m_text1, m_text2, m_text3, m_text4, m_text5})
+        m_remarkLabels[j]->clear();
+    for (QLineEdit* box : {m_numberBox, m_textBox, m_areaBox, m_remarkBox, m_focusParking})
         box->clear();
     const QDate today = m_context.today();
-    m_label1[2]->setText(twoDigits(today.year()));
-    m_label1[3]->setText(twoDigits(today.month()));
-    m_label1[4]->setText(twoDigits(today.day()));
-    Label1_Click(1);
+    m_fieldLabels[2]->setText(twoDigits(today.year()));
+    m_fieldLabels[3]->setText(twoDigits(today.month()));
+    m_fieldLabels[4]->setText(twoDigits(today.day()));
+    editField(1);
 }
 
 // ---- Numeric boxes Text1 and Text3 ------------------------------------------------
@@ -498,11 +498,11 @@ void BuildingOverviewWindow::Command3D1_Click(int index)
 void BuildingOverviewWindow::numericGotFocus(QLineEdit* box)
 {
     NumEditState& state = numEditState();
-    if (box == m_text1)
+    if (box == m_numberBox)
         state.intDigits = m_field == 1 ? 7 : m_field == 2 ? 4 : 2;
     else
         state.intDigits = 6;
-    state.decDigits = box == m_text3 ? 3 : 0;
+    state.decDigits = box == m_areaBox ? 3 : 0;
     state.signAllowance = 0;
     state.focusText = box->text();
     state.firstKey = QStringLiteral("1");
@@ -536,13 +536,13 @@ bool BuildingOverviewWindow::numericKey(QLineEdit* box, QKeyEvent* event)
     if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return !(event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll));
     if (isEnter(event)) {
-        QLabel* label = m_label1[m_field];
-        if (box == m_text3)
+        QLabel* label = m_fieldLabels[m_field];
+        if (box == m_areaBox)
             label->setText(formatArea(box->text(), AreaFormat::ForcedDigit));
         else
             label->setText(box->text());
         box->clear();
-        Label1_Click(m_field + 1);
+        editField(m_field + 1);
         return true;
     }
 
@@ -556,7 +556,7 @@ bool BuildingOverviewWindow::numericKey(QLineEdit* box, QKeyEvent* event)
         return false; // keys without a character keep the box's own behaviour
 
     key = KanaKeyToAscii(key);
-    if (box == m_text1 && m_field == 1 && (key == u'/' || key == u'-')) {
+    if (box == m_numberBox && m_field == 1 && (key == u'/' || key == u'-')) {
         const qsizetype length = box->text().size();
         if (length >= 1 && length <= 4) {
             box->end(false);
@@ -584,21 +584,21 @@ bool BuildingOverviewWindow::textKey(QLineEdit* box, QKeyEvent* event)
         return false;
     const QString text = trimTrailingBlanks(box->text());
     box->clear();
-    if (box == m_text2) {
-        m_label1[m_field]->setText(text);
+    if (box == m_textBox) {
+        m_fieldLabels[m_field]->setText(text);
         if (m_field + 1 > FieldCount) {
-            m_text2->hide();
-            Label2_Click(1);
+            m_textBox->hide();
+            editRemarkLine(1);
         } else {
-            Label1_Click(m_field + 1);
+            editField(m_field + 1);
         }
     } else {
-        m_label2[m_remarkLine]->setText(text);
+        m_remarkLabels[m_remarkLine]->setText(text);
         if (m_remarkLine + 1 > RemarkCount) {
-            m_text4->hide();
-            Label1_Click(1);
+            m_remarkBox->hide();
+            editField(1);
         } else {
-            Label2_Click(m_remarkLine + 1);
+            editRemarkLine(m_remarkLine + 1);
         }
     }
     return true;
@@ -609,8 +609,8 @@ bool BuildingOverviewWindow::textKey(QLineEdit* box, QKeyEvent* event)
 bool BuildingOverviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    const bool numeric = box && (box == m_text1 || box == m_text3);
-    const bool text = box && (box == m_text2 || box == m_text4);
+    const bool numeric = box && (box == m_numberBox || box == m_areaBox);
+    const bool text = box && (box == m_textBox || box == m_remarkBox);
 
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -619,7 +619,7 @@ bool BuildingOverviewWindow::eventFilter(QObject* watched, QEvent* event)
             return numericKey(box, key);
         if (text)
             return textKey(box, key);
-        if (box == m_text5)
+        if (box == m_focusParking)
             return true; // nothing is typed into the hidden box
         break;
     }
@@ -663,13 +663,13 @@ bool BuildingOverviewWindow::eventFilter(QObject* watched, QEvent* event)
             !label->rect().contains(mouse->position().toPoint()))
             break;
         for (int i = 1; i <= FieldCount; ++i)
-            if (label == m_label1[i]) {
-                Label1_Click(i);
+            if (label == m_fieldLabels[i]) {
+                editField(i);
                 return true;
             }
         for (int j = 1; j <= RemarkCount; ++j)
-            if (label == m_label2[j]) {
-                Label2_Click(j);
+            if (label == m_remarkLabels[j]) {
+                editRemarkLine(j);
                 return true;
             }
         break;
@@ -709,7 +709,7 @@ void BuildingOverviewWindow::focusWindowChanged(QWindow* window)
     const bool fromElsewhere = before && before != window && !isOwnWindow(before);
     if (m_firstActivation || fromElsewhere) {
         m_firstActivation = false;
-        Form_Activate();
+        onActivated();
     }
 }
 

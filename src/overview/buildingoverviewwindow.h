@@ -54,11 +54,11 @@ protected:
 
 private:
     void buildWidgets();
-    void Form_Load();
-    void Form_Activate();
-    void Label1_Click(int index);
-    void Label2_Click(int line);
-    void Command3D1_Click(int index);
+    void placeAndDate();
+    void onActivated();
+    void editField(int index);
+    void editRemarkLine(int line);
+    void onButtonClicked(int index);
 
     void numericGotFocus(QLineEdit* box);
     bool numericKey(QLineEdit* box, QKeyEvent* event);
@@ -78,15 +78,15 @@ private:
 
     Panel3D* m_panel = nullptr;
     Panel3D* m_frame = nullptr;
-    std::array<QLabel*, 13> m_label1{};  // 1..12
-    std::array<QLabel*, 11> m_label2{};  // 1..10
-    std::array<QLabel*, 6> m_labelMh3{}; // 1..5
-    QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    QLineEdit* m_text3 = nullptr;
-    QLineEdit* m_text4 = nullptr;
-    QLineEdit* m_text5 = nullptr;
-    std::array<CommandButton*, 2> m_command3D1{};
+    std::array<QLabel*, 13> m_fieldLabels{};  // 1..12
+    std::array<QLabel*, 11> m_remarkLabels{};  // 1..10
+    std::array<QLabel*, 6> m_headingLabels{}; // 1..5
+    QLineEdit* m_numberBox = nullptr;
+    QLineEdit* m_textBox = nullptr;
+    QLineEdit* m_areaBox = nullptr;
+    QLineEdit* m_remarkBox = nullptr;
+    QLineEdit* m_focusParking = nullptr;
+    std::array<CommandButton*, 2> m_buttons{};
 
     qint16 m_field = 1;
     qint16 m_remarkLine = 0;
