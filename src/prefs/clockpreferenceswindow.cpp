@@ -201,8 +201,8 @@ ClockPreferencesWindow::ClockPreferencesWindow(AppContext& context, AnalogClock&
         button->setObjectName(QStringLiteral("Command1_%1").arg(i));
         button->setGeometry(twips::rect(lefts[i], 3585, 1575, 465));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-        m_command1[i] = button;
+        connect(button, &QPushButton::clicked, this, [this, i] { onButtonClicked(i); });
+        m_buttons[i] = button;
     }
 
     buildFirstPage();
@@ -246,43 +246,43 @@ void ClockPreferencesWindow::buildFirstPage()
     m_widthFrame->setGeometry(twips::rect(50, 2650, 4350, 852));
     m_widthCombo =
         dropDown(m_widthFrame, QStringLiteral("width_Combo"), twips::rect(240, 360, 1650, 330));
-    connect(m_widthCombo, &QComboBox::currentTextChanged, this, &ClockPreferencesWindow::width_Combo_Change);
-    m_slider1 =
+    connect(m_widthCombo, &QComboBox::currentTextChanged, this, &ClockPreferencesWindow::onWidthPartChanged);
+    m_partWidthSlider =
         slider(m_widthFrame, QStringLiteral("Slider1"), twips::rect(2040, 300, 1440, 450), 1, 10);
-    connect(m_slider1, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider1_Change);
-    m_slideV =
+    connect(m_partWidthSlider, &QSlider::valueChanged, this, &ClockPreferencesWindow::onPartWidthChanged);
+    m_partWidthValue =
         valueLabel(m_widthFrame, QStringLiteral("slide_v"), twips::rect(3600, 360, 555, 330));
-    m_slideV->setText(QString::number(m_slider1->value()));
+    m_partWidthValue->setText(QString::number(m_partWidthSlider->value()));
 
-    m_jihouFrame = new QGroupBox(QStringLiteral("時報の設定"), this);
-    m_jihouFrame->setObjectName(QStringLiteral("jihouFrame"));
-    m_jihouFrame->setGeometry(twips::rect(4560, 45, 2895, 3460));
-    m_jihouChk = new QCheckBox(QStringLiteral("時報を鳴らさない"), m_jihouFrame);
-    m_jihouChk->setObjectName(QStringLiteral("jihou_chk"));
-    m_jihouChk->setGeometry(twips::rect(450, 420, 2300, 330));
-    connect(m_jihouChk, &QCheckBox::toggled, this, &ClockPreferencesWindow::jihou_chk_Click);
-    m_jihoufileSet = new QPushButton(QStringLiteral("時報ファイルの設定"), m_jihouFrame);
-    m_jihoufileSet->setObjectName(QStringLiteral("jihoufile_set"));
-    m_jihoufileSet->setGeometry(twips::rect(450, 960, 2055, 615));
-    m_jihoufileSet->setAutoDefault(false);
-    connect(m_jihoufileSet, &QPushButton::clicked, this, &ClockPreferencesWindow::jihoufile_set_Click);
-    m_jihoufileTest = new QPushButton(QStringLiteral("時報ファイルのテスト"), m_jihouFrame);
-    m_jihoufileTest->setObjectName(QStringLiteral("jihoufile_test"));
-    m_jihoufileTest->setGeometry(twips::rect(450, 1920, 2055, 615));
-    m_jihoufileTest->setAutoDefault(false);
-    connect(m_jihoufileTest, &QPushButton::clicked, this, &ClockPreferencesWindow::jihoufile_test_Click);
+    m_timeSignalFrame = new QGroupBox(QStringLiteral("時報の設定"), this);
+    m_timeSignalFrame->setObjectName(QStringLiteral("jihouFrame"));
+    m_timeSignalFrame->setGeometry(twips::rect(4560, 45, 2895, 3460));
+    m_timeSignalCheck = new QCheckBox(QStringLiteral("時報を鳴らさない"), m_timeSignalFrame);
+    m_timeSignalCheck->setObjectName(QStringLiteral("jihou_chk"));
+    m_timeSignalCheck->setGeometry(twips::rect(450, 420, 2300, 330));
+    connect(m_timeSignalCheck, &QCheckBox::toggled, this, &ClockPreferencesWindow::onTimeSignalToggled);
+    m_chooseSignalFileButton = new QPushButton(QStringLiteral("時報ファイルの設定"), m_timeSignalFrame);
+    m_chooseSignalFileButton->setObjectName(QStringLiteral("jihoufile_set"));
+    m_chooseSignalFileButton->setGeometry(twips::rect(450, 960, 2055, 615));
+    m_chooseSignalFileButton->setAutoDefault(false);
+    connect(m_chooseSignalFileButton, &QPushButton::clicked, this, &ClockPreferencesWindow::onChooseSignalFileClicked);
+    m_testSignalButton = new QPushButton(QStringLiteral("時報ファイルのテスト"), m_timeSignalFrame);
+    m_testSignalButton->setObjectName(QStringLiteral("jihoufile_test"));
+    m_testSignalButton->setGeometry(twips::rect(450, 1920, 2055, 615));
+    m_testSignalButton->setAutoDefault(false);
+    connect(m_testSignalButton, &QPushButton::clicked, this, &ClockPreferencesWindow::onTestSignalClicked);
     // "毎時 [minute] 分に、時報を鳴らす" reads as one sentence.
-    m_label5 = new QLabel(QStringLiteral("毎時"), m_jihouFrame);
-    m_label5->setObjectName(QStringLiteral("Label5"));
-    m_label5->setGeometry(twips::rect(180, 2940, 480, 300));
-    m_text2 = new QLineEdit(QStringLiteral("0"), m_jihouFrame);
-    m_text2->setObjectName(QStringLiteral("Text2"));
-    m_text2->setGeometry(twips::rect(660, 2895, 480, 360));
-    m_text2->setAlignment(Qt::AlignRight);
-    connect(m_text2, &QLineEdit::textChanged, this, &ClockPreferencesWindow::Text2_Change);
-    m_label6 = new QLabel(QStringLiteral("分に、時報を鳴らす"), m_jihouFrame);
-    m_label6->setObjectName(QStringLiteral("Label6"));
-    m_label6->setGeometry(twips::rect(1200, 2940, 1650, 300));
+    m_signalTextBefore = new QLabel(QStringLiteral("毎時"), m_timeSignalFrame);
+    m_signalTextBefore->setObjectName(QStringLiteral("Label5"));
+    m_signalTextBefore->setGeometry(twips::rect(180, 2940, 480, 300));
+    m_signalMinuteBox = new QLineEdit(QStringLiteral("0"), m_timeSignalFrame);
+    m_signalMinuteBox->setObjectName(QStringLiteral("Text2"));
+    m_signalMinuteBox->setGeometry(twips::rect(660, 2895, 480, 360));
+    m_signalMinuteBox->setAlignment(Qt::AlignRight);
+    connect(m_signalMinuteBox, &QLineEdit::textChanged, this, &ClockPreferencesWindow::onSignalMinuteEdited);
+    m_signalTextAfter = new QLabel(QStringLiteral("分に、時報を鳴らす"), m_timeSignalFrame);
+    m_signalTextAfter->setObjectName(QStringLiteral("Label6"));
+    m_signalTextAfter->setGeometry(twips::rect(1200, 2940, 1650, 300));
 }
 
 void ClockPreferencesWindow::buildSecondPage()
@@ -297,12 +297,12 @@ void ClockPreferencesWindow::buildSecondPage()
     m_modelWidth = ClockRules::ClientWidth / 4;
     m_modelHeight = ClockRules::ClientHeight / 4;
     m_menuModel->setGeometry(twips::rect(240, 360, m_modelWidth, m_modelHeight));
-    m_image1 = new PictureBox(m_menuModel);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setStretch(true);
-    m_image1->setGeometry(m_menuModel->rect());
-    connect(m_image1, &PictureBox::clicked, this, &ClockPreferencesWindow::Image1_Click);
-    connect(m_image1, &PictureBox::doubleClicked, this, &ClockPreferencesWindow::Image1_DblClick);
+    m_homeIcon = new PictureBox(m_menuModel);
+    m_homeIcon->setObjectName(QStringLiteral("Image1"));
+    m_homeIcon->setStretch(true);
+    m_homeIcon->setGeometry(m_menuModel->rect());
+    connect(m_homeIcon, &PictureBox::clicked, this, &ClockPreferencesWindow::onHomeIconClicked);
+    connect(m_homeIcon, &PictureBox::doubleClicked, this, &ClockPreferencesWindow::onHomeIconDoubleClicked);
     m_miniClock = new PictureBox(m_menuModel);
     m_miniClock->setObjectName(QStringLiteral("clock"));
     m_miniClock->setStretch(true);
@@ -320,30 +320,30 @@ void ClockPreferencesWindow::buildSecondPage()
         label->setObjectName(QStringLiteral("Label7_%1").arg(i));
         label->setProperty("lcIndex", i);
         label->installEventFilter(this);
-        m_label7[i] = label;
+        m_resetLabels[i] = label;
     }
-    QSlider** sliders[3] = {&m_slider2, &m_slider3, &m_slider4};
-    QLabel** values[3] = {&m_label2, &m_label3, &m_label4};
+    QSlider** sliders[3] = {&m_heightSlider, &m_widthSlider, &m_mascotSlider};
+    QLabel** values[3] = {&m_heightValue, &m_widthValue, &m_mascotValue};
     const int maxima[3] = {ClockRules::MaxSizeStep, ClockRules::MaxSizeStep,
                            ClockRules::MaxMascotSize};
     for (int i = 0; i < 3; ++i) {
         const int top = 330 + 780 * i;
-        m_label7[i]->setGeometry(twips::rect(3480, top, 2400, 270));
+        m_resetLabels[i]->setGeometry(twips::rect(3480, top, 2400, 270));
         *values[i] = valueLabel(m_positionFrame, QStringLiteral("Label%1").arg(i + 2),
                                 twips::rect(3480, top + 345, 555, 330));
         *sliders[i] = slider(m_positionFrame, QStringLiteral("Slider%1").arg(i + 2),
                              twips::rect(4080, top + 285, 3150, 450), 0, maxima[i]);
     }
-    connect(m_slider2, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider2_Change);
-    connect(m_slider3, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider3_Change);
-    connect(m_slider4, &QSlider::valueChanged, this, &ClockPreferencesWindow::Slider4_Change);
+    connect(m_heightSlider, &QSlider::valueChanged, this, &ClockPreferencesWindow::onClockHeightChanged);
+    connect(m_widthSlider, &QSlider::valueChanged, this, &ClockPreferencesWindow::onClockWidthChanged);
+    connect(m_mascotSlider, &QSlider::valueChanged, this, &ClockPreferencesWindow::onMascotSizeChanged);
 
-    m_label7[3]->setGeometry(twips::rect(3480, 2790, 1275, 270));
-    m_text1 = new QLineEdit(m_positionFrame);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(twips::rect(4800, 2730, 1620, 360));
-    keepToCodePage(m_text1);
-    connect(m_text1, &QLineEdit::textChanged, this, &ClockPreferencesWindow::Text1_Change);
+    m_resetLabels[3]->setGeometry(twips::rect(3480, 2790, 1275, 270));
+    m_dialTextBox = new QLineEdit(m_positionFrame);
+    m_dialTextBox->setObjectName(QStringLiteral("Text1"));
+    m_dialTextBox->setGeometry(twips::rect(4800, 2730, 1620, 360));
+    keepToCodePage(m_dialTextBox);
+    connect(m_dialTextBox, &QLineEdit::textChanged, this, &ClockPreferencesWindow::onDialTextEdited);
 }
 
 // ---- Showing the window -----------------------------------------------------
@@ -361,8 +361,8 @@ void ClockPreferencesWindow::showEvent(QShowEvent* event)
         Load();
         return;
     }
-    setBoxText(m_text2, QString::number(m_clock.JihouMinute()));
-    setJihouChecked(m_jihouChk->isChecked());
+    setBoxText(m_signalMinuteBox, QString::number(m_clock.JihouMinute()));
+    setTimeSignalChecked(m_timeSignalCheck->isChecked());
     refreshModelPicture();
     setTopmost(this, true);
     placeWindow();
@@ -383,24 +383,24 @@ void ClockPreferencesWindow::Load()
     m_modelHeight = mainHeight() / 4;
     m_menuModel->setGeometry(twips::rect(240, 360, m_modelWidth, m_modelHeight));
     m_menuModel->setCaption(QString());
-    m_image1->setGeometry(m_menuModel->rect());
+    m_homeIcon->setGeometry(m_menuModel->rect());
     refreshModelPicture();
 
     placeMiniatureFromClock();
 
-    setSlider(m_slider2, ClockRules::stepForSize(m_clock.Height()));
-    setSlider(m_slider3, ClockRules::stepForSize(m_clock.Width()));
-    setSlider(m_slider4, m_clock.MascotSize());
-    m_label2->setText(QString::number(m_slider2->value()));
-    m_label3->setText(QString::number(m_slider3->value()));
-    m_label4->setText(QString::number(m_slider4->value()));
+    setSlider(m_heightSlider, ClockRules::stepForSize(m_clock.Height()));
+    setSlider(m_widthSlider, ClockRules::stepForSize(m_clock.Width()));
+    setSlider(m_mascotSlider, m_clock.MascotSize());
+    m_heightValue->setText(QString::number(m_heightSlider->value()));
+    m_widthValue->setText(QString::number(m_widthSlider->value()));
+    m_mascotValue->setText(QString::number(m_mascotSlider->value()));
 
-    setBoxText(m_text1, m_clock.DialText());
+    setBoxText(m_dialTextBox, m_clock.DialText());
     // The minute box shows the minute the clock rings at.
-    setBoxText(m_text2, QString::number(m_clock.JihouMinute()));
+    setBoxText(m_signalMinuteBox, QString::number(m_clock.JihouMinute()));
 
     // The stored switch decides the box.
-    setJihouChecked(m_prefs.timeSignalOff());
+    setTimeSignalChecked(m_prefs.timeSignalOff());
     m_loadedOnce = true;
 
     for (QComboBox* combo : {m_widthCombo, m_colorCombo}) {
@@ -454,7 +454,7 @@ void ClockPreferencesWindow::refreshModelPicture()
         p.drawPixmap(QRect(background->mapTo(m_mainWindow, QPoint(0, 0)), background->size()),
                      background->grab());
     }
-    m_image1->setPicture(picture);
+    m_homeIcon->setPicture(picture);
 }
 
 void ClockPreferencesWindow::placeMiniature(double left, double top, double width, double height)
@@ -478,11 +478,11 @@ void ClockPreferencesWindow::showPage(int page)
 {
     m_colorFrame->setVisible(page == 0);
     m_widthFrame->setVisible(page == 0);
-    m_jihouFrame->setVisible(page == 0);
+    m_timeSignalFrame->setVisible(page == 0);
     m_positionFrame->setVisible(page == 1);
     for (int i = 0; i < 3; ++i)
-        m_command1[i]->setEnabled(page == 0);
-    m_command1[3]->setText(page == 0 ? QStringLiteral("次へ ＞") : QStringLiteral("＜ 戻る"));
+        m_buttons[i]->setEnabled(page == 0);
+    m_buttons[3]->setText(page == 0 ? QStringLiteral("次へ ＞") : QStringLiteral("＜ 戻る"));
     m_page = page;
 }
 
@@ -494,14 +494,14 @@ void ClockPreferencesWindow::setSlider(QSlider* s, int value)
         const QSignalBlocker block(s);
         s->setValue(value);
     }
-    if (s == m_slider1)
-        Slider1_Change();
-    else if (s == m_slider2)
-        Slider2_Change();
-    else if (s == m_slider3)
-        Slider3_Change();
-    else if (s == m_slider4)
-        Slider4_Change();
+    if (s == m_partWidthSlider)
+        onPartWidthChanged();
+    else if (s == m_heightSlider)
+        onClockHeightChanged();
+    else if (s == m_widthSlider)
+        onClockWidthChanged();
+    else if (s == m_mascotSlider)
+        onMascotSizeChanged();
 }
 
 void ClockPreferencesWindow::setBoxText(QLineEdit* box, const QString& text)
@@ -510,19 +510,19 @@ void ClockPreferencesWindow::setBoxText(QLineEdit* box, const QString& text)
         const QSignalBlocker block(box);
         box->setText(text);
     }
-    if (box == m_text1)
-        Text1_Change();
-    else if (box == m_text2)
-        Text2_Change();
+    if (box == m_dialTextBox)
+        onDialTextEdited();
+    else if (box == m_signalMinuteBox)
+        onSignalMinuteEdited();
 }
 
-void ClockPreferencesWindow::setJihouChecked(bool ticked)
+void ClockPreferencesWindow::setTimeSignalChecked(bool ticked)
 {
     {
-        const QSignalBlocker block(m_jihouChk);
-        m_jihouChk->setChecked(ticked);
+        const QSignalBlocker block(m_timeSignalCheck);
+        m_timeSignalCheck->setChecked(ticked);
     }
-    jihou_chk_Click();
+    onTimeSignalToggled();
 }
 
 // ---- Handlers ---------------------------------------------------------------
@@ -569,7 +569,7 @@ bool ClockPreferencesWindow::eventFilter(QObject* watched, QEvent* event)
                                QApplication::startDragDistance();
             const QPointF at = m_miniClock->mapTo(m_menuModel, me->position());
             if (moved && m_menuModel->rect().contains(at.toPoint()))
-                clock_DragDrop(QPointF(twips::fromPx(at.x()), twips::fromPx(at.y())));
+                onMiniatureDropped(QPointF(twips::fromPx(at.x()), twips::fromPx(at.y())));
             return true;
         }
         default:
@@ -589,15 +589,15 @@ bool ClockPreferencesWindow::eventFilter(QObject* watched, QEvent* event)
             label->rect().contains(me->position().toPoint())) {
             const int index = label->property("lcIndex").toInt();
             if (label == m_color.at(index))
-                color_Click(index);
-            else if (index < int(m_label7.size()) && label == m_label7.at(index))
-                Label7_Click(index);
+                onSwatchClicked(index);
+            else if (index < int(m_resetLabels.size()) && label == m_resetLabels.at(index))
+                onResetLabelClicked(index);
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void ClockPreferencesWindow::color_Click(int index)
+void ClockPreferencesWindow::onSwatchClicked(int index)
 {
     const QString name = trimBlanks(m_colorCombo->currentText());
     if (name.isEmpty())
@@ -613,83 +613,83 @@ void ClockPreferencesWindow::color_Click(int index)
         (m_clock.*part->setColor)(SwatchColors[index]);
 }
 
-void ClockPreferencesWindow::width_Combo_Change()
+void ClockPreferencesWindow::onWidthPartChanged()
 {
     const ClockPart* part = partNamed(trimBlanks(m_widthCombo->currentText()));
     if (part && part->width)
-        setSlider(m_slider1, (m_clock.*part->width)());
+        setSlider(m_partWidthSlider, (m_clock.*part->width)());
 }
 
-void ClockPreferencesWindow::Slider1_Change()
+void ClockPreferencesWindow::onPartWidthChanged()
 {
     const ClockPart* part = partNamed(trimBlanks(m_widthCombo->currentText()));
     if (part && part->setWidth)
-        (m_clock.*part->setWidth)(qint16(m_slider1->value()));
-    m_slideV->setText(QString::number(m_slider1->value()));
+        (m_clock.*part->setWidth)(qint16(m_partWidthSlider->value()));
+    m_partWidthValue->setText(QString::number(m_partWidthSlider->value()));
 }
 
-void ClockPreferencesWindow::Slider2_Change()
+void ClockPreferencesWindow::onClockHeightChanged()
 {
-    m_clock.setHeight(ClockRules::sizeForStep(m_slider2->value()));
-    m_label2->setText(QString::number(m_slider2->value()));
+    m_clock.setHeight(ClockRules::sizeForStep(m_heightSlider->value()));
+    m_heightValue->setText(QString::number(m_heightSlider->value()));
     placeMiniature(m_miniLeft, m_miniTop, m_miniWidth, m_clock.Height() / 4);
 }
 
-void ClockPreferencesWindow::Slider3_Change()
+void ClockPreferencesWindow::onClockWidthChanged()
 {
-    m_clock.setWidth(ClockRules::sizeForStep(m_slider3->value()));
-    m_label3->setText(QString::number(m_slider3->value()));
+    m_clock.setWidth(ClockRules::sizeForStep(m_widthSlider->value()));
+    m_widthValue->setText(QString::number(m_widthSlider->value()));
     placeMiniature(m_miniLeft, m_miniTop, m_clock.Width() / 4, m_miniHeight);
 }
 
-void ClockPreferencesWindow::Slider4_Change()
+void ClockPreferencesWindow::onMascotSizeChanged()
 {
-    m_clock.setMascotSize(qint16(m_slider4->value()));
-    m_label4->setText(QString::number(m_slider4->value()));
+    m_clock.setMascotSize(qint16(m_mascotSlider->value()));
+    m_mascotValue->setText(QString::number(m_mascotSlider->value()));
 }
 
-void ClockPreferencesWindow::Label7_Click(int index)
+void ClockPreferencesWindow::onResetLabelClicked(int index)
 {
     switch (index) {
     case 0:
-        setSlider(m_slider2, InitialSizeStep);
+        setSlider(m_heightSlider, InitialSizeStep);
         break;
     case 1:
-        setSlider(m_slider3, InitialSizeStep);
+        setSlider(m_widthSlider, InitialSizeStep);
         break;
     case 2:
-        setSlider(m_slider4, InitialMascotSize);
+        setSlider(m_mascotSlider, InitialMascotSize);
         break;
     default:
         break;
     }
 }
 
-void ClockPreferencesWindow::Text1_Change()
+void ClockPreferencesWindow::onDialTextEdited()
 {
-    m_clock.setDialText(trimTrailingBlanks(m_text1->text().left(7)));
+    m_clock.setDialText(trimTrailingBlanks(m_dialTextBox->text().left(7)));
 }
 
-void ClockPreferencesWindow::Text2_Change()
+void ClockPreferencesWindow::onSignalMinuteEdited()
 {
-    const ClockRules::MinuteBox box = ClockRules::minuteBoxRules(m_text2->text());
-    if (box.text != m_text2->text()) {
-        const QSignalBlocker block(m_text2);
-        m_text2->setText(box.text);
+    const ClockRules::MinuteBox box = ClockRules::minuteBoxRules(m_signalMinuteBox->text());
+    if (box.text != m_signalMinuteBox->text()) {
+        const QSignalBlocker block(m_signalMinuteBox);
+        m_signalMinuteBox->setText(box.text);
     }
     m_clock.setJihouMinute(box.minute);
 }
 
-void ClockPreferencesWindow::jihou_chk_Click()
+void ClockPreferencesWindow::onTimeSignalToggled()
 {
-    const bool ticked = m_jihouChk->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_jihoufileSet, m_jihoufileTest, m_label5,
-                                                      m_label6, m_text2})
+    const bool ticked = m_timeSignalCheck->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_chooseSignalFileButton, m_testSignalButton, m_signalTextBefore,
+                                                      m_signalTextAfter, m_signalMinuteBox})
         w->setEnabled(!ticked);
     m_clock.setJihouOn(!ticked);
 }
 
-void ClockPreferencesWindow::chooseJihouFile()
+void ClockPreferencesWindow::chooseSignalFile()
 {
     // The dialog must not open behind this window.
     setTopmost(this, false);
@@ -722,28 +722,28 @@ void ClockPreferencesWindow::chooseJihouFile()
     placeWindow();
 }
 
-void ClockPreferencesWindow::jihoufile_set_Click()
+void ClockPreferencesWindow::onChooseSignalFileClicked()
 {
-    chooseJihouFile();
+    chooseSignalFile();
 }
 
-void ClockPreferencesWindow::jihoufile_test_Click()
+void ClockPreferencesWindow::onTestSignalClicked()
 {
     if (!QFileInfo(m_clock.JihouFile()).isFile()) {
         if (m_context.messages)
             m_context.messages->show(QStringLiteral("時報ファイルが設定されていません！！"),
                                      QStringLiteral("時報ファイルのエラー"), Msg::Ok);
-        chooseJihouFile();
+        chooseSignalFile();
     }
     m_clock.PlayJihou();
 }
 
-void ClockPreferencesWindow::Command1_Click(int index)
+void ClockPreferencesWindow::onButtonClicked(int index)
 {
     switch (index) {
     case 0:
         // A failed save keeps the window open after the disk message.
-        if (SaveClockPrefs(m_context, m_clock, m_jihouChk->isChecked(), m_prefs) == 0)
+        if (SaveClockPrefs(m_context, m_clock, m_timeSignalCheck->isChecked(), m_prefs) == 0)
             hide();
         break;
     case 1:
@@ -759,7 +759,7 @@ void ClockPreferencesWindow::Command1_Click(int index)
             {u"長針", 2}, {u"短針", 3}, {u"秒針", 1}, {u"時計の枠", 1}};
         for (const auto& [name, width] : initialWidths)
             if (widthName == QStringView(name))
-                setSlider(m_slider1, width);
+                setSlider(m_partWidthSlider, width);
         m_clock.setMinuteHandColor(0xFFFFFF);
         m_clock.setHourHandColor(0xFFFFFF);
         m_clock.setSecondHandColor(0x0000FF);
@@ -767,11 +767,11 @@ void ClockPreferencesWindow::Command1_Click(int index)
         m_clock.setFrameColor(0x000000);
         m_clock.setMascotColor(0xC0C0C0);
         m_clock.setJihouFile(m_context.installDir.file(QStringLiteral("default.wav")));
-        setBoxText(m_text1, QString());
-        setBoxText(m_text2, QStringLiteral("0"));
-        setSlider(m_slider2, InitialSizeStep);
-        setSlider(m_slider3, InitialSizeStep);
-        setSlider(m_slider4, InitialMascotSize);
+        setBoxText(m_dialTextBox, QString());
+        setBoxText(m_signalMinuteBox, QStringLiteral("0"));
+        setSlider(m_heightSlider, InitialSizeStep);
+        setSlider(m_widthSlider, InitialSizeStep);
+        setSlider(m_mascotSlider, InitialMascotSize);
         m_clock.Move(HomeLeft, HomeTop);
         placeMiniatureFromClock();
         break;
@@ -784,21 +784,21 @@ void ClockPreferencesWindow::Command1_Click(int index)
     }
 }
 
-void ClockPreferencesWindow::Image1_Click()
+void ClockPreferencesWindow::onHomeIconClicked()
 {
     m_clock.Move(HomeLeft, HomeTop);
     placeMiniature(HomeLeft / 4, HomeTop / 4, m_miniWidth, m_miniHeight);
 }
 
-void ClockPreferencesWindow::Image1_DblClick()
+void ClockPreferencesWindow::onHomeIconDoubleClicked()
 {
-    setSlider(m_slider2, InitialSizeStep);
-    setSlider(m_slider3, InitialSizeStep);
-    setSlider(m_slider4, InitialMascotSize);
-    Image1_Click();
+    setSlider(m_heightSlider, InitialSizeStep);
+    setSlider(m_widthSlider, InitialSizeStep);
+    setSlider(m_mascotSlider, InitialMascotSize);
+    onHomeIconClicked();
 }
 
-void ClockPreferencesWindow::clock_DragDrop(QPointF at)
+void ClockPreferencesWindow::onMiniatureDropped(QPointF at)
 {
     placeMiniature(at.x() - m_miniWidth / 2, at.y() - m_miniHeight / 2, m_miniWidth, m_miniHeight);
     const double left = mainWidth() * m_miniLeft / m_modelWidth;

@@ -54,31 +54,31 @@ private:
     double mainWidth() const;
     double mainHeight() const;
     void showPage(int page);
-    void chooseJihouFile();
+    void chooseSignalFile();
 
     // Code that sets a control runs its change or click handler, as the user's
     // action would, also where the value stays the same.
     void setSlider(QSlider* slider, int value);
     void setBoxText(QLineEdit* box, const QString& text);
-    void setJihouChecked(bool ticked);
+    void setTimeSignalChecked(bool ticked);
 
-    void color_Click(int index);
-    void width_Combo_Change();
-    void Slider1_Change();
-    void Slider2_Change();
-    void Slider3_Change();
-    void Slider4_Change();
-    void Label7_Click(int index);
-    void Text1_Change();
-    void Text2_Change();
-    void jihou_chk_Click();
-    void jihoufile_set_Click();
-    void jihoufile_test_Click();
-    void Command1_Click(int index);
-    void Image1_Click();
-    void Image1_DblClick();
+    void onSwatchClicked(int index);
+    void onWidthPartChanged();
+    void onPartWidthChanged();
+    void onClockHeightChanged();
+    void onClockWidthChanged();
+    void onMascotSizeChanged();
+    void onResetLabelClicked(int index);
+    void onDialTextEdited();
+    void onSignalMinuteEdited();
+    void onTimeSignalToggled();
+    void onChooseSignalFileClicked();
+    void onTestSignalClicked();
+    void onButtonClicked(int index);
+    void onHomeIconClicked();
+    void onHomeIconDoubleClicked();
     // The miniature clock dropped at a point of the model (twips).
-    void clock_DragDrop(QPointF at);
+    void onMiniatureDropped(QPointF at);
 
     AppContext& m_context;
     AnalogClock& m_clock;
@@ -99,37 +99,37 @@ private:
     bool m_dragging = false;
     QPointF m_dragStart;
 
-    std::array<QPushButton*, 4> m_command1{};
+    std::array<QPushButton*, 4> m_buttons{};
     QGroupBox* m_colorFrame = nullptr;
     QGroupBox* m_widthFrame = nullptr;
-    QGroupBox* m_jihouFrame = nullptr;
+    QGroupBox* m_timeSignalFrame = nullptr;
     QGroupBox* m_positionFrame = nullptr;
 
     std::array<QLabel*, 27> m_color{};
     QComboBox* m_colorCombo = nullptr;
     QComboBox* m_widthCombo = nullptr;
-    QSlider* m_slider1 = nullptr;
-    QLabel* m_slideV = nullptr;
+    QSlider* m_partWidthSlider = nullptr;
+    QLabel* m_partWidthValue = nullptr;
 
-    QCheckBox* m_jihouChk = nullptr;
-    QPushButton* m_jihoufileSet = nullptr;
-    QPushButton* m_jihoufileTest = nullptr;
-    QLabel* m_label5 = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    QLabel* m_label6 = nullptr;
+    QCheckBox* m_timeSignalCheck = nullptr;
+    QPushButton* m_chooseSignalFileButton = nullptr;
+    QPushButton* m_testSignalButton = nullptr;
+    QLabel* m_signalTextBefore = nullptr;
+    QLineEdit* m_signalMinuteBox = nullptr;
+    QLabel* m_signalTextAfter = nullptr;
 
     Panel3D* m_menuModel = nullptr;
-    PictureBox* m_image1 = nullptr;
+    PictureBox* m_homeIcon = nullptr;
     PictureBox* m_miniClock = nullptr;
     QRubberBand* m_dragOutline = nullptr;
-    QSlider* m_slider2 = nullptr;
-    QSlider* m_slider3 = nullptr;
-    QSlider* m_slider4 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QLabel* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    std::array<QLabel*, 4> m_label7{};
-    QLineEdit* m_text1 = nullptr;
+    QSlider* m_heightSlider = nullptr;
+    QSlider* m_widthSlider = nullptr;
+    QSlider* m_mascotSlider = nullptr;
+    QLabel* m_heightValue = nullptr;
+    QLabel* m_widthValue = nullptr;
+    QLabel* m_mascotValue = nullptr;
+    std::array<QLabel*, 4> m_resetLabels{};
+    QLineEdit* m_dialTextBox = nullptr;
 };
 
 } // namespace lc
