@@ -73,7 +73,7 @@ PicturePickerDialog::PicturePickerDialog(AppContext& context, int backImageNo, c
     setModal(true);
     setFixedSize(twips::size(7785, 3240));
     createControls();
-    Form_Load(backImageNo, backImageText);
+    openAt(backImageNo, backImageText);
 }
 
 void PicturePickerDialog::createControls()
@@ -81,30 +81,30 @@ void PicturePickerDialog::createControls()
     const QFont font = designFont(Fonts::PGothic, 9);
     setFont(font);
 
-    m_Drive1 = new QComboBox(this);
-    m_Drive1->setObjectName(QStringLiteral("Drive1"));
-    m_Drive1->setGeometry(twips::rect(120, 120, 2175, 300));
+    m_drives = new QComboBox(this);
+    m_drives->setObjectName(QStringLiteral("Drive1"));
+    m_drives->setGeometry(twips::rect(120, 120, 2175, 300));
 
-    m_Dir1 = new QTreeWidget(this);
-    m_Dir1->setObjectName(QStringLiteral("Dir1"));
-    m_Dir1->setGeometry(twips::rect(120, 600, 2175, 1770));
-    m_Dir1->setHeaderHidden(true);
-    m_Dir1->setRootIsDecorated(false);
-    m_Dir1->setItemsExpandable(false);
-    m_Dir1->setIndentation(10);
-    m_Dir1->setUniformRowHeights(true);
+    m_folders = new QTreeWidget(this);
+    m_folders->setObjectName(QStringLiteral("Dir1"));
+    m_folders->setGeometry(twips::rect(120, 600, 2175, 1770));
+    m_folders->setHeaderHidden(true);
+    m_folders->setRootIsDecorated(false);
+    m_folders->setItemsExpandable(false);
+    m_folders->setIndentation(10);
+    m_folders->setUniformRowHeights(true);
     // The open folders are always expanded: no branch arrows.
-    m_Dir1->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
+    m_folders->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
 
-    m_File1 = new QListWidget(this);
-    m_File1->setObjectName(QStringLiteral("File1"));
-    m_File1->setGeometry(twips::rect(2400, 120, 2055, 2250));
-    m_File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_files = new QListWidget(this);
+    m_files->setObjectName(QStringLiteral("File1"));
+    m_files->setGeometry(twips::rect(2400, 120, 2055, 2250));
+    m_files->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_Image1 = new BorderedPicture(this);
-    m_Image1->setObjectName(QStringLiteral("Image1"));
-    m_Image1->setGeometry(twips::rect(4560, 120, 3060, 2295));
-    m_Image1->setStretch(true);
+    m_preview = new BorderedPicture(this);
+    m_preview->setObjectName(QStringLiteral("Image1"));
+    m_preview->setGeometry(twips::rect(4560, 120, 3060, 2295));
+    m_preview->setStretch(true);
 
     const QString captions[2] = {QStringLiteral("開く"), QStringLiteral("ｷｬﾝｾﾙ")};
     const int lefts[2] = {4440, 6000};
@@ -114,8 +114,8 @@ void PicturePickerDialog::createControls()
         button->setGeometry(twips::rect(lefts[index], 2640, 1575, 495));
         button->setText(captions[index]);
         button->setAutoDefault(false);
-        connect(button, &CommandButton::clicked, this, [this, index] { SSCommand1_Click(index); });
-        m_SSCommand1[index] = button;
+        connect(button, &CommandButton::clicked, this, [this, index] { onButtonClicked(index); });
+        m_buttons[index] = button;
     }
 
     m_backimagefile = new QLabel(this);
@@ -127,15 +127,15 @@ void PicturePickerDialog::createControls()
         QString text = QDir::toNativeSeparators(root);
         if (!label.isEmpty())
             text += QStringLiteral(" [") + label + u']';
-        m_Drive1->addItem(text, root);
+        m_drives->addItem(text, root);
     }
 
-    connect(m_Drive1, &QComboBox::activated, this, &PicturePickerDialog::Drive1_Change);
-    connect(m_Dir1, &QTreeWidget::itemActivated, this, &PicturePickerDialog::Dir1_Activated);
-    connect(m_File1, &QListWidget::itemSelectionChanged, this, &PicturePickerDialog::File1_Click);
+    connect(m_drives, &QComboBox::activated, this, &PicturePickerDialog::onDriveChanged);
+    connect(m_folders, &QTreeWidget::itemActivated, this, &PicturePickerDialog::onFolderActivated);
+    connect(m_files, &QListWidget::itemSelectionChanged, this, &PicturePickerDialog::onFileClicked);
 }
 
-void PicturePickerDialog::Form_Load(int backImageNo, const QString& backImageText)
+void PicturePickerDialog::openAt(int backImageNo, const QString& backImageText)
 {
     m_backimagefile->clear();
 
@@ -167,11 +167,11 @@ void PicturePickerDialog::Form_Load(int backImageNo, const QString& backImageTex
 
     if (file.isEmpty() || normalFolder(open) != normalFolder(folder))
         return;
-    for (int row = 0; row < m_File1->count(); ++row) {
-        QListWidgetItem* item = m_File1->item(row);
+    for (int row = 0; row < m_files->count(); ++row) {
+        QListWidgetItem* item = m_files->item(row);
         if (item->text().compare(file, Qt::CaseInsensitive) == 0) {
-            m_File1->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-            m_File1->scrollToItem(item);
+            m_files->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+            m_files->scrollToItem(item);
             break;
         }
     }
@@ -179,20 +179,20 @@ void PicturePickerDialog::Form_Load(int backImageNo, const QString& backImageTex
 
 void PicturePickerDialog::selectDrive(const QString& root)
 {
-    int index = m_Drive1->findData(root);
+    int index = m_drives->findData(root);
     if (index < 0) {
-        for (int i = 0; i < m_Drive1->count(); ++i) {
-            if (normalFolder(m_Drive1->itemData(i).toString())
+        for (int i = 0; i < m_drives->count(); ++i) {
+            if (normalFolder(m_drives->itemData(i).toString())
                     .compare(normalFolder(root), Qt::CaseInsensitive) == 0)
                 index = i;
         }
     }
     if (index < 0) {
-        m_Drive1->addItem(QDir::toNativeSeparators(root), root);
-        index = m_Drive1->count() - 1;
+        m_drives->addItem(QDir::toNativeSeparators(root), root);
+        index = m_drives->count() - 1;
     }
-    m_Drive1->setCurrentIndex(index);
-    m_driveRoot = m_Drive1->itemData(index).toString();
+    m_drives->setCurrentIndex(index);
+    m_driveRoot = m_drives->itemData(index).toString();
 }
 
 bool PicturePickerDialog::reachable(const QString& path)
@@ -206,9 +206,9 @@ bool PicturePickerDialog::reachable(const QString& path)
     }
 }
 
-void PicturePickerDialog::Drive1_Change(int index)
+void PicturePickerDialog::onDriveChanged(int index)
 {
-    const QString root = m_Drive1->itemData(index).toString();
+    const QString root = m_drives->itemData(index).toString();
     if (!reachable(root)) {
         // The drive stays the one whose folder is listed.
         selectDrive(m_driveRoot);
@@ -218,7 +218,7 @@ void PicturePickerDialog::Drive1_Change(int index)
     setDirPath(root);
 }
 
-void PicturePickerDialog::Dir1_Activated(QTreeWidgetItem* item)
+void PicturePickerDialog::onFolderActivated(QTreeWidgetItem* item)
 {
     if (!item)
         return;
@@ -237,7 +237,7 @@ void PicturePickerDialog::setDirPath(const QString& path)
 
 void PicturePickerDialog::fillFolders()
 {
-    m_Dir1->clear();
+    m_folders->clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
@@ -259,7 +259,7 @@ void PicturePickerDialog::fillFolders()
         const QString& folder = chain[i];
         const QString name =
             i == 0 ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
-        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_Dir1);
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_folders);
         item->setText(0, name);
         item->setIcon(0, open);
         item->setData(0, PathRole, folder);
@@ -275,27 +275,27 @@ void PicturePickerDialog::fillFolders()
         item->setIcon(0, closed);
         item->setData(0, PathRole, dir.filePath(name));
     }
-    m_Dir1->expandAll();
+    m_folders->expandAll();
     if (parent) {
-        m_Dir1->setCurrentItem(parent);
-        m_Dir1->scrollToItem(parent);
+        m_folders->setCurrentItem(parent);
+        m_folders->scrollToItem(parent);
     }
 }
 
 void PicturePickerDialog::fillFiles()
 {
-    const QSignalBlocker block(m_File1);
-    m_File1->clear();
+    const QSignalBlocker block(m_files);
+    m_files->clear();
     QDir dir(m_dirPath);
     dir.setNameFilters(FilePattern);
     dir.setFilter(QDir::Files);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    m_File1->addItems(dir.entryList());
+    m_files->addItems(dir.entryList());
 }
 
 QString PicturePickerDialog::selectedPath() const
 {
-    const QList<QListWidgetItem*> selected = m_File1->selectedItems();
+    const QList<QListWidgetItem*> selected = m_files->selectedItems();
     if (selected.isEmpty())
         return {};
     const QString folder = QDir::fromNativeSeparators(m_currentFolder);
@@ -304,9 +304,9 @@ QString PicturePickerDialog::selectedPath() const
                                     selected.first()->text());
 }
 
-void PicturePickerDialog::File1_Click()
+void PicturePickerDialog::onFileClicked()
 {
-    const QList<QListWidgetItem*> selected = m_File1->selectedItems();
+    const QList<QListWidgetItem*> selected = m_files->selectedItems();
     if (selected.isEmpty())
         return;
     m_currentFolder = paths::withoutTrailingSeparator(QDir::toNativeSeparators(m_dirPath));
@@ -320,15 +320,15 @@ void PicturePickerDialog::File1_Click()
     }
     m_previewFailed = picture.isNull();
     if (m_previewFailed) {
-        m_Image1->clearPicture();
+        m_preview->clearPicture();
         m_context.messages->show(unreadableChoiceText(), pictureErrorTitle(path),
                                  Msg::Ok + Msg::Exclamation);
         return;
     }
-    m_Image1->setPicture(picture);
+    m_preview->setPicture(picture);
 }
 
-void PicturePickerDialog::SSCommand1_Click(int index)
+void PicturePickerDialog::onButtonClicked(int index)
 {
     if (index == 0) {
         const QString path = selectedPath();

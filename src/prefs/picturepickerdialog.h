@@ -35,11 +35,11 @@ public:
 
 private:
     void createControls();
-    void Form_Load(int backImageNo, const QString& backImageText);
-    void Drive1_Change(int index);
-    void Dir1_Activated(QTreeWidgetItem* item);
-    void File1_Click();
-    void SSCommand1_Click(int index);
+    void openAt(int backImageNo, const QString& backImageText);
+    void onDriveChanged(int index);
+    void onFolderActivated(QTreeWidgetItem* item);
+    void onFileClicked();
+    void onButtonClicked(int index);
 
     // Makes path the folder of Dir1 and File1.
     void setDirPath(const QString& path);
@@ -51,11 +51,11 @@ private:
     QString selectedPath() const;
 
     AppContext& m_context;
-    QComboBox* m_Drive1 = nullptr;
-    QTreeWidget* m_Dir1 = nullptr;
-    QListWidget* m_File1 = nullptr;
-    PictureBox* m_Image1 = nullptr;
-    std::array<CommandButton*, 2> m_SSCommand1{};
+    QComboBox* m_drives = nullptr;
+    QTreeWidget* m_folders = nullptr;
+    QListWidget* m_files = nullptr;
+    PictureBox* m_preview = nullptr;
+    std::array<CommandButton*, 2> m_buttons{};
     QLabel* m_backimagefile = nullptr;
 
     QString m_driveRoot;
