@@ -126,11 +126,11 @@ EnvironmentSettingsWindow::EnvironmentSettingsWindow(AppContext& context, QWidge
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
     }
-    m_cover->setGeometry(m_panel3D1[0]->geometry());
+    m_cover->setGeometry(m_titlePanels[0]->geometry());
     m_cover->setBackColor(colorFromBgr(CoverColor));
     m_cover->raise();
-    const QFontMetrics metrics(m_list->font());
-    m_list->resize(70 * metrics.horizontalAdvance(QStringLiteral("1")), 7 * metrics.height());
+    const QFontMetrics metrics(m_registryList->font());
+    m_registryList->resize(70 * metrics.horizontalAdvance(QStringLiteral("1")), 7 * metrics.height());
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
@@ -166,8 +166,8 @@ void EnvironmentSettingsWindow::buildControls()
         return b;
     };
 
-    m_panel3D1[0] = panel(this, QStringLiteral("Panel3D1_0"), twips::rect(75, 60, 9705, 4815));
-    QWidget* main = m_panel3D1[0];
+    m_titlePanels[0] = panel(this, QStringLiteral("Panel3D1_0"), twips::rect(75, 60, 9705, 4815));
+    QWidget* main = m_titlePanels[0];
     m_cover = panel(this, QStringLiteral("SSPanel1"), twips::rect(75, 60, 9705, 4815));
 
     // Tree buttons and the tree.
@@ -187,22 +187,22 @@ void EnvironmentSettingsWindow::buildControls()
         r->setAccessibleName(ribbonTexts.at(i));
         r->setFocusPolicy(Qt::StrongFocus);
         r->setAutoRaise(false);
-        connect(r, &QToolButton::pressed, this, [this, i] { SSRibbon1_Click(i); });
-        m_ribbon.at(i) = r;
+        connect(r, &QToolButton::pressed, this, [this, i] { onTreeToolClicked(i); });
+        m_treeTools.at(i) = r;
     }
     m_tree = new FolderTree(m_context, main);
     m_tree->setObjectName(QStringLiteral("SSTree1"));
     m_tree->setGeometry(twips::rect(120, 420, 4050, 2880));
-    connect(m_tree, &FolderTree::nodeClicked, this, &EnvironmentSettingsWindow::SSTree1_NodeClick);
-    connect(m_tree, &FolderTree::keyTyped, this, &EnvironmentSettingsWindow::SSTree1_KeyPress);
-    connect(m_tree, &FolderTree::labelEditBegun, this, &EnvironmentSettingsWindow::SSTree1_BeforeLabelEdit);
-    connect(m_tree, &FolderTree::labelEditEnded, this, &EnvironmentSettingsWindow::SSTree1_AfterLabelEdit);
+    connect(m_tree, &FolderTree::nodeClicked, this, &EnvironmentSettingsWindow::onTreeNodeClicked);
+    connect(m_tree, &FolderTree::keyTyped, this, &EnvironmentSettingsWindow::onTreeKeyTyped);
+    connect(m_tree, &FolderTree::labelEditBegun, this, &EnvironmentSettingsWindow::onTreeRenameBegun);
+    connect(m_tree, &FolderTree::labelEditEnded, this, &EnvironmentSettingsWindow::onTreeRenameEnded);
     connect(m_tree, &FolderTree::busyEnded, this, &EnvironmentSettingsWindow::treeBusyEnded);
 
     // The paths.
-    m_panel3D1[2] = panel(main, QStringLiteral("Panel3D1_2"), twips::rect(4230, 75, 5265, 210));
-    m_panel3D1[2]->setCaption(QStringLiteral("Ｄataのあるﾄﾞﾗｲﾌﾞの指定"));
-    m_panel3D1[2]->setAlignment(Qt::AlignCenter);
+    m_titlePanels[2] = panel(main, QStringLiteral("Panel3D1_2"), twips::rect(4230, 75, 5265, 210));
+    m_titlePanels[2]->setCaption(QStringLiteral("Ｄataのあるﾄﾞﾗｲﾌﾞの指定"));
+    m_titlePanels[2]->setAlignment(Qt::AlignCenter);
     m_frame = panel(main, QStringLiteral("Frame3D1"), twips::rect(4230, 300, 5265, 3030));
     m_frame->setBevelOuter(Panel3D::Inset);
     m_frame->setBevelInner(Panel3D::Raised);
@@ -216,13 +216,13 @@ void EnvironmentSettingsWindow::buildControls()
         m_caption.at(i) = panel(m_frame, QStringLiteral("Panel3D2_%1").arg(i),
                                 twips::rect(165, captionTops.at(i), 2400, 285));
         m_caption.at(i)->setCaption(captions.at(i));
-        connect(m_caption.at(i), &Panel3D::clicked, this, [this, i] { Panel3D2_Click(i); });
+        connect(m_caption.at(i), &Panel3D::clicked, this, [this, i] { onPathCaptionClicked(i); });
 
         m_folderButton.at(i) =
             button(m_frame, QStringLiteral("SSCommand1_%1").arg(i), QStringLiteral("ﾌｫﾙﾀﾞｰ表示"),
                    twips::rect(3840, captionTops.at(i), 1260, 285));
         connect(m_folderButton.at(i), &QPushButton::clicked, this,
-                [this, i] { SSCommand1_Click(i); });
+                [this, i] { onShowFolderClicked(i); });
 
         auto* box = new QLineEdit(m_frame);
         box->setObjectName(QStringLiteral("txtDrive_%1").arg(i));
@@ -230,7 +230,7 @@ void EnvironmentSettingsWindow::buildControls()
         box->installEventFilter(this);
         keepToCodePage(box);
         setBoxColor(box, BoxColor);
-        m_txtDrive.at(i) = box;
+        m_pathBoxes.at(i) = box;
     }
     const std::array<int, 2> nameTops = {1470, 2400};
     for (int i = 0; i < 2; ++i) {
@@ -244,20 +244,20 @@ void EnvironmentSettingsWindow::buildControls()
         auto* o = new QRadioButton(options.at(i), m_frame);
         o->setObjectName(QStringLiteral("Option3D1_%1").arg(i));
         o->setGeometry(twips::rect(165 + 1230 * i, 2700, 1170, 255));
-        connect(o, &QRadioButton::clicked, this, [this, i] { Option3D1_Click(i); });
-        m_option.at(i) = o;
+        connect(o, &QRadioButton::clicked, this, [this, i] { onImportKindClicked(i); });
+        m_importKinds.at(i) = o;
     }
 
     // The registry and the buttons.
-    m_list = new QListWidget(main);
-    m_list->setObjectName(QStringLiteral("List1"));
-    m_list->move(twips::point(120, 3405));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_list->setUniformItemSizes(true);
-    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { List1_Click(); });
-    connect(m_list, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem*) { List1_DblClick(); });
+    m_registryList = new QListWidget(main);
+    m_registryList->setObjectName(QStringLiteral("List1"));
+    m_registryList->move(twips::point(120, 3405));
+    m_registryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_registryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_registryList->setUniformItemSizes(true);
+    connect(m_registryList, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { onRegistryClicked(); });
+    connect(m_registryList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem*) { onRegistryDoubleClicked(); });
 
     m_help = button(main, QStringLiteral("Command3D1"), QStringLiteral("Help"),
                     twips::rect(7590, 3405, 945, 435));
@@ -267,15 +267,15 @@ void EnvironmentSettingsWindow::buildControls()
                       twips::rect(7590, 4245, 945, 435));
     m_ok = button(main, QStringLiteral("CmdEnd"), QStringLiteral("ｏｋ"),
                   twips::rect(8520, 3405, 945, 1275));
-    connect(m_help, &QPushButton::clicked, this, &EnvironmentSettingsWindow::Command3D1_Click);
-    connect(m_cancel, &QPushButton::clicked, this, &EnvironmentSettingsWindow::CmdCancel_Click);
-    connect(m_delete, &QPushButton::clicked, this, &EnvironmentSettingsWindow::Command3D2_Click);
-    connect(m_ok, &QPushButton::clicked, this, &EnvironmentSettingsWindow::CmdEnd_Click);
+    connect(m_help, &QPushButton::clicked, this, &EnvironmentSettingsWindow::onHelpClicked);
+    connect(m_cancel, &QPushButton::clicked, this, &EnvironmentSettingsWindow::onCancelClicked);
+    connect(m_delete, &QPushButton::clicked, this, &EnvironmentSettingsWindow::onDeleteClicked);
+    connect(m_ok, &QPushButton::clicked, this, &EnvironmentSettingsWindow::onOkClicked);
 
-    setTabOrder(m_txtDrive[0], m_txtDrive[1]);
-    setTabOrder(m_txtDrive[1], m_txtDrive[2]);
-    setTabOrder(m_txtDrive[2], m_list);
-    setTabOrder(m_list, m_ok);
+    setTabOrder(m_pathBoxes[0], m_pathBoxes[1]);
+    setTabOrder(m_pathBoxes[1], m_pathBoxes[2]);
+    setTabOrder(m_pathBoxes[2], m_registryList);
+    setTabOrder(m_registryList, m_ok);
 }
 
 bool EnvironmentSettingsWindow::isBusy() const
@@ -304,12 +304,12 @@ void EnvironmentSettingsWindow::showEvent(QShowEvent* event)
                 return;
             m_activatePending = false;
             if (isVisible())
-                Form_Activate();
+                onActivated();
         },
         Qt::QueuedConnection);
 }
 
-void EnvironmentSettingsWindow::Form_Activate()
+void EnvironmentSettingsWindow::onActivated()
 {
     // The cover shrinks away from the main area.
     int coverWidth = int(twips::fromPx(m_cover->width()));
@@ -335,7 +335,7 @@ void EnvironmentSettingsWindow::Form_Activate()
     m_activeBox = 1;
 
     for (int i = 0; i < 3; ++i) {
-        m_txtDrive.at(i)->setText(slot[i + 1]);
+        m_pathBoxes.at(i)->setText(slot[i + 1]);
         m_focusText.at(i) = slot[i + 1];
     }
     setNamePanel(0, slot[2], Overview::FileName);
@@ -343,9 +343,9 @@ void EnvironmentSettingsWindow::Form_Activate()
 
     LoadKojiList();
 
-    if (m_lastFocus == m_txtDrive[1])
+    if (m_lastFocus == m_pathBoxes[1])
         m_lastFocus = nullptr; // the focus steps run again on a new activation
-    moveFocus(m_txtDrive[1]);
+    moveFocus(m_pathBoxes[1]);
 }
 
 void EnvironmentSettingsWindow::focusWindowChanged(QWindow* window)
@@ -360,7 +360,7 @@ void EnvironmentSettingsWindow::focusWindowChanged(QWindow* window)
         if (m_activatePending) {
             // Activated again after a refused close: the activation steps run.
             m_activatePending = false;
-            QMetaObject::invokeMethod(this, &EnvironmentSettingsWindow::Form_Activate, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &EnvironmentSettingsWindow::onActivated, Qt::QueuedConnection);
         }
         return;
     }
@@ -377,10 +377,10 @@ void EnvironmentSettingsWindow::focusWindowChanged(QWindow* window)
     // window is modal no other window of the launcher can be worked with.
     if (!m_wasActive || isModal())
         return;
-    Form_Deactivate();
+    onDeactivated();
 }
 
-void EnvironmentSettingsWindow::Form_Deactivate()
+void EnvironmentSettingsWindow::onDeactivated()
 {
     if (isBusy()) {
         m_deactivatePending = true;
@@ -405,7 +405,7 @@ void EnvironmentSettingsWindow::treeBusyEnded()
         Qt::QueuedConnection);
 }
 
-bool EnvironmentSettingsWindow::Form_Unload()
+bool EnvironmentSettingsWindow::prepareToClose()
 {
     const DrivePaths& slot = m_context.drivePath;
     for (int k = 1; k <= 3; ++k) {
@@ -424,7 +424,7 @@ bool EnvironmentSettingsWindow::Form_Unload()
 
 bool EnvironmentSettingsWindow::closeWindow(int result)
 {
-    if (isBusy() || !Form_Unload())
+    if (isBusy() || !prepareToClose())
         return false;
     returnMarkerToMenu();
     QDialog::done(result);
@@ -476,7 +476,7 @@ bool EnvironmentSettingsWindow::eventFilter(QObject* watched, QEvent* event)
                 return true;
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                txtDrive_Enter(i);
+                onPathBoxEnter(i);
                 return true;
             }
         }
@@ -489,7 +489,7 @@ bool EnvironmentSettingsWindow::eventFilter(QObject* watched, QEvent* event)
 int EnvironmentSettingsWindow::boxIndex(const QWidget* widget) const
 {
     for (int i = 0; i < 3; ++i) {
-        if (widget && widget == m_txtDrive.at(i))
+        if (widget && widget == m_pathBoxes.at(i))
             return i;
     }
     return -1;
@@ -525,34 +525,34 @@ void EnvironmentSettingsWindow::focusTransition(QWidget* now)
     const int from = boxIndex(m_lastFocus);
     if (from >= 0 && isTreeItself(now)) {
         // The tree does not take the focus from a path box.
-        m_txtDrive.at(from)->setFocus(Qt::OtherFocusReason);
+        m_pathBoxes.at(from)->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (from >= 0)
-        txtDrive_LostFocus(from);
+        onPathBoxFocusOut(from);
     m_lastFocus = now;
     const int to = boxIndex(now);
     if (to >= 0)
-        txtDrive_GotFocus(to);
+        onPathBoxFocusIn(to);
 }
 
 void EnvironmentSettingsWindow::refocusBox(int i)
 {
     moveFocus(m_ok);
-    moveFocus(m_txtDrive.at(i));
+    moveFocus(m_pathBoxes.at(i));
 }
 
 void EnvironmentSettingsWindow::restoreBox(int i)
 {
-    m_txtDrive.at(i)->setText(m_focusText.at(i));
+    m_pathBoxes.at(i)->setText(m_focusText.at(i));
 }
 
 // ---- Path boxes ------------------------------------------------------------
 
-void EnvironmentSettingsWindow::txtDrive_GotFocus(int i)
+void EnvironmentSettingsWindow::onPathBoxFocusIn(int i)
 {
     for (int k = 0; k < 3; ++k)
-        setBoxColor(m_txtDrive.at(k), k == i ? ActiveBoxColor : BoxColor);
+        setBoxColor(m_pathBoxes.at(k), k == i ? ActiveBoxColor : BoxColor);
     m_activeBox = i;
 
     QString path = m_context.drivePath[i + 1];
@@ -561,7 +561,7 @@ void EnvironmentSettingsWindow::txtDrive_GotFocus(int i)
     if (kind != DirectoryKind::Exists) {
         path = currentDirectory();
         m_context.drivePath[i + 1] = path;
-        m_txtDrive.at(i)->setText(path);
+        m_pathBoxes.at(i)->setText(path);
     }
     m_tree->ShowFolderInTree(path);
 
@@ -569,12 +569,12 @@ void EnvironmentSettingsWindow::txtDrive_GotFocus(int i)
     GetKojiName_Set();
     m_picking = false;
 
-    QLineEdit* box = m_txtDrive.at(i);
+    QLineEdit* box = m_pathBoxes.at(i);
     box->setCursorPosition(int(box->text().size()));
     m_focusText.at(i) = box->text();
 }
 
-void EnvironmentSettingsWindow::txtDrive_LostFocus(int i)
+void EnvironmentSettingsWindow::onPathBoxFocusOut(int i)
 {
     if (isBusy())
         return;
@@ -603,11 +603,11 @@ void EnvironmentSettingsWindow::showPathTooLong(const QString& path, const QStri
     showDirectoryRefusal(path, QStringLiteral("パスが１２８バイトを超えるため、") + refusal);
 }
 
-void EnvironmentSettingsWindow::txtDrive_Enter(int i)
+void EnvironmentSettingsWindow::onPathBoxEnter(int i)
 {
     if (isBusy())
         return;
-    const QString text = m_txtDrive.at(i)->text();
+    const QString text = m_pathBoxes.at(i)->text();
     if (projectpaths::endsWithSeparator(trimTrailingBlanks(text)))
         return;
     if (paths::isFullPath(text) && ByteLen(text) > Koji::FieldWidth) {
@@ -681,18 +681,18 @@ void EnvironmentSettingsWindow::txtDrive_Enter(int i)
     }
 }
 
-void EnvironmentSettingsWindow::Panel3D2_Click(int i)
+void EnvironmentSettingsWindow::onPathCaptionClicked(int i)
 {
     if (isBusy())
         return;
-    moveFocus(m_txtDrive.at(i));
+    moveFocus(m_pathBoxes.at(i));
 }
 
-void EnvironmentSettingsWindow::SSCommand1_Click(int i)
+void EnvironmentSettingsWindow::onShowFolderClicked(int i)
 {
     if (isBusy())
         return;
-    const QString text = m_txtDrive.at(i)->text();
+    const QString text = m_pathBoxes.at(i)->text();
     int kind = DirectoryKind::Exists;
     CheckDirectory(m_context, text, kind, true);
     if (kind != DirectoryKind::Exists)
@@ -700,16 +700,16 @@ void EnvironmentSettingsWindow::SSCommand1_Click(int i)
     m_tree->ShowFolderInTree(text);
     if (QTreeWidgetItem* node = m_tree->node(projectpaths::treeKey(text)))
         m_tree->bringIntoView(node);
-    moveFocus(m_txtDrive.at(i));
+    moveFocus(m_pathBoxes.at(i));
 }
 
-void EnvironmentSettingsWindow::Option3D1_Click(int i)
+void EnvironmentSettingsWindow::onImportKindClicked(int i)
 {
     if (isBusy())
         return;
     // The options choose the overview file of the import directory.
     setNamePanel(1, m_context.drivePath[3], ImportFiles.at(i));
-    moveFocus(m_txtDrive[1]);
+    moveFocus(m_pathBoxes[1]);
 }
 
 void EnvironmentSettingsWindow::setNamePanel(int panel, const QString& directory, const QString& fileName)
@@ -727,16 +727,16 @@ void EnvironmentSettingsWindow::setNamePanel(int panel, const QString& directory
 QStringList EnvironmentSettingsWindow::listItems() const
 {
     QStringList items;
-    items.reserve(m_list->count());
-    for (int r = 0; r < m_list->count(); ++r)
-        items.append(m_list->item(r)->text());
+    items.reserve(m_registryList->count());
+    for (int r = 0; r < m_registryList->count(); ++r)
+        items.append(m_registryList->item(r)->text());
     return items;
 }
 
 void EnvironmentSettingsWindow::setListItems(const QStringList& items)
 {
-    m_list->clear();
-    m_list->addItems(items);
+    m_registryList->clear();
+    m_registryList->addItems(items);
 }
 
 void EnvironmentSettingsWindow::GetKojiName_Set()
@@ -746,7 +746,7 @@ void EnvironmentSettingsWindow::GetKojiName_Set()
         fileName = Overview::FileName;
     } else {
         for (int k = 0; k < 4; ++k) {
-            if (m_option.at(k)->isChecked())
+            if (m_importKinds.at(k)->isChecked())
                 fileName = ImportFiles.at(k);
         }
     }
@@ -756,7 +756,7 @@ void EnvironmentSettingsWindow::GetKojiName_Set()
         if (!m_namePanel[0]->caption().isEmpty())
             AddKojiEntry();
         else
-            m_list->clearSelection();
+            m_registryList->clearSelection();
     }
 }
 
@@ -765,13 +765,13 @@ void EnvironmentSettingsWindow::AddKojiEntry()
     const QString directory = m_context.drivePath[2];
     const QString name =
         trimTrailingBlanks(ReadKojiName(directory, Overview::FileName, Koji::RegistryNameBytes));
-    m_list->clearSelection();
+    m_registryList->clearSelection();
     const int found = findKojiItem(listItems(), directory);
     if (found >= 0) {
-        m_list->setCurrentRow(found);
+        m_registryList->setCurrentRow(found);
         return;
     }
-    const int n = m_list->count() + 1;
+    const int n = m_registryList->count() + 1;
     if (n > Koji::MaxEntries) {
         m_context.messages->show(QStringLiteral("工事名称の登録は最大１００個までです。"),
                                  WindowTitle, Msg::Ok);
@@ -780,8 +780,8 @@ void EnvironmentSettingsWindow::AddKojiEntry()
     // A directory the registry cannot hold whole would come back as another path.
     if (ByteLen(directory) > Koji::FieldWidth)
         return;
-    m_list->addItem(kojiItem(n, kojiRecord(name, directory)));
-    m_list->setCurrentRow(n - 1);
+    m_registryList->addItem(kojiItem(n, kojiRecord(name, directory)));
+    m_registryList->setCurrentRow(n - 1);
 }
 
 void EnvironmentSettingsWindow::LoadKojiList()
@@ -806,11 +806,11 @@ void EnvironmentSettingsWindow::RenumberKojiList()
     setListItems(renumberKojiItems(listItems()));
 }
 
-void EnvironmentSettingsWindow::List1_Click()
+void EnvironmentSettingsWindow::onRegistryClicked()
 {
     if (isBusy())
         return;
-    QListWidgetItem* item = m_list->currentItem();
+    QListWidgetItem* item = m_registryList->currentItem();
     if (!item)
         return;
     const QString entry = item->text();
@@ -825,36 +825,36 @@ void EnvironmentSettingsWindow::List1_Click()
     if (kind == DirectoryKind::Missing)
         return;
     if (kind == DirectoryKind::Unreadable) {
-        moveFocus(m_txtDrive[1]);
+        moveFocus(m_pathBoxes[1]);
         return;
     }
     if (m_picking)
         return;
     m_context.drivePath[2] = directory;
-    m_txtDrive[1]->setText(directory);
+    m_pathBoxes[1]->setText(directory);
     m_picking = true;
     GetKojiName_Set();
     m_picking = false;
-    moveFocus(m_txtDrive[1]);
+    moveFocus(m_pathBoxes[1]);
 }
 
-void EnvironmentSettingsWindow::List1_DblClick()
+void EnvironmentSettingsWindow::onRegistryDoubleClicked()
 {
     if (isBusy())
         return;
-    List1_Click();
-    CmdEnd_Click();
+    onRegistryClicked();
+    onOkClicked();
 }
 
 // ---- Buttons ---------------------------------------------------------------
 
-void EnvironmentSettingsWindow::CmdEnd_Click()
+void EnvironmentSettingsWindow::onOkClicked()
 {
     if (isBusy())
         return;
     DrivePaths& slot = m_context.drivePath;
     for (int k = 0; k < 3; ++k)
-        slot[k + 1] = m_txtDrive.at(k)->text();
+        slot[k + 1] = m_pathBoxes.at(k)->text();
     // A blank path keeps the window open before anything is stored.
     for (int k = 1; k <= 3; ++k) {
         if (trimBlanks(slot[k]).isEmpty())
@@ -865,7 +865,7 @@ void EnvironmentSettingsWindow::CmdEnd_Click()
     closeWindow(QDialog::Accepted);
 }
 
-void EnvironmentSettingsWindow::CmdCancel_Click()
+void EnvironmentSettingsWindow::onCancelClicked()
 {
     if (isBusy() || !m_cancel->isEnabled())
         return;
@@ -879,21 +879,21 @@ void EnvironmentSettingsWindow::CmdCancel_Click()
     closeWindow(QDialog::Rejected);
 }
 
-void EnvironmentSettingsWindow::Command3D1_Click()
+void EnvironmentSettingsWindow::onHelpClicked()
 {
     if (isBusy())
         return;
     m_context.messages->show(helpText(), HelpTitle, Msg::Ok);
 }
 
-void EnvironmentSettingsWindow::Command3D2_Click()
+void EnvironmentSettingsWindow::onDeleteClicked()
 {
     if (isBusy())
         return;
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    const QList<QListWidgetItem*> selected = m_registryList->selectedItems();
     if (selected.isEmpty())
         return;
-    const int row = m_list->row(selected.first());
+    const int row = m_registryList->row(selected.first());
     const QString entry = selected.first()->text();
     const QString name = kojiItemName(entry);
     m_message = name + u'\n' + QStringLiteral("の登録を削除します。");
@@ -901,8 +901,8 @@ void EnvironmentSettingsWindow::Command3D2_Click()
         return;
 
     const QString directory = kojiItemDirectory(entry);
-    const bool current = projectpaths::samePath(directory, m_txtDrive[1]->text());
-    delete m_list->takeItem(row);
+    const bool current = projectpaths::samePath(directory, m_pathBoxes[1]->text());
+    delete m_registryList->takeItem(row);
 
     if (current) {
         const DeletionRefusal refusal = protectedDirectory(directory);
@@ -936,7 +936,7 @@ void EnvironmentSettingsWindow::Command3D2_Click()
                         m_tree->setDropHighlight(parent);
                         parentPath = FolderTree::pathOf(parent);
                     }
-                    m_txtDrive[1]->setText(parentPath);
+                    m_pathBoxes[1]->setText(parentPath);
                     m_focusText[1] = parentPath;
                     m_context.drivePath[2] = parentPath;
                     setNamePanel(0, parentPath, Overview::FileName);
@@ -955,11 +955,11 @@ void EnvironmentSettingsWindow::Command3D2_Click()
 
 // ---- Folder tree -----------------------------------------------------------
 
-void EnvironmentSettingsWindow::SSTree1_NodeClick(QTreeWidgetItem* node)
+void EnvironmentSettingsWindow::onTreeNodeClicked(QTreeWidgetItem* node)
 {
     if (isBusy() || !node)
         return;
-    QLineEdit* box = m_txtDrive.at(m_activeBox);
+    QLineEdit* box = m_pathBoxes.at(m_activeBox);
     const FolderTree::NodeKind kind = FolderTree::kindOf(node);
     if (kind == FolderTree::NodeKind::Desktop || kind == FolderTree::NodeKind::Computer) {
         moveFocus(box);
@@ -987,21 +987,21 @@ void EnvironmentSettingsWindow::SSTree1_NodeClick(QTreeWidgetItem* node)
     m_picking = false;
 }
 
-void EnvironmentSettingsWindow::SSTree1_KeyPress(int key)
+void EnvironmentSettingsWindow::onTreeKeyTyped(int key)
 {
     Q_UNUSED(key);
     if (isBusy() || m_tree->isEditingLabel())
         return;
     if (QTreeWidgetItem* node = m_tree->currentItem())
-        SSTree1_NodeClick(node);
+        onTreeNodeClicked(node);
 }
 
-void EnvironmentSettingsWindow::SSTree1_BeforeLabelEdit(QTreeWidgetItem* node)
+void EnvironmentSettingsWindow::onTreeRenameBegun(QTreeWidgetItem* node)
 {
-    SSTree1_NodeClick(node);
+    onTreeNodeClicked(node);
 }
 
-void EnvironmentSettingsWindow::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled,
+void EnvironmentSettingsWindow::onTreeRenameEnded(QTreeWidgetItem* node, bool cancelled,
                                        const QString& newText)
 {
     const int state = m_labelEditState;
@@ -1049,7 +1049,7 @@ void EnvironmentSettingsWindow::SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bo
     const QString newKey = FolderTree::pathOf(node);
 
     m_context.drivePath[m_activeBox + 1] = newKey;
-    m_txtDrive.at(m_activeBox)->setText(newKey);
+    m_pathBoxes.at(m_activeBox)->setText(newKey);
     m_focusText.at(m_activeBox) = newKey;
     replacePathPrefix(oldPath, newKey);
 }
@@ -1063,8 +1063,8 @@ DeletionRefusal EnvironmentSettingsWindow::protectedDirectory(const QString& dir
     facts.homeDir = paths::nativeDirectory(QDir::homePath());
     facts.driveRoots = m_context.platform->driveRoots();
     DeletionRefusal refusal = DeletionRefusal::None;
-    for (const QString& master : {m_context.drivePath[1], m_txtDrive[0]->text()}) {
-        for (const QString& import : {m_context.drivePath[3], m_txtDrive[2]->text()}) {
+    for (const QString& master : {m_context.drivePath[1], m_pathBoxes[0]->text()}) {
+        for (const QString& import : {m_context.drivePath[3], m_pathBoxes[2]->text()}) {
             facts.masterDir = master;
             facts.importDir = import;
             if (refusal == DeletionRefusal::None)
@@ -1087,7 +1087,7 @@ QString EnvironmentSettingsWindow::pathTooLongAfterRename(const QString& oldPath
         return newPath;
     QStringList affected;
     for (int k = 1; k <= 3; ++k)
-        affected << m_context.drivePath[k] << m_txtDrive.at(k - 1)->text();
+        affected << m_context.drivePath[k] << m_pathBoxes.at(k - 1)->text();
     for (const QString& item : listItems())
         affected << kojiItemDirectory(item);
     for (const QString& path : std::as_const(affected)) {
@@ -1106,9 +1106,9 @@ void EnvironmentSettingsWindow::replacePathPrefix(const QString& oldPath, const 
         const QString slot = moved(m_context.drivePath[k]);
         if (!slot.isEmpty())
             m_context.drivePath[k] = slot;
-        const QString text = moved(m_txtDrive.at(k - 1)->text());
+        const QString text = moved(m_pathBoxes.at(k - 1)->text());
         if (!text.isEmpty()) {
-            m_txtDrive.at(k - 1)->setText(text);
+            m_pathBoxes.at(k - 1)->setText(text);
             m_focusText.at(k - 1) = text;
         }
     }
@@ -1130,11 +1130,11 @@ void EnvironmentSettingsWindow::replacePathPrefix(const QString& oldPath, const 
         return;
     setListItems(items);
     if (first >= 0)
-        m_list->setCurrentRow(first);
+        m_registryList->setCurrentRow(first);
     SaveKojiList();
 }
 
-void EnvironmentSettingsWindow::SSRibbon1_Click(int i)
+void EnvironmentSettingsWindow::onTreeToolClicked(int i)
 {
     if (isBusy())
         return;
@@ -1146,7 +1146,7 @@ void EnvironmentSettingsWindow::SSRibbon1_Click(int i)
             QTreeWidgetItem* parent = selected->parent();
             m_tree->setDropHighlight(parent);
             m_tree->selectNode(parent);
-            SSTree1_NodeClick(parent);
+            onTreeNodeClicked(parent);
         }
         break;
     case 1:
@@ -1162,7 +1162,7 @@ void EnvironmentSettingsWindow::SSRibbon1_Click(int i)
     case 3:
         moveFocus(m_ok);
         m_tree->InitFolderTree(WindowTitle);
-        moveFocus(m_txtDrive[0]);
+        moveFocus(m_pathBoxes[0]);
         break;
     default:
         break;

@@ -56,9 +56,9 @@ protected:
 
 private:
     void buildControls();
-    void Form_Activate();
-    void Form_Deactivate();
-    bool Form_Unload();
+    void onActivated();
+    void onDeactivated();
+    bool prepareToClose();
     bool closeWindow(int result);
     void returnMarkerToMenu();
 
@@ -72,24 +72,24 @@ private:
     void refocusBox(int i);
     void restoreBox(int i);
 
-    void txtDrive_GotFocus(int i);
-    void txtDrive_LostFocus(int i);
-    void txtDrive_Enter(int i);
-    void Panel3D2_Click(int i);
-    void SSCommand1_Click(int i);
-    void Option3D1_Click(int i);
-    void List1_Click();
-    void List1_DblClick();
-    void CmdEnd_Click();
-    void CmdCancel_Click();
-    void Command3D2_Click();
-    void Command3D1_Click();
+    void onPathBoxFocusIn(int i);
+    void onPathBoxFocusOut(int i);
+    void onPathBoxEnter(int i);
+    void onPathCaptionClicked(int i);
+    void onShowFolderClicked(int i);
+    void onImportKindClicked(int i);
+    void onRegistryClicked();
+    void onRegistryDoubleClicked();
+    void onOkClicked();
+    void onCancelClicked();
+    void onDeleteClicked();
+    void onHelpClicked();
 
-    void SSTree1_NodeClick(QTreeWidgetItem* node);
-    void SSTree1_KeyPress(int key);
-    void SSTree1_BeforeLabelEdit(QTreeWidgetItem* node);
-    void SSTree1_AfterLabelEdit(QTreeWidgetItem* node, bool cancelled, const QString& newText);
-    void SSRibbon1_Click(int i);
+    void onTreeNodeClicked(QTreeWidgetItem* node);
+    void onTreeKeyTyped(int key);
+    void onTreeRenameBegun(QTreeWidgetItem* node);
+    void onTreeRenameEnded(QTreeWidgetItem* node, bool cancelled, const QString& newText);
+    void onTreeToolClicked(int i);
     void newFolder();
     void treeBusyEnded();
 
@@ -113,17 +113,17 @@ private:
     AppContext& m_context;
 
     // Controls.
-    std::array<Panel3D*, 3> m_panel3D1{};
+    std::array<Panel3D*, 3> m_titlePanels{};
     Panel3D* m_cover = nullptr;
     Panel3D* m_frame = nullptr;
     std::array<Panel3D*, 3> m_caption{};
     std::array<QPushButton*, 3> m_folderButton{};
-    std::array<QLineEdit*, 3> m_txtDrive{};
+    std::array<QLineEdit*, 3> m_pathBoxes{};
     std::array<Panel3D*, 2> m_namePanel{};
-    std::array<QRadioButton*, 4> m_option{};
-    QListWidget* m_list = nullptr;
+    std::array<QRadioButton*, 4> m_importKinds{};
+    QListWidget* m_registryList = nullptr;
     FolderTree* m_tree = nullptr;
-    std::array<QToolButton*, 4> m_ribbon{};
+    std::array<QToolButton*, 4> m_treeTools{};
     QPushButton* m_delete = nullptr;
     QPushButton* m_help = nullptr;
     QPushButton* m_cancel = nullptr;
