@@ -85,7 +85,7 @@ OtherSystemsWindow::OtherSystemsWindow(AppContext& context, MenuShared& shared, 
     m_background->setObjectName(QStringLiteral("Panel3D1"));
     m_background->setGeometry(0, 0, width(), height());
     m_background->setBackColor(colorFromBgr(Silver));
-    connect(m_background, &Panel3D::mouseMoved, this, &OtherSystemsWindow::Panel3D1_MouseMove);
+    connect(m_background, &Panel3D::mouseMoved, this, &OtherSystemsWindow::onBackgroundHovered);
 
     m_title = new Panel3D(m_background);
     m_title->setObjectName(QStringLiteral("SSPanel1"));
@@ -137,8 +137,8 @@ OtherSystemsWindow::OtherSystemsWindow(AppContext& context, MenuShared& shared, 
         panel->setDoubleClickIsOneClick(true);
         m_panels[i] = panel;
         showNormalLook(i);
-        connect(panel, &Panel3D::mouseMoved, this, [this, i] { Panel3D2_MouseMove(i); });
-        connect(panel, &Panel3D::clicked, this, [this, i] { Panel3D2_Click(i); });
+        connect(panel, &Panel3D::mouseMoved, this, [this, i] { onPanelHovered(i); });
+        connect(panel, &Panel3D::clicked, this, [this, i] { onPanelClicked(i); });
     }
     m_panels[MainMenuPanel]->setCaption(MainMenuCaption);
 
@@ -164,7 +164,7 @@ OtherSystemsWindow::OtherSystemsWindow(AppContext& context, MenuShared& shared, 
             pollForMenu();
     });
 
-    Form_Load();
+    startUp();
 }
 
 OtherSystemsWindow::~OtherSystemsWindow() = default;
@@ -174,7 +174,7 @@ bool OtherSystemsWindow::isWaitingForMenu() const
     return m_waitTimer->isActive();
 }
 
-void OtherSystemsWindow::Form_Load()
+void OtherSystemsWindow::startUp()
 {
     m_date->setText(m_context.today().toString(QStringLiteral("yyyy/MM/dd")));
     for (int i = 0; i < int(tools().size()); ++i) {
@@ -198,10 +198,10 @@ void OtherSystemsWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        onActivated();
 }
 
-void OtherSystemsWindow::Form_Activate()
+void OtherSystemsWindow::onActivated()
 {
     placeWindow(true);
 }
@@ -249,7 +249,7 @@ void OtherSystemsWindow::placeAgainAfterToolStart()
     }
 }
 
-void OtherSystemsWindow::Panel3D2_MouseMove(int index)
+void OtherSystemsWindow::onPanelHovered(int index)
 {
     if (index != m_highlighted) {
         removeHighlight();
@@ -260,13 +260,13 @@ void OtherSystemsWindow::Panel3D2_MouseMove(int index)
     placeAgainAfterToolStart();
 }
 
-void OtherSystemsWindow::Label1_MouseMove(int)
+void OtherSystemsWindow::onBackingHovered(int)
 {
     removeHighlight();
     m_highlighted = NoPanel;
 }
 
-void OtherSystemsWindow::Panel3D1_MouseMove()
+void OtherSystemsWindow::onBackgroundHovered()
 {
     removeHighlight();
     m_highlighted = NoPanel;
@@ -278,7 +278,7 @@ bool OtherSystemsWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseMove) {
         for (int n = 0; n < 2; ++n) {
             if (watched == m_backing[n]) {
-                Label1_MouseMove(n);
+                onBackingHovered(n);
                 return true;
             }
         }
@@ -288,7 +288,7 @@ bool OtherSystemsWindow::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Clicks -------------------------------------------------------------------
 
-void OtherSystemsWindow::Panel3D2_Click(int index)
+void OtherSystemsWindow::onPanelClicked(int index)
 {
     if (trimBlanks(m_panels[index]->caption()).isEmpty() || m_returning)
         return;

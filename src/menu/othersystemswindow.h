@@ -53,14 +53,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
+    void startUp();
+    void onActivated();
     void placeWindow(bool topmost);
 
-    void Panel3D2_MouseMove(int index);
-    void Panel3D2_Click(int index);
-    void Label1_MouseMove(int index);
-    void Panel3D1_MouseMove();
+    void onPanelHovered(int index);
+    void onPanelClicked(int index);
+    void onBackingHovered(int index);
+    void onBackgroundHovered();
 
     void showNormalLook(int index);
     void showHighlight(int index);
