@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     lc::InstanceRequests requests(instance.lockPath());
     QObject::connect(&requests, &lc::InstanceRequests::requested, &menu, &lc::MainMenuWindow::AnotherStart,
                      Qt::QueuedConnection);
-    menu.Form_Load();
+    menu.startUp();
     if (ended)
         return 0;
     requests.listen();

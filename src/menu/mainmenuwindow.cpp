@@ -94,19 +94,19 @@ const std::array<MainMenuWindow::Slot, 5> MainMenuWindow::ProgramSlots = {{
 }};
 
 MainMenuWindow::MainMenuWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_watcher(context.installDir.path(), this), m_timer1(m_watcher),
-      m_timer2(m_watcher)
+    : QWidget(parent), m_context(context), m_watcher(context.installDir.path(), this), m_appHndAppears(m_watcher),
+      m_appHndGone(m_watcher)
 {
     setObjectName(QStringLiteral("om_menu"));
     setWindowTitle(Title);
     setMouseTracking(true);
     setFixedSize(twips::size(11880, 8070));
     createControls();
-    connect(&m_timer1, &MarkerCheck::timeout, this, &MainMenuWindow::Timer1_Timer);
-    connect(&m_timer2, &MarkerCheck::timeout, this, &MainMenuWindow::Timer2_Timer);
+    connect(&m_appHndAppears, &MarkerCheck::timeout, this, &MainMenuWindow::lookForAppHnd);
+    connect(&m_appHndGone, &MarkerCheck::timeout, this, &MainMenuWindow::lookForAppHndGone);
     m_taskWatch.setObjectName(QStringLiteral("taskWatch"));
     m_taskWatch.setInterval(TaskWatchMs);
-    connect(&m_taskWatch, &QTimer::timeout, this, &MainMenuWindow::TaskWatch_Timer);
+    connect(&m_taskWatch, &QTimer::timeout, this, &MainMenuWindow::watchStartedTask);
 }
 
 MainMenuWindow::~MainMenuWindow() = default;
@@ -117,22 +117,22 @@ void MainMenuWindow::createControls()
     const QFont pgothic = designFont(Fonts::PGothic, 12);
 
     // Pictures lie below every other control: the background first.
-    m_image3 = new PictureBox(this);
-    m_image3->setObjectName(QStringLiteral("Image3"));
-    m_image3->setGeometry(twips::rect(-30, 0, 11895, 8205));
-    m_image3->hide();
+    m_background = new PictureBox(this);
+    m_background->setObjectName(QStringLiteral("Image3"));
+    m_background->setGeometry(twips::rect(-30, 0, 11895, 8205));
+    m_background->hide();
 
-    m_image4 = new PictureBox(this);
-    m_image4->setObjectName(QStringLiteral("Image4"));
-    m_image4->setGeometry(twips::rect(9600, 1200, 1335, 1650));
-    m_image4->setPicture(builtinImage(BuiltinImage::Overlay));
-    m_image4->hide();
+    m_backgroundOverlay = new PictureBox(this);
+    m_backgroundOverlay->setObjectName(QStringLiteral("Image4"));
+    m_backgroundOverlay->setGeometry(twips::rect(9600, 1200, 1335, 1650));
+    m_backgroundOverlay->setPicture(builtinImage(BuiltinImage::Overlay));
+    m_backgroundOverlay->hide();
 
-    m_image2 = new PictureBox(this);
-    m_image2->setObjectName(QStringLiteral("Image2"));
-    m_image2->setGeometry(twips::rect(9840, 7320, 1980, 690));
-    m_image2->setPicture(builtinImage(BuiltinImage::CornerPicture));
-    m_image2->setToolTip(QStringLiteral("右クリックで背景画を選択"));
+    m_cornerPicture = new PictureBox(this);
+    m_cornerPicture->setObjectName(QStringLiteral("Image2"));
+    m_cornerPicture->setGeometry(twips::rect(9840, 7320, 1980, 690));
+    m_cornerPicture->setPicture(builtinImage(BuiltinImage::CornerPicture));
+    m_cornerPicture->setToolTip(QStringLiteral("右クリックで背景画を選択"));
 
     const double seasonal[3][4] = {{4000, 1100, 2565, 495}, {4500, 1600, 2565, 525}, {5000, 2100, 2520, 495}};
     for (int n = 0; n < 3; ++n) {
@@ -141,7 +141,7 @@ void MainMenuWindow::createControls()
         box->setGeometry(twips::rect(seasonal[n][0], seasonal[n][1], seasonal[n][2], seasonal[n][3]));
         box->setBackColor(Qt::black);
         box->hide();
-        m_picture1[n] = box;
+        m_seasonalPictures[n] = box;
     }
 
     m_mainTitle = new Panel3D(this);
@@ -153,21 +153,21 @@ void MainMenuWindow::createControls()
     m_mainTitle->setBevelWidth(2);
     m_mainTitle->setTextIndent(twips::toPx(300));
 
-    m_image1 = new PictureBox(m_mainTitle);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setGeometry(twips::rect(30, 30, 495, 495));
-    m_image1->setPicture(builtinImage(BuiltinImage::TitleIcon));
-    m_image1->hide();
+    m_titleIcon = new PictureBox(m_mainTitle);
+    m_titleIcon->setObjectName(QStringLiteral("Image1"));
+    m_titleIcon->setGeometry(twips::rect(30, 30, 495, 495));
+    m_titleIcon->setPicture(builtinImage(BuiltinImage::TitleIcon));
+    m_titleIcon->hide();
 
-    m_label3 = new QLabel(this);
-    m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setFont(gothic);
-    QPalette dateColours = m_label3->palette();
+    m_dateLabel = new QLabel(this);
+    m_dateLabel->setObjectName(QStringLiteral("Label3"));
+    m_dateLabel->setFont(gothic);
+    QPalette dateColours = m_dateLabel->palette();
     dateColours.setColor(QPalette::WindowText, Qt::white);
-    m_label3->setPalette(dateColours);
-    m_label3->move(twips::point(2880, 1305));
-    m_label3->setMouseTracking(true);
-    m_label3->installEventFilter(this);
+    m_dateLabel->setPalette(dateColours);
+    m_dateLabel->move(twips::point(2880, 1305));
+    m_dateLabel->setMouseTracking(true);
+    m_dateLabel->installEventFilter(this);
 
     for (int k = 0; k < SlotCount; ++k) {
         auto* panel = new Panel3D(this);
@@ -178,7 +178,7 @@ void MainMenuWindow::createControls()
         panel->setForeColor(colorFromBgr(NormalCaptionColor));
         panel->setBevelWidth(2);
         panel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        m_appMenu[k] = panel;
+        m_slotPanels[k] = panel;
 
         auto* icon = new PictureBox(panel);
         icon->setObjectName(QStringLiteral("app_img_%1").arg(k));
@@ -186,91 +186,91 @@ void MainMenuWindow::createControls()
         icon->setPicture(builtinImage(BuiltinImage::SlotIcon, k));
         icon->setCursor(Qt::PointingHandCursor);
         icon->hide();
-        m_appImg[k] = icon;
+        m_slotIcons[k] = icon;
 
         auto* bar = new Panel3D(this);
         bar->setObjectName(QStringLiteral("slide_bar1_%1").arg(k));
         bar->setGeometry(twips::rect(BarLeft, panelTop(k) + PanelHeight, BarRestWidth, BarHeight));
         bar->setBackColor(colorFromBgr(0x804000));
         bar->setBevelOuter(Panel3D::Inset);
-        m_slideBar[k] = bar;
+        m_slotBars[k] = bar;
 
-        connect(panel, &Panel3D::clicked, this, [this, k] { app_menu_Click(k); });
-        connect(panel, &Panel3D::mouseMoved, this, [this, k] { app_menu_MouseMove(k); });
-        connect(icon, &PictureBox::clicked, this, [this, k] { app_img_Click(k); });
-        connect(icon, &PictureBox::mouseMoved, this, [this, k] { app_img_MouseMove(k); });
+        connect(panel, &Panel3D::clicked, this, [this, k] { onSlotPanelClicked(k); });
+        connect(panel, &Panel3D::mouseMoved, this, [this, k] { onSlotPanelHovered(k); });
+        connect(icon, &PictureBox::clicked, this, [this, k] { onSlotIconClicked(k); });
+        connect(icon, &PictureBox::mouseMoved, this, [this, k] { onSlotIconHovered(k); });
         connect(bar, &Panel3D::mouseMoved, this, &MainMenuWindow::RestoreMenu);
     }
 
-    m_ssPanel1 = new Panel3D(this);
-    m_ssPanel1->setObjectName(QStringLiteral("SSPanel1"));
-    m_ssPanel1->setGeometry(twips::rect(30, 1500, 285, 5650));
-    m_ssPanel1->setBackColor(colorFromBgr(0x804000));
-    m_ssPanel1->setGradient(true);
-    m_ssPanel1->hide();
+    m_sideStrip = new Panel3D(this);
+    m_sideStrip->setObjectName(QStringLiteral("SSPanel1"));
+    m_sideStrip->setGeometry(twips::rect(30, 1500, 285, 5650));
+    m_sideStrip->setBackColor(colorFromBgr(0x804000));
+    m_sideStrip->setGradient(true);
+    m_sideStrip->hide();
 
-    m_ssCommand1 = new CommandButton(this);
-    m_ssCommand1->setObjectName(QStringLiteral("SSCommand1"));
-    m_ssCommand1->setGeometry(twips::rect(840, 6315, 3675, 405));
-    m_ssCommand1->setToolTip(QStringLiteral("建物概要"));
-    m_ssCommand1->setEnabled(false);
+    m_overviewButton = new CommandButton(this);
+    m_overviewButton->setObjectName(QStringLiteral("SSCommand1"));
+    m_overviewButton->setGeometry(twips::rect(840, 6315, 3675, 405));
+    m_overviewButton->setToolTip(QStringLiteral("建物概要"));
+    m_overviewButton->setEnabled(false);
 
-    m_ssCommand3 = new CommandButton(this);
-    m_ssCommand3->setObjectName(QStringLiteral("SSCommand3"));
-    m_ssCommand3->setGeometry(twips::rect(840, 6750, 3675, 405));
-    m_ssCommand3->setFont(gothic);
+    m_exitButton = new CommandButton(this);
+    m_exitButton->setObjectName(QStringLiteral("SSCommand3"));
+    m_exitButton->setGeometry(twips::rect(840, 6750, 3675, 405));
+    m_exitButton->setFont(gothic);
 
     m_clock = new AnalogClock(m_context.platform, this);
 
-    m_ssPanel2 = new Panel3D(this);
-    m_ssPanel2->setObjectName(QStringLiteral("SSPanel2"));
-    m_ssPanel2->setGeometry(twips::rect(4440, 1680, 5295, 5025));
-    m_ssPanel2->setBackColor(colorFromBgr(PanelFaceColor));
-    m_ssPanel2->setBevelWidth(2);
-    m_ssPanel2->hide();
+    m_pickerPanel = new Panel3D(this);
+    m_pickerPanel->setObjectName(QStringLiteral("SSPanel2"));
+    m_pickerPanel->setGeometry(twips::rect(4440, 1680, 5295, 5025));
+    m_pickerPanel->setBackColor(colorFromBgr(PanelFaceColor));
+    m_pickerPanel->setBevelWidth(2);
+    m_pickerPanel->hide();
 
     MenuPictureControls controls;
     controls.window = this;
-    controls.Image2 = m_image2;
-    controls.Image3 = m_image3;
-    controls.Image4 = m_image4;
-    controls.Picture1 = m_picture1;
-    controls.SSPanel2 = m_ssPanel2;
+    controls.cornerPicture = m_cornerPicture;
+    controls.background = m_background;
+    controls.backgroundOverlay = m_backgroundOverlay;
+    controls.seasonalPictures = m_seasonalPictures;
+    controls.pickerPanel = m_pickerPanel;
     m_pictures = new MenuPictures(m_context, m_shared, controls, this);
 
     // The seasonal pictures stand in front of the date and the panels' edges;
     // the picker panel in front of everything.
-    for (PictureBox* box : m_picture1)
+    for (PictureBox* box : m_seasonalPictures)
         box->raise();
-    m_ssPanel2->raise();
+    m_pickerPanel->raise();
 
     // Pointer movement and clicks on the window's surfaces.
-    connect(m_image3, &PictureBox::mouseMoved, this, &MainMenuWindow::Background_MouseMove);
-    for (PictureBox* box : m_picture1)
-        connect(box, &PictureBox::mouseMoved, this, &MainMenuWindow::Background_MouseMove);
-    connect(m_image2, &PictureBox::mouseMoved, this, &MainMenuWindow::Image2_MouseMove);
-    connect(m_image4, &PictureBox::mouseMoved, this, &MainMenuWindow::Image2_MouseMove);
-    connect(m_image1, &PictureBox::mouseMoved, this, &MainMenuWindow::FrontSubMenu);
+    connect(m_background, &PictureBox::mouseMoved, this, &MainMenuWindow::onBackgroundHovered);
+    for (PictureBox* box : m_seasonalPictures)
+        connect(box, &PictureBox::mouseMoved, this, &MainMenuWindow::onBackgroundHovered);
+    connect(m_cornerPicture, &PictureBox::mouseMoved, this, &MainMenuWindow::onCornerPictureHovered);
+    connect(m_backgroundOverlay, &PictureBox::mouseMoved, this, &MainMenuWindow::onCornerPictureHovered);
+    connect(m_titleIcon, &PictureBox::mouseMoved, this, &MainMenuWindow::FrontSubMenu);
     connect(m_mainTitle, &Panel3D::mouseMoved, this, &MainMenuWindow::RestoreMenu);
     connect(m_clock, &AnalogClock::mouseMoved, this, &MainMenuWindow::RestoreMenu);
-    connect(m_ssPanel1, &Panel3D::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
-    connect(m_ssCommand1, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
-    connect(m_ssCommand3, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
+    connect(m_sideStrip, &Panel3D::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
+    connect(m_overviewButton, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
+    connect(m_exitButton, &CommandButton::mouseMoved, this, &MainMenuWindow::ActivateOnMove);
 
-    connect(m_image2, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
-    connect(m_image3, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
-    connect(m_image4, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
+    connect(m_cornerPicture, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
+    connect(m_background, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
+    connect(m_backgroundOverlay, &PictureBox::clicked, this, &MainMenuWindow::ActivateOnClick);
     connect(m_mainTitle, &Panel3D::clicked, this, &MainMenuWindow::ActivateOnClick);
-    connect(m_image2, &PictureBox::pressed, this, &MainMenuWindow::Image2_MouseDown);
+    connect(m_cornerPicture, &PictureBox::pressed, this, &MainMenuWindow::onCornerPicturePressed);
 
-    connect(m_ssCommand1, &CommandButton::clicked, this, &MainMenuWindow::SSCommand1_Click);
-    connect(m_ssCommand3, &CommandButton::clicked, this, &MainMenuWindow::SSCommand3_Click);
-    connect(m_clock, &AnalogClock::clicked, this, &MainMenuWindow::OmClock1_Click);
+    connect(m_overviewButton, &CommandButton::clicked, this, &MainMenuWindow::onOverviewClicked);
+    connect(m_exitButton, &CommandButton::clicked, this, &MainMenuWindow::onExitClicked);
+    connect(m_clock, &AnalogClock::clicked, this, &MainMenuWindow::onClockClicked);
 }
 
 // ---- Start-up and exit ------------------------------------------------------
 
-void MainMenuWindow::Form_Load()
+void MainMenuWindow::startUp()
 {
     // 1. Placement and the start values of the window and the shared state.
     move(0, 0);
@@ -284,8 +284,8 @@ void MainMenuWindow::Form_Load()
     setBackgroundColor(this, 0);
 
     // 2. The date of the day; not updated while the program runs.
-    m_label3->setText(m_context.today().toString(QStringLiteral("yyyy/MM/dd")));
-    m_label3->adjustSize();
+    m_dateLabel->setText(m_context.today().toString(QStringLiteral("yyyy/MM/dd")));
+    m_dateLabel->adjustSize();
 
     // 3. Whether any tool of the other-systems menu is installed.
     m_toolsFound = false;
@@ -322,8 +322,8 @@ void MainMenuWindow::Form_Load()
     // 11. Emphasis of the title, the left strip, the background control.
     m_mainTitle->setEmphasized(true);
     m_mainTitle->setGradient(true);
-    m_ssPanel1->show();
-    m_image3->repaint();
+    m_sideStrip->show();
+    m_background->repaint();
 
     // 12. The stored background.
     m_pictures->backgroundStep();
@@ -337,24 +337,24 @@ void MainMenuWindow::Form_Load()
     m_mainTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int k = 0; k < int(ProgramSlots.size()); ++k) {
         if (m_context.installDir.exists(ProgramSlots[k].lookFor)) {
-            m_appMenu[k]->setCaption(ProgramSlots[k].caption);
-            m_appImg[k]->show();
+            m_slotPanels[k]->setCaption(ProgramSlots[k].caption);
+            m_slotIcons[k]->show();
         }
     }
-    m_appImg[6]->hide();
-    m_appImg[6]->setEnabled(false);
-    m_appMenu[6]->setCaption(SettingsCaption);
-    m_ssCommand1->setEnabled(false);
-    m_ssCommand3->setText(ExitCaption);
-    m_image1->show();
+    m_slotIcons[6]->hide();
+    m_slotIcons[6]->setEnabled(false);
+    m_slotPanels[6]->setCaption(SettingsCaption);
+    m_overviewButton->setEnabled(false);
+    m_exitButton->setText(ExitCaption);
+    m_titleIcon->show();
     if (m_toolsFound) {
-        m_appMenu[5]->setCaption(OtherSystemsCaption);
-        m_appImg[5]->show();
+        m_slotPanels[5]->setCaption(OtherSystemsCaption);
+        m_slotIcons[5]->show();
     }
 
     // Idle: Timer2 at its load-time interval, Timer1 stopped.
-    setTimerInterval(m_timer1, 0);
-    setTimerInterval(m_timer2, 420);
+    setTimerInterval(m_appHndAppears, 0);
+    setTimerInterval(m_appHndGone, 420);
 
     // Without "menu" no program can be started: said once, here, rather than at
     // every launch.
@@ -373,12 +373,12 @@ void MainMenuWindow::waitUntilExposed()
 
 void MainMenuWindow::parkControls()
 {
-    setLeft(m_ssCommand1, -2960);
-    setLeft(m_ssCommand3, -2960);
+    setLeft(m_overviewButton, -2960);
+    setLeft(m_exitButton, -2960);
     setLeft(m_mainTitle, -3440);
     for (int k = 0; k < SlotCount; ++k) {
-        setLeft(m_appMenu[k], -3470);
-        setLeft(m_slideBar[k], -2960);
+        setLeft(m_slotPanels[k], -3470);
+        setLeft(m_slotBars[k], -2960);
     }
     repaint();
 }
@@ -386,11 +386,11 @@ void MainMenuWindow::parkControls()
 void MainMenuWindow::slideControls(double x)
 {
     for (int k = 0; k < SlotCount; ++k) {
-        setLeft(m_appMenu[k], x);
-        setLeft(m_slideBar[k], x + 510);
+        setLeft(m_slotPanels[k], x);
+        setLeft(m_slotBars[k], x + 510);
     }
-    setLeft(m_ssCommand1, x + 510);
-    setLeft(m_ssCommand3, x + 510);
+    setLeft(m_overviewButton, x + 510);
+    setLeft(m_exitButton, x + 510);
     setLeft(m_mainTitle, x + 30);
     // One repaint of the window shows the frame at once.
     repaint();
@@ -402,7 +402,7 @@ void MainMenuWindow::pace(int milliseconds)
         QThread::usleep(static_cast<unsigned long>(milliseconds) * 1000);
 }
 
-void MainMenuWindow::SSCommand3_Click()
+void MainMenuWindow::onExitClicked()
 {
     if (m_launchBusy != 0)
         return;
@@ -422,14 +422,14 @@ void MainMenuWindow::EndSession()
     // the exit until the user is gone: it is answered as with Escape.
     for (int open = 0; open < 8; ++open) {
         auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!box || box == m_frmKankyo)
+        if (!box || box == m_settingsWindow)
             break;
         box->reject();
     }
-    if (m_sonotaMenu)
-        m_sonotaMenu->closeReturningMarker();
-    if (m_frmKankyo)
-        m_frmKankyo->reject();
+    if (m_otherSystemsWindow)
+        m_otherSystemsWindow->closeReturningMarker();
+    if (m_settingsWindow)
+        m_settingsWindow->reject();
     runExit();
 }
 
@@ -438,27 +438,27 @@ void MainMenuWindow::runExit()
     if (m_exiting)
         return;
     m_exiting = true;
-    setTimerInterval(m_timer1, 0);
-    setTimerInterval(m_timer2, 0);
+    setTimerInterval(m_appHndAppears, 0);
+    setTimerInterval(m_appHndGone, 0);
     stopTaskWatch();
 
     m_mainTitle->setCaption(QString());
-    m_ssCommand1->setText(QString());
-    m_ssCommand3->setText(QString());
+    m_overviewButton->setText(QString());
+    m_exitButton->setText(QString());
     for (int k = 0; k < SlotCount; ++k) {
-        m_appImg[k]->hide();
-        m_appMenu[k]->setCaption(QString());
+        m_slotIcons[k]->hide();
+        m_slotPanels[k]->setCaption(QString());
     }
-    for (PictureBox* box : m_picture1) {
+    for (PictureBox* box : m_seasonalPictures) {
         if (box->isVisible())
             box->hide();
     }
-    m_image1->hide();
-    m_ssPanel1->hide();
-    m_image3->hide();
-    m_image4->hide();
+    m_titleIcon->hide();
+    m_sideStrip->hide();
+    m_background->hide();
+    m_backgroundOverlay->hide();
     m_clock->hide();
-    m_ssPanel2->hide();
+    m_pickerPanel->hide();
     setBackgroundColor(this, 0);
     repaint();
 
@@ -502,16 +502,16 @@ void MainMenuWindow::closeEvent(QCloseEvent* event)
 
 // ---- Launching ----------------------------------------------------------------
 
-void MainMenuWindow::app_menu_Click(int k)
+void MainMenuWindow::onSlotPanelClicked(int k)
 {
-    if (m_appMenu[k]->caption().isEmpty() || m_launchBusy != 0)
+    if (m_slotPanels[k]->caption().isEmpty() || m_launchBusy != 0)
         return;
     launch(k, LaunchKind::Panel);
 }
 
-void MainMenuWindow::app_img_Click(int k)
+void MainMenuWindow::onSlotIconClicked(int k)
 {
-    if (m_launchBusy != 0 || !m_appImg[k]->isVisible() || !m_appImg[k]->isEnabled())
+    if (m_launchBusy != 0 || !m_slotIcons[k]->isVisible() || !m_slotIcons[k]->isEnabled())
         return;
     launch(k, LaunchKind::Icon);
 }
@@ -529,8 +529,8 @@ void MainMenuWindow::launch(int k, LaunchKind kind)
     m_endedLooks = 0;
     m_taskWatch.start();
     GrowBar(k, !panel);
-    m_ssCommand1->setEnabled(false);
-    m_ssCommand3->setEnabled(false);
+    m_overviewButton->setEnabled(false);
+    m_exitButton->setEnabled(false);
 
     const QString marker = k == 5 ? Marker::Sub : Marker::App;
     if (!renameMarker(Marker::Menu, marker)) {
@@ -549,8 +549,8 @@ void MainMenuWindow::launch(int k, LaunchKind kind)
         if (panel && (k == 1 || k == 2)) {
             // The started program takes the launcher's place.
             m_ended = true;
-            setTimerInterval(m_timer1, 0);
-            setTimerInterval(m_timer2, 0);
+            setTimerInterval(m_appHndAppears, 0);
+            setTimerInterval(m_appHndGone, 0);
             close();
             Q_EMIT endRequested();
             return;
@@ -558,11 +558,11 @@ void MainMenuWindow::launch(int k, LaunchKind kind)
     } else if (k == 5) {
         if (panel)
             m_shared.AppTask[0] = TaskRef();
-        openSonotaMenu(panel);
+        openOtherSystemsWindow(panel);
     } else {
         if (panel)
             m_shared.AppTask[0] = TaskRef();
-        openFrmKankyo(panel);
+        openSettingsWindow(panel);
     }
 
     if (panel && !m_shared.AppTask[0].isZero() && m_shared.AppTask[0].id != 0) {
@@ -609,31 +609,31 @@ void MainMenuWindow::abandonLaunch(int k, const QString& marker)
     m_launchBusy = 0;
     m_watcher.setFallbackPolling(false);
     stopTaskWatch();
-    m_ssCommand1->setEnabled(true);
-    m_ssCommand3->setEnabled(true);
+    m_overviewButton->setEnabled(true);
+    m_exitButton->setEnabled(true);
 }
 
 void MainMenuWindow::armTimer1()
 {
     m_subTaskSeen = 0;
-    setTimerInterval(m_timer1, 10);
+    setTimerInterval(m_appHndAppears, 10);
 }
 
-void MainMenuWindow::openSonotaMenu(bool owned)
+void MainMenuWindow::openOtherSystemsWindow(bool owned)
 {
-    if (m_sonotaMenu)
-        m_sonotaMenu->close();
-    m_sonotaMenu = new OtherSystemsWindow(m_context, m_shared, owned ? this : nullptr);
-    m_sonotaMenu->show();
+    if (m_otherSystemsWindow)
+        m_otherSystemsWindow->close();
+    m_otherSystemsWindow = new OtherSystemsWindow(m_context, m_shared, owned ? this : nullptr);
+    m_otherSystemsWindow->show();
 }
 
-void MainMenuWindow::openFrmKankyo(bool modal)
+void MainMenuWindow::openSettingsWindow(bool modal)
 {
-    if (m_frmKankyo)
-        m_frmKankyo->close();
+    if (m_settingsWindow)
+        m_settingsWindow->close();
     auto* window = new EnvironmentSettingsWindow(m_context, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    m_frmKankyo = window;
+    m_settingsWindow = window;
     if (modal) {
         window->exec();
     } else {
@@ -643,7 +643,7 @@ void MainMenuWindow::openFrmKankyo(bool modal)
 
 void MainMenuWindow::GrowBar(int k, bool repaintEachStep)
 {
-    Panel3D* bar = m_slideBar[k];
+    Panel3D* bar = m_slotBars[k];
     setWidthTwips(bar, BarStart);
     for (int i = 0; i <= 80; ++i) {
         setWidthTwips(bar, BarStart + BarStep * i);
@@ -656,7 +656,7 @@ void MainMenuWindow::GrowBar(int k, bool repaintEachStep)
 
 void MainMenuWindow::ShrinkBar(int k)
 {
-    Panel3D* bar = m_slideBar[k];
+    Panel3D* bar = m_slotBars[k];
     for (int i = 80; i >= 0; --i) {
         setWidthTwips(bar, BarStart + BarStep * i);
         bar->repaint();
@@ -677,24 +677,24 @@ void MainMenuWindow::setTimerInterval(MarkerCheck& timer, int ms)
         timer.start(ms);
 }
 
-void MainMenuWindow::Timer1_Timer()
+void MainMenuWindow::lookForAppHnd()
 {
     if (!m_context.installDir.exists(Marker::AppHnd))
         return;
     TaskRef task;
     if (!readAppHnd(m_context.installDir.file(Marker::AppHnd), task))
-        return m_timer1.tickAgain(); // try again at the next tick
+        return m_appHndAppears.tickAgain(); // try again at the next tick
     m_shared.AppTask[1] = task;
     m_subTaskSeen = 1;
-    setTimerInterval(m_timer1, 0);
-    setTimerInterval(m_timer2, 10);
+    setTimerInterval(m_appHndAppears, 0);
+    setTimerInterval(m_appHndGone, 10);
 }
 
-void MainMenuWindow::Timer2_Timer()
+void MainMenuWindow::lookForAppHndGone()
 {
     if (!m_context.installDir.exists(Marker::AppHnd)) {
-        setTimerInterval(m_timer2, 0);
-        setTimerInterval(m_timer1, 10);
+        setTimerInterval(m_appHndGone, 0);
+        setTimerInterval(m_appHndAppears, 10);
     }
 }
 
@@ -704,8 +704,8 @@ void MainMenuWindow::RestoreMenu()
 {
     // While the other-systems menu is open, a tool it started gives "menu" back
     // to it, not to this window.
-    if (m_sonotaMenu)
-        m_sonotaMenu->reclaimMarker();
+    if (m_otherSystemsWindow)
+        m_otherSystemsWindow->reclaimMarker();
     if (m_launchBusy != 1 || !m_context.installDir.exists(Marker::Menu))
         return;
     bringToFront(this);
@@ -716,8 +716,8 @@ void MainMenuWindow::RestoreMenu()
     m_launchBusy = 0;
     m_watcher.setFallbackPolling(false);
     stopTaskWatch();
-    m_ssCommand1->setEnabled(true);
-    m_ssCommand3->setEnabled(true);
+    m_overviewButton->setEnabled(true);
+    m_exitButton->setEnabled(true);
 }
 
 // ---- A program that ended without giving the marker back --------------------------
@@ -737,14 +737,14 @@ bool MainMenuWindow::waitsForEndedProgram() const
     return !startedProgramRuns(*m_context.platform, m_context.installDir, m_shared.StartedTask);
 }
 
-void MainMenuWindow::TaskWatch_Timer()
+void MainMenuWindow::watchStartedTask()
 {
     if (m_launchBusy != 1) {
         stopTaskWatch();
         return;
     }
-    if (m_sonotaMenu)
-        m_sonotaMenu->reclaimMarker();
+    if (m_otherSystemsWindow)
+        m_otherSystemsWindow->reclaimMarker();
     // Only a program the menu started is followed: the environment settings
     // window gives its marker back itself.
     if (m_shared.StartedTask == 0 || !waitsForEndedProgram()) {
@@ -764,8 +764,8 @@ void MainMenuWindow::takeBackMarker()
 {
     m_endedLooks = 0;
     m_shared.StartedTask = 0;
-    if (m_sonotaMenu) {
-        m_sonotaMenu->toolEnded();
+    if (m_otherSystemsWindow) {
+        m_otherSystemsWindow->toolEnded();
         return;
     }
     const int err = Markers(m_context.installDir).rename(Marker::App, Marker::Menu);
@@ -778,7 +778,7 @@ void MainMenuWindow::takeBackMarker()
 // keeps the menu busy, comes to the front; true when one did.
 bool MainMenuWindow::bringOpenWindowForward()
 {
-    QWidget* open = m_sonotaMenu ? static_cast<QWidget*>(m_sonotaMenu) : static_cast<QWidget*>(m_frmKankyo);
+    QWidget* open = m_otherSystemsWindow ? static_cast<QWidget*>(m_otherSystemsWindow) : static_cast<QWidget*>(m_settingsWindow);
     if (!open)
         return false;
     bringToFront(open);
@@ -857,21 +857,21 @@ void MainMenuWindow::FrontSubMenu()
 {
     if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !m_context.installDir.exists(Marker::Sub))
         return;
-    if (m_sonotaMenu)
-        bringToFront(m_sonotaMenu);
+    if (m_otherSystemsWindow)
+        bringToFront(m_otherSystemsWindow);
     m_shared.AppTask[0] = TaskRef();
 }
 
 // ---- Pointer handling -------------------------------------------------------------
 
-void MainMenuWindow::app_menu_MouseMove(int k)
+void MainMenuWindow::onSlotPanelHovered(int k)
 {
-    if (m_appMenu[k]->caption().isEmpty())
+    if (m_slotPanels[k]->caption().isEmpty())
         return;
     slotMovementRule(k);
 }
 
-void MainMenuWindow::app_img_MouseMove(int k)
+void MainMenuWindow::onSlotIconHovered(int k)
 {
     slotMovementRule(k);
 }
@@ -888,7 +888,7 @@ void MainMenuWindow::slotMovementRule(int k)
     HighlightSlot(k);
 }
 
-void MainMenuWindow::Background_MouseMove()
+void MainMenuWindow::onBackgroundHovered()
 {
     if (m_launchBusy != 0) {
         if (m_launchBusy == 1 && m_context.installDir.exists(Marker::Menu))
@@ -900,7 +900,7 @@ void MainMenuWindow::Background_MouseMove()
     ClearHighlight();
 }
 
-void MainMenuWindow::Image2_MouseMove()
+void MainMenuWindow::onCornerPictureHovered()
 {
     const bool subMenuCondition = m_launchBusy == 1 && !m_shared.AppTask[0].isZero() &&
                                   m_context.installDir.exists(Marker::Sub);
@@ -910,7 +910,7 @@ void MainMenuWindow::Image2_MouseMove()
         RestoreMenu();
 }
 
-void MainMenuWindow::Image2_MouseDown(Qt::MouseButton button)
+void MainMenuWindow::onCornerPicturePressed(Qt::MouseButton button)
 {
     if (button == Qt::RightButton && m_launchBusy == 0)
         m_pictures->openPicker();
@@ -936,13 +936,13 @@ void MainMenuWindow::setSlotLook(int k, bool highlighted)
 {
     if (k < 0 || k >= SlotCount)
         return;
-    m_appMenu[k]->setEmphasized(highlighted);
-    m_appMenu[k]->setForeColor(colorFromBgr(highlighted ? HighlightedCaptionColor : NormalCaptionColor));
+    m_slotPanels[k]->setEmphasized(highlighted);
+    m_slotPanels[k]->setForeColor(colorFromBgr(highlighted ? HighlightedCaptionColor : NormalCaptionColor));
 }
 
 void MainMenuWindow::mouseMoveEvent(QMouseEvent*)
 {
-    Background_MouseMove();
+    onBackgroundHovered();
 }
 
 void MainMenuWindow::mousePressEvent(QMouseEvent* event)
@@ -959,7 +959,7 @@ void MainMenuWindow::mouseReleaseEvent(QMouseEvent* event)
 bool MainMenuWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The date label has no pointer handling of its own.
-    if (watched == m_label3 && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress ||
+    if (watched == m_dateLabel && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress ||
                                 event->type() == QEvent::MouseButtonRelease))
         return true;
     return QWidget::eventFilter(watched, event);
@@ -967,23 +967,23 @@ bool MainMenuWindow::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Buttons and the clock ----------------------------------------------------------
 
-void MainMenuWindow::SSCommand1_Click()
+void MainMenuWindow::onOverviewClicked()
 {
-    if (!m_omgaiyou)
-        m_omgaiyou = new BuildingOverviewWindow(m_context, this);
+    if (!m_overviewWindow)
+        m_overviewWindow = new BuildingOverviewWindow(m_context, this);
     // Showing the window again makes it active, which re-reads the overview.
-    m_omgaiyou->show();
-    m_omgaiyou->raise();
+    m_overviewWindow->show();
+    m_overviewWindow->raise();
 }
 
-void MainMenuWindow::OmClock1_Click()
+void MainMenuWindow::onClockClicked()
 {
     if (m_launchBusy != 0)
         return;
-    if (!m_praSet)
-        m_praSet = new ClockPreferencesWindow(m_context, *m_clock, m_clockPrefs, this);
-    m_praSet->show();
-    m_praSet->raise();
+    if (!m_clockPreferencesWindow)
+        m_clockPreferencesWindow = new ClockPreferencesWindow(m_context, *m_clock, m_clockPrefs, this);
+    m_clockPreferencesWindow->show();
+    m_clockPreferencesWindow->raise();
 }
 
 } // namespace lc

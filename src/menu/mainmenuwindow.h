@@ -41,7 +41,7 @@ public:
     // The start-up: places the window, loads the working paths, resets the
     // markers, applies the preferences and pictures, shows the window and slides
     // the panels in.
-    void Form_Load();
+    void startUp();
 
     // Animations run inside their handler; paced for the eye unless switched off.
     void setAnimationPacing(bool on) { m_pacing = on; }
@@ -67,7 +67,7 @@ public:
     // Looks whether the program started last has ended without giving the
     // marker back; after HandOverGraceLooks such looks in a row the menu takes
     // the marker back itself. Runs every TaskWatchMs while busy.
-    void TaskWatch_Timer();
+    void watchStartedTask();
     static constexpr int TaskWatchMs = 500;
     static constexpr int HandOverGraceLooks = 10;
 
@@ -108,18 +108,18 @@ private:
     void pace(int milliseconds);
 
     // Handlers.
-    void app_menu_Click(int k);
-    void app_img_Click(int k);
-    void app_menu_MouseMove(int k);
-    void app_img_MouseMove(int k);
-    void Background_MouseMove();
-    void Image2_MouseMove();
-    void Image2_MouseDown(Qt::MouseButton button);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void SSCommand1_Click();
-    void SSCommand3_Click();
-    void OmClock1_Click();
+    void onSlotPanelClicked(int k);
+    void onSlotIconClicked(int k);
+    void onSlotPanelHovered(int k);
+    void onSlotIconHovered(int k);
+    void onBackgroundHovered();
+    void onCornerPictureHovered();
+    void onCornerPicturePressed(Qt::MouseButton button);
+    void lookForAppHnd();
+    void lookForAppHndGone();
+    void onOverviewClicked();
+    void onExitClicked();
+    void onClockClicked();
 
     // Launch steps.
     enum class LaunchKind { Panel, Icon };
@@ -130,8 +130,8 @@ private:
     bool startProgram(int k, const QString& file);
     void abandonLaunch(int k, const QString& marker);
     void armTimer1();
-    void openSonotaMenu(bool owned);
-    void openFrmKankyo(bool modal);
+    void openOtherSystemsWindow(bool owned);
+    void openSettingsWindow(bool modal);
 
     void slotMovementRule(int k);
     void HighlightSlot(int k);
@@ -162,31 +162,31 @@ private:
     int m_endedLooks = 0;
 
     Panel3D* m_mainTitle = nullptr;
-    PictureBox* m_image1 = nullptr;
-    QLabel* m_label3 = nullptr;
-    std::array<Panel3D*, SlotCount> m_appMenu{};
-    std::array<PictureBox*, SlotCount> m_appImg{};
-    std::array<Panel3D*, SlotCount> m_slideBar{};
-    Panel3D* m_ssPanel1 = nullptr;
-    CommandButton* m_ssCommand1 = nullptr;
-    CommandButton* m_ssCommand3 = nullptr;
+    PictureBox* m_titleIcon = nullptr;
+    QLabel* m_dateLabel = nullptr;
+    std::array<Panel3D*, SlotCount> m_slotPanels{};
+    std::array<PictureBox*, SlotCount> m_slotIcons{};
+    std::array<Panel3D*, SlotCount> m_slotBars{};
+    Panel3D* m_sideStrip = nullptr;
+    CommandButton* m_overviewButton = nullptr;
+    CommandButton* m_exitButton = nullptr;
     AnalogClock* m_clock = nullptr;
-    PictureBox* m_image3 = nullptr;
-    PictureBox* m_image4 = nullptr;
-    PictureBox* m_image2 = nullptr;
-    std::array<PictureBox*, 3> m_picture1{};
-    Panel3D* m_ssPanel2 = nullptr;
+    PictureBox* m_background = nullptr;
+    PictureBox* m_backgroundOverlay = nullptr;
+    PictureBox* m_cornerPicture = nullptr;
+    std::array<PictureBox*, 3> m_seasonalPictures{};
+    Panel3D* m_pickerPanel = nullptr;
     // Timer1 and Timer2 look for app_hnd whenever the installation directory changes.
     MarkerWatcher m_watcher;
-    MarkerCheck m_timer1;
-    MarkerCheck m_timer2;
+    MarkerCheck m_appHndAppears;
+    MarkerCheck m_appHndGone;
     QTimer m_taskWatch;
     MenuPictures* m_pictures = nullptr;
 
-    QPointer<OtherSystemsWindow> m_sonotaMenu;
-    QPointer<EnvironmentSettingsWindow> m_frmKankyo;
-    QPointer<BuildingOverviewWindow> m_omgaiyou;
-    QPointer<ClockPreferencesWindow> m_praSet;
+    QPointer<OtherSystemsWindow> m_otherSystemsWindow;
+    QPointer<EnvironmentSettingsWindow> m_settingsWindow;
+    QPointer<BuildingOverviewWindow> m_overviewWindow;
+    QPointer<ClockPreferencesWindow> m_clockPreferencesWindow;
 };
 
 } // namespace lc

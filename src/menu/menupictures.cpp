@@ -54,9 +54,9 @@ MenuPictures::MenuPictures(AppContext& context, MenuShared& shared,
                            const MenuPictureControls& controls, QObject* parent)
     : QObject(parent), m_context(context), m_shared(shared), m_controls(controls)
 {
-    for (int n = 0; n < int(m_controls.Picture1.size()); ++n) {
-        if (PictureBox* box = m_controls.Picture1[n])
-            connect(box, &PictureBox::clicked, this, [this, n] { Picture1_Click(n + 1); });
+    for (int n = 0; n < int(m_controls.seasonalPictures.size()); ++n) {
+        if (PictureBox* box = m_controls.seasonalPictures[n])
+            connect(box, &PictureBox::clicked, this, [this, n] { onSeasonalPictureClicked(n + 1); });
     }
 }
 
@@ -69,7 +69,7 @@ QString MenuPictures::installFile(const QString& name) const
 // opened, and the window comes up sooner without them.
 void MenuPictures::createPickerPanel()
 {
-    Panel3D* panel = m_controls.SSPanel2;
+    Panel3D* panel = m_controls.pickerPanel;
     panel->setBevelOuter(Panel3D::Raised);
     panel->setBevelInner(Panel3D::Inset);
     panel->setBevelWidth(2);
@@ -89,7 +89,7 @@ void MenuPictures::createPickerPanel()
         frame->setTitle(titles[page]);
         frame->setFocusPolicy(Qt::StrongFocus);
         frame->setAutoFillBackground(true);
-        m_SSFrame1[page] = frame;
+        m_pages[page] = frame;
 
         for (int cell = 0; cell < 16; ++cell) {
             const int n = PageThumbnails[page][cell];
@@ -100,8 +100,8 @@ void MenuPictures::createPickerPanel()
             thumbnail->setStretch(true);
             thumbnail->setCursor(Qt::PointingHandCursor);
             thumbnail->setPicture(builtinImage(BuiltinImage::Thumbnail, n));
-            connect(thumbnail, &PictureBox::clicked, this, [this, n] { Image5_Click(n); });
-            m_Image5[n] = thumbnail;
+            connect(thumbnail, &PictureBox::clicked, this, [this, n] { onThumbnailClicked(n); });
+            m_thumbnails[n] = thumbnail;
         }
 
         for (int side = 0; side < 2; ++side) {
@@ -114,8 +114,8 @@ void MenuPictures::createPickerPanel()
             swatch->setBevelOuter(Panel3D::Inset);
             swatch->setBevelWidth(1);
             swatch->setCursor(Qt::PointingHandCursor);
-            connect(swatch, &Panel3D::clicked, this, [this, index] { Label2_Click(index); });
-            m_Label2[index] = swatch;
+            connect(swatch, &Panel3D::clicked, this, [this, index] { onSwatchClicked(index); });
+            m_swatches[index] = swatch;
         }
     }
 
@@ -134,16 +134,16 @@ void MenuPictures::createPickerPanel()
                                         buttons[index].width, buttons[index].height));
         button->setFont(font);
         button->setText(buttons[index].caption);
-        connect(button, &CommandButton::clicked, this, [this, index] { SSCommand2_Click(index); });
-        m_SSCommand2[index] = button;
+        connect(button, &CommandButton::clicked, this, [this, index] { onPickerButtonClicked(index); });
+        m_pickerButtons[index] = button;
     }
     showPage(0);
 }
 
 void MenuPictures::showPage(int page)
 {
-    QGroupBox* front = m_SSFrame1[page];
-    QGroupBox* back = m_SSFrame1[1 - page];
+    QGroupBox* front = m_pages[page];
+    QGroupBox* back = m_pages[1 - page];
     front->show();
     front->raise();
     back->hide();
@@ -164,17 +164,17 @@ void MenuPictures::seasonalStep()
     QList<EventRow> rows = readEventTable(bytes);
     rows += computedEventRows(today);
     const QStringList pictures =
-        matchingPictures(rows, eventDateKey(today), int(m_controls.Picture1.size()));
+        matchingPictures(rows, eventDateKey(today), int(m_controls.seasonalPictures.size()));
 
     if (pictures.isEmpty()) {
-        for (PictureBox* box : m_controls.Picture1) {
+        for (PictureBox* box : m_controls.seasonalPictures) {
             if (box && !box->isHidden())
                 box->hide();
         }
         return;
     }
     for (int n = 0; n < pictures.size(); ++n) {
-        PictureBox* box = m_controls.Picture1[n];
+        PictureBox* box = m_controls.seasonalPictures[n];
         if (!box)
             continue;
         box->show();
@@ -189,9 +189,9 @@ void MenuPictures::seasonalStep()
     }
 }
 
-void MenuPictures::Picture1_Click(int n)
+void MenuPictures::onSeasonalPictureClicked(int n)
 {
-    if (PictureBox* box = m_controls.Picture1[n - 1])
+    if (PictureBox* box = m_controls.seasonalPictures[n - 1])
         box->hide();
 }
 
@@ -218,8 +218,8 @@ QPixmap MenuPictures::readBackgroundPicture(const QString& path, const QString& 
 
 void MenuPictures::showBackground(int number, const QPixmap& picture, Applied applied)
 {
-    PictureBox* image3 = m_controls.Image3;
-    PictureBox* image4 = m_controls.Image4;
+    PictureBox* image3 = m_controls.background;
+    PictureBox* image4 = m_controls.backgroundOverlay;
     image3->show();
     switch (backgroundKind(number)) {
     case BackgroundKind::Stretched:
@@ -328,17 +328,17 @@ void MenuPictures::applyStoredBackground(int number)
 
 void MenuPictures::openPicker()
 {
-    if (!m_SSFrame1[0]) {
+    if (!m_pages[0]) {
         WaitCursor wait;
         createPickerPanel();
     }
-    m_controls.SSPanel2->show();
-    m_controls.SSPanel2->raise();
+    m_controls.pickerPanel->show();
+    m_controls.pickerPanel->raise();
 }
 
-void MenuPictures::Image5_Click(int n)
+void MenuPictures::onThumbnailClicked(int n)
 {
-    if (!m_controls.Image3->isHidden() && m_shared.BackImageNo == n)
+    if (!m_controls.background->isHidden() && m_shared.BackImageNo == n)
         return;
     // The picture is read first, so one that cannot be shown leaves the
     // background as it was.
@@ -358,16 +358,16 @@ void MenuPictures::Image5_Click(int n)
     showBackground(n, picture, Applied::FromThumbnail);
 }
 
-void MenuPictures::Label2_Click(int index)
+void MenuPictures::onSwatchClicked(int index)
 {
-    if (!m_controls.Image3->isHidden())
-        m_controls.Image3->hide();
-    if (!m_controls.Image4->isHidden())
-        m_controls.Image4->hide();
-    setWindowColour(bgrFromColor(m_Label2[index]->backColor()));
+    if (!m_controls.background->isHidden())
+        m_controls.background->hide();
+    if (!m_controls.backgroundOverlay->isHidden())
+        m_controls.backgroundOverlay->hide();
+    setWindowColour(bgrFromColor(m_swatches[index]->backColor()));
 }
 
-void MenuPictures::SSCommand2_Click(int index)
+void MenuPictures::onPickerButtonClicked(int index)
 {
     switch (index) {
     case 0:
@@ -375,17 +375,17 @@ void MenuPictures::SSCommand2_Click(int index)
         break;
     case 1:
         storeChoice();
-        m_controls.SSPanel2->hide();
-        m_SSCommand2[2]->setText(NextCaption);
+        m_controls.pickerPanel->hide();
+        m_pickerButtons[2]->setText(NextCaption);
         showPage(0);
         Q_EMIT pickerClosed();
         break;
     case 2:
-        if (m_SSCommand2[2]->text() != NextCaption) {
-            m_SSCommand2[2]->setText(NextCaption);
+        if (m_pickerButtons[2]->text() != NextCaption) {
+            m_pickerButtons[2]->setText(NextCaption);
             showPage(0);
         } else {
-            m_SSCommand2[2]->setText(PreviousCaption);
+            m_pickerButtons[2]->setText(PreviousCaption);
             showPage(1);
         }
         break;
@@ -422,7 +422,7 @@ void MenuPictures::chooseOwnPicture()
 
 void MenuPictures::storeChoice()
 {
-    const bool pictureShown = !m_controls.Image3->isHidden() || !m_controls.Image4->isHidden();
+    const bool pictureShown = !m_controls.background->isHidden() || !m_controls.backgroundOverlay->isHidden();
     const BackImgRecord saved{m_shared.SavedImageNo, m_shared.SavedImageText};
     const std::optional<BackImgRecord> record =
         backgroundToStore(m_shared.BackImageNo, m_shared.BackImageText, pictureShown,

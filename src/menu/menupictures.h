@@ -22,11 +22,11 @@ class Panel3D;
 struct MenuPictureControls
 {
     QWidget* window = nullptr; // the main window (its background colour)
-    PictureBox* Image2 = nullptr;
-    PictureBox* Image3 = nullptr;
-    PictureBox* Image4 = nullptr;
-    std::array<PictureBox*, 3> Picture1{}; // Picture1(1..3)
-    Panel3D* SSPanel2 = nullptr;           // the picker panel, filled here
+    PictureBox* cornerPicture = nullptr;
+    PictureBox* background = nullptr;
+    PictureBox* backgroundOverlay = nullptr;
+    std::array<PictureBox*, 3> seasonalPictures{}; // Picture1(1..3)
+    Panel3D* pickerPanel = nullptr;           // the picker panel, filled here
 };
 
 // Background and seasonal pictures of the main window and its picker panel
@@ -57,10 +57,10 @@ private:
     void createPickerPanel();
     void showPage(int page);
 
-    void Image5_Click(int n);
-    void Label2_Click(int index);
-    void SSCommand2_Click(int index);
-    void Picture1_Click(int n);
+    void onThumbnailClicked(int n);
+    void onSwatchClicked(int index);
+    void onPickerButtonClicked(int index);
+    void onSeasonalPictureClicked(int n);
 
     // Applies a background at start-up.
     void applyStoredBackground(int number);
@@ -77,10 +77,10 @@ private:
     MenuShared& m_shared;
     MenuPictureControls m_controls;
 
-    std::array<QGroupBox*, 2> m_SSFrame1{};
-    std::array<PictureBox*, ThumbnailCount> m_Image5{};
-    std::array<Panel3D*, SwatchCount> m_Label2{};
-    std::array<CommandButton*, 3> m_SSCommand2{};
+    std::array<QGroupBox*, 2> m_pages{};
+    std::array<PictureBox*, ThumbnailCount> m_thumbnails{};
+    std::array<Panel3D*, SwatchCount> m_swatches{};
+    std::array<CommandButton*, 3> m_pickerButtons{};
 };
 
 } // namespace lc

@@ -135,7 +135,7 @@ void TestMarkerRace::siblingGivesTheMarkerBackWhileTheTimersPoll()
     t.installProgram("korvan21.exe");
     MainMenuWindow menu(t.context);
     menu.setAnimationPacing(false);
-    menu.Form_Load();
+    menu.startUp();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
     auto* panel = menu.findChild<Panel3D*>("app_menu_0");
     QVERIFY(panel);

@@ -34,7 +34,7 @@ struct Launcher
     {
         window = std::make_unique<MainMenuWindow>(f.t.context);
         window->setAnimationPacing(false);
-        window->Form_Load();
+        window->startUp();
     }
 
     template <typename T = QWidget>

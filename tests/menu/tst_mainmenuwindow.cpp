@@ -39,7 +39,7 @@ struct Menu
             prepare(t);
         window = std::make_unique<MainMenuWindow>(t.context);
         window->setAnimationPacing(false);
-        window->Form_Load();
+        window->startUp();
         // Pointer moves reach only a window the system has put on the screen.
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("the menu was never shown");
@@ -171,7 +171,7 @@ void TestMainMenuWindow::sessionEndDuringStartUpBox()
     window.setAnimationPacing(false);
     QSignalSpy ended(&window, &MainMenuWindow::endRequested);
     t.messages.onShow = [&](const MessageRequest&) { window.EndSession(); };
-    window.Form_Load();
+    window.startUp();
     QCOMPARE(t.messages.shown.size(), 1);
     QVERIFY(t.messages.shown.first().title.contains(QStringLiteral("読み込みエラー")));
     QCOMPARE(ended.size(), 1);
@@ -631,14 +631,14 @@ void TestMainMenuWindow::programEndedWithoutHandingBack()
 
     // While the program runs the menu waits, however long.
     for (int i = 0; i < 2 * MainMenuWindow::HandOverGraceLooks; ++i)
-        m.window->TaskWatch_Timer();
+        m.window->watchStartedTask();
     QVERIFY(m.t.exists("app"));
 
     m.t.platform.endedTasks.append(1001);
-    m.window->TaskWatch_Timer();
+    m.window->watchStartedTask();
     QVERIFY(m.t.exists("app")); // a program that hands over gets its grace period
     for (int i = 0; i < MainMenuWindow::HandOverGraceLooks; ++i)
-        m.window->TaskWatch_Timer();
+        m.window->watchStartedTask();
     QCOMPARE(m.t.exists("app"), stillRuns);
     QCOMPARE(m.t.exists("menu"), !stillRuns);
     QVERIFY(m.t.messages.shown.isEmpty());
@@ -759,7 +759,7 @@ void TestMainMenuWindow::subMenuKeepsTheMarkersWhileOpen()
     // This one crashes: the marker comes back to the sub-menu all the same.
     m.t.platform.endedTasks.append(1002);
     for (int i = 0; i < MainMenuWindow::HandOverGraceLooks; ++i)
-        m.window->TaskWatch_Timer();
+        m.window->watchStartedTask();
     QVERIFY(m.t.exists("sub"));
     QVERIFY(!m.t.exists("app"));
     QCOMPARE(m.window->LaunchBusy(), qint16(1));

@@ -23,7 +23,7 @@ struct Menu
     {
         t.installProgram("korvan21.exe");
         window.setAnimationPacing(false);
-        window.Form_Load();
+        window.startUp();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("the menu was never shown");
         watcher = window.findChild<MarkerWatcher*>();

@@ -82,11 +82,11 @@ struct MenuWindow
         SSPanel2->hide();
         MenuPictureControls controls;
         controls.window = &window;
-        controls.Image2 = Image2;
-        controls.Image3 = Image3;
-        controls.Image4 = Image4;
-        controls.Picture1 = Picture1;
-        controls.SSPanel2 = SSPanel2;
+        controls.cornerPicture = Image2;
+        controls.background = Image3;
+        controls.backgroundOverlay = Image4;
+        controls.seasonalPictures = Picture1;
+        controls.pickerPanel = SSPanel2;
         pictures = new MenuPictures(t.context, shared, controls, &window);
         window.show();
     }
