@@ -3,7 +3,7 @@
 
 #include "common/bytetext.h"
 #include "common/codepage.h"
-#include "menu/backgrounds.h"
+#include "common/backgrounds.h"
 
 using namespace lc;
 using namespace lc::fuzz;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/backgrounds.h"
+#include "common/backgrounds.h"
 
 #include <QObject>
 #include <QPixmap>

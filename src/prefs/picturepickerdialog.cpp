@@ -5,7 +5,7 @@
 #include "common/messagebox.h"
 #include "common/pathrules.h"
 #include "common/twips.h"
-#include "menu/backgrounds.h"
+#include "common/backgrounds.h"
 #include "platform/platform.h"
 #include "widgets/commandbutton.h"
 #include "widgets/fonts.h"

@@ -4,7 +4,7 @@
 #include "common/codepage.h"
 #include "common/messagebox.h"
 #include "common/twips.h"
-#include "menu/backgrounds.h"
+#include "common/backgrounds.h"
 #include "menu/eventtable.h"
 #include "menu/menupictures.h"
 #include "menu/menushared.h"

@@ -3,7 +3,7 @@
 // placement of each kind of background.
 
 #include "common/codepage.h"
-#include "menu/backgrounds.h"
+#include "common/backgrounds.h"
 #include "menu/eventtable.h"
 
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "common/fileerror.h"
 #include "common/messagebox.h"
 #include "common/twips.h"
-#include "menu/backgrounds.h"
+#include "common/backgrounds.h"
 #include "prefs/picturepickerdialog.h"
 #include "testcontext.h"
 #include "widgets/commandbutton.h"
