@@ -1,5 +1,5 @@
 #include "codepage.h"
-#include "codepagesinglebytes.h"
+#include "platform/codepagesinglebytes.h"
 
 #include <cerrno>
 #include <iconv.h>

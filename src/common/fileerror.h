@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileerrorcodes.h"
+#include "platform/fileerrorcodes.h"
 
 #include <QFileDevice>
 

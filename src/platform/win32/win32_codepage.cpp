@@ -1,6 +1,6 @@
 #include "win32_codepage.h"
 
-#include "common/codepagesinglebytes.h"
+#include "platform/codepagesinglebytes.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/fileerrorcodes.h"
+#include "platform/fileerrorcodes.h"
 
 // Win32 error codes in the launcher's terms.
 namespace lc::win32 {
