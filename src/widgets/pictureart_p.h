@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 
 #include <initializer_list>
 #include <utility>
@@ -81,5 +82,41 @@ void maple(QPainter& p, QPointF centre, double size, double angle, QColor colour
 void flower(QPainter& p, QPointF centre, double size, int petals, QColor petal, QColor heart);
 void sun(QPainter& p, QPointF centre, double radius, QColor colour);
 void moon(QPainter& p, QPointF centre, double radius, QColor colour);
+
+inline QColor rgba(int r, int g, int b, int a = 255)
+{
+    return QColor(r, g, b, a);
+}
+
+// Pictures 13 to 33, shown one and a half times this size right of the slot panels.
+inline constexpr QSize CardSize(300, 250);
+inline constexpr QSize NarrowCardSize(260, 250);
+inline const QColor BlueprintLine(0xdc, 0xea, 0xf8, 225);
+
+// Blueprint paper with its grid over the whole image.
+void blueprintPaper(QPainter& p, QSize size, double step = 12);
+
+// The scenes of pictures 13 to 33 (pictureart_scenes.cpp).
+QImage springPagoda();
+QImage pagodaDusk();
+QImage summerOffice();
+QImage autumnMinka();
+QImage winterApartments();
+QImage bridgeDusk();
+QImage domeHall();
+QImage factoryMorning();
+QImage lighthouseCoast();
+QImage schoolClockTower();
+QImage civicEvening();
+QImage mountainTown();
+QImage riversideStorehouses();
+QImage skyscraperFrame();
+QImage blueprintStair();
+QImage blueprintPlan();
+QImage riceFields();
+QImage rainyShrine();
+QImage harbourCranes();
+QImage viaductTrain();
+QImage observatoryNight();
 
 } // namespace lc::art::detail
