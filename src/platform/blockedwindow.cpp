@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWindow>
 
 namespace lc {
@@ -34,6 +35,17 @@ QWindow* blockedWindowWithId(quintptr id)
         return window;
     }
     return nullptr;
+}
+
+void BlockedCloseRequests::reportIfBlocked(quintptr id)
+{
+    QWindow* window = blockedWindowWithId(id);
+    if (!window)
+        return;
+    QMetaObject::invokeMethod(this, [this, target = QPointer<QWindow>(window)] {
+        if (target)
+            Q_EMIT requested(target);
+    }, Qt::QueuedConnection);
 }
 
 } // namespace lc

@@ -47,6 +47,10 @@ Q_SIGNALS:
     void requested(QWindow* window);
 
 private:
+    // Emits requested() from the event loop when the window with this native
+    // id is blocked by a modal window.
+    void reportIfBlocked(quintptr id);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -5,9 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QSocketNotifier>
-#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -139,13 +137,7 @@ struct BlockedCloseRequests::Private : QAbstractNativeEventFilter
         const auto* client = static_cast<const xcb_client_message_event_t*>(message);
         if (client->format != 32 || client->type != protocols || client->data.data32[0] != deleteWindow)
             return false;
-        if (QWindow* window = blockedWindowWithId(client->window)) {
-            QPointer<QWindow> target(window);
-            QMetaObject::invokeMethod(owner, [this, target] {
-                if (target)
-                    Q_EMIT owner->requested(target);
-            }, Qt::QueuedConnection);
-        }
+        owner->reportIfBlocked(client->window);
         return false; // Qt sees it as well, and drops it
     }
 };

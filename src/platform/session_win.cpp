@@ -5,8 +5,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QGuiApplication>
-#include <QPointer>
-#include <QWindow>
 
 namespace lc {
 
@@ -35,16 +33,8 @@ struct BlockedCloseRequests::Private : QAbstractNativeEventFilter
     {
         if (eventType != "windows_generic_MSG")
             return false;
-        const quintptr id = win32::closeRequestTarget(message);
-        if (id == 0)
-            return false;
-        if (QWindow* window = blockedWindowWithId(id)) {
-            QPointer<QWindow> target(window);
-            QMetaObject::invokeMethod(owner, [this, target] {
-                if (target)
-                    Q_EMIT owner->requested(target);
-            }, Qt::QueuedConnection);
-        }
+        if (const quintptr id = win32::closeRequestTarget(message))
+            owner->reportIfBlocked(id);
         return false; // Qt sees it as well, and drops it
     }
 };
