@@ -37,10 +37,10 @@ icon=$(find build-win/src/app/resources -name launcher.ico -print -quit 2>/dev/n
 ln -s "$package" "$work/files"
 cp "$icon" "$work/launcher.ico"
 
-# Every file of the delivery but launcher.exe (launcher.wxs has it, for the
-# shortcut), each a component of its own whose id follows from its path: the
-# same file keeps its component from version to version.
-(cd "$package" && find . -type f ! -path ./launcher.exe | sed 's|^\./|files/|' | LC_ALL=C sort) \
+# Every file of the delivery but launcher.exe and event_tbl (launcher.wxs has
+# them), each a component of its own whose id follows from its path: the same
+# file keeps its component from version to version.
+(cd "$package" && find . -type f ! -path ./launcher.exe ! -path ./event_tbl | sed 's|^\./|files/|' | LC_ALL=C sort) \
     | wixl-heat --prefix files/ --directory-ref INSTALLDIR --component-group ProgramFiles \
         --var var.SourceDir >"$work/files.wxs"
 
@@ -55,13 +55,20 @@ msi=$out/launcher-$version.msi
     "$repo/packaging/windows/launcher.wxs" files.wxs)
 # What wixl 0.101 leaves out, set with msibuild of the same msitools: the
 # database's code page (932, as the texts are written), the package's language
-# (Japanese) and a package code of its own, and the check as the executable
-# stored in the Binary table (type 2; wixl writes one named by a property).
+# (Japanese) and a package code of its own; the components as 64-bit ones (the
+# registry values and their search in the 64-bit view), event_tbl's permanent
+# (wixl reads no Permanent); and the check as the executable stored in the
+# Binary table (type 2; wixl writes one named by a property).
 printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$msi" -i "$work/_ForceCodepage.idt"
 msibuild "$msi" -s "Mabora メインメニュー $version" "launcher developers" "x64;1041" \
     "{$(python3 -c 'import uuid; print(str(uuid.uuid4()).upper())')}"
-msibuild "$msi" -q "UPDATE \`CustomAction\` SET \`Type\` = 2 WHERE \`Action\` = 'WaitForLauncherEnd'"
+query() { msibuild "$msi" -q "$1"; }
+query "UPDATE \`Component\` SET \`Attributes\` = 256 WHERE \`Attributes\` = 0"
+query "UPDATE \`Component\` SET \`Attributes\` = 260 WHERE \`Attributes\` = 4"
+query "UPDATE \`Component\` SET \`Attributes\` = 272 WHERE \`Component\` = 'event_tbl'"
+query "UPDATE \`RegLocator\` SET \`Type\` = 18 WHERE \`Type\` = 2"
+query "UPDATE \`CustomAction\` SET \`Type\` = 2 WHERE \`Action\` = 'WaitForLauncherEnd'"
 
 zip=$out/launcher-$version-portable.zip
 rm -f "$zip"
