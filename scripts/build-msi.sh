@@ -56,8 +56,8 @@ msi=$out/launcher-$version.msi
 # What wixl 0.101 leaves out, set with msibuild of the same msitools: the
 # database's code page (932, as the texts are written), the package's language
 # (Japanese) and a package code of its own; the components as 64-bit ones (the
-# registry values and their search in the 64-bit view), event_tbl's permanent
-# (wixl reads no Permanent); and the check as the executable stored in the
+# registry values and their search in the 64-bit view), event_tbl's as one that
+# is permanent and never overwritten (wixl reads neither); and the check as the executable stored in the
 # Binary table (type 2; wixl writes one named by a property).
 printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$msi" -i "$work/_ForceCodepage.idt"
@@ -66,7 +66,7 @@ msibuild "$msi" -s "Mabora メインメニュー $version" "launcher developers"
 query() { msibuild "$msi" -q "$1"; }
 query "UPDATE \`Component\` SET \`Attributes\` = 256 WHERE \`Attributes\` = 0"
 query "UPDATE \`Component\` SET \`Attributes\` = 260 WHERE \`Attributes\` = 4"
-query "UPDATE \`Component\` SET \`Attributes\` = 272 WHERE \`Component\` = 'event_tbl'"
+query "UPDATE \`Component\` SET \`Attributes\` = 400 WHERE \`Component\` = 'event_tbl'"
 query "UPDATE \`RegLocator\` SET \`Type\` = 18 WHERE \`Type\` = 2"
 query "UPDATE \`CustomAction\` SET \`Type\` = 2 WHERE \`Action\` = 'WaitForLauncherEnd'"
 
