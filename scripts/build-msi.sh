@@ -69,6 +69,15 @@ query "UPDATE \`Component\` SET \`Attributes\` = 260 WHERE \`Attributes\` = 4"
 query "UPDATE \`Component\` SET \`Attributes\` = 400 WHERE \`Component\` = 'event_tbl'"
 query "UPDATE \`RegLocator\` SET \`Type\` = 18 WHERE \`Type\` = 2"
 query "UPDATE \`CustomAction\` SET \`Type\` = 2 WHERE \`Action\` = 'WaitForLauncherEnd'"
+# (and the properties set as immediate actions, without the bit for deferred ones)
+query "UPDATE \`CustomAction\` SET \`Type\` = 51 WHERE \`Type\` = 2099"
+# The folder dialog of the interactive installation: wixl 0.101 writes no UI
+# tables. It comes after DefaultFolder (launcher.wxs) and before CostFinalize.
+for table in Dialog Control ControlEvent TextStyle; do
+    msibuild "$msi" -i "packaging/windows/ui/$table.idt"
+done
+query "INSERT INTO \`Property\` (\`Property\`, \`Value\`) VALUES ('DefaultUIFont', 'DefaultFont')"
+query "INSERT INTO \`InstallUISequence\` (\`Action\`, \`Condition\`, \`Sequence\`) VALUES ('FolderDlg', 'NOT Installed AND NOT OLDERVERSIONBEINGUPGRADED', 920)"
 
 zip=$out/launcher-$version-portable.zip
 rm -f "$zip"

@@ -10,8 +10,9 @@
 # user's files into the folder (a sibling program, a changed event_tbl, WOMSET and
 # the other files the launcher writes, a picture of the user's own), upgrades to a
 # higher version while the launcher runs (the installer waits until it has
-# ended) and after it has ended, refuses an older version, and uninstalls; after
-# each step every user file is compared byte for byte. Each check prints one
+# ended) and after it has ended, refuses an older version, uninstalls, and
+# installs once more through the installer's folder dialog; after each step every
+# user file is compared byte for byte. Each check prints one
 # line; the last line is the count, and the exit status is 0 only when every
 # check passed. What wine does differently from Windows is printed as "note:".
 set -euo pipefail
@@ -408,4 +409,28 @@ if [ -z "$(shortcuts)" ] && [ -z "$(arp "$msi3" DisplayName)" ]; then
     pass "the Start menu entry and the Add or remove programs entry are gone"
 else
     fail "after the uninstall: Start menu $(shortcuts | wc -l) entries, Add or remove programs '$(arp "$msi3" DisplayName)'"
+fi
+
+# ---- 8. The interactive installation, into a folder typed into its dialog -----------------
+
+(cd "$work" && exec timeout 120 wine msiexec /i "Z:${msi1//\//\\}") >>"$work/msiexec.out" 2>&1 &
+msiexec_pid=$!
+dialog_title='^Mabora メインメニュー のインストール$'
+if dialog=$(wait_for 60 sh -c "xdotool search --onlyvisible --name '$dialog_title' | grep -q ." && xdotool search --onlyvisible --name "$dialog_title" | head -1); then
+    sleep 1
+    xdotool windowfocus "$dialog" 2>/dev/null; sleep 0.5
+    xdotool key ctrl+a; xdotool type --delay 40 'C:\Suite\Mabora\'; sleep 0.5
+    xdotool key Return # インストール, the default button
+    if wait "$msiexec_pid"; then status=0; else status=$?; fi
+    msiexec_pid=
+    install=$WINEPREFIX/drive_c/Suite/Mabora
+    if [ "$status" -eq 0 ] && installed_as "$package" && [ ! -e "$WINEPREFIX/drive_c/Mabora" ]; then
+        pass "the interactive installation asked for the folder and installed every file into the typed C:\\Suite\\Mabora"
+    else
+        fail "the interactive installation into C:\\Suite\\Mabora: status $status"
+    fi
+    msiexec "$work/uninstall2.log" /x "Z:${msi1//\//\\}" /qn || fail "the uninstall after the interactive installation"
+else
+    fail "the interactive installation showed no folder dialog"
+    kill "$msiexec_pid" 2>/dev/null; wait "$msiexec_pid" 2>/dev/null; msiexec_pid=
 fi
