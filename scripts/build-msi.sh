@@ -29,13 +29,12 @@ product_code=$(python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.NAMESPACE
 # The installer's check for a running launcher, and the icon of Add or remove programs.
 x86_64-w64-mingw32-gcc-posix -O2 -s -Wall -Wextra -Werror -municode -mwindows -static \
     -o "$work/waitclosed.exe" packaging/windows/waitclosed.c
-icon=$(find build-win/src/app/resources -name launcher.ico -print -quit 2>/dev/null)
-[ -n "$icon" ] || { echo "no launcher.ico in build-win/src/app/resources" >&2; exit 1; }
+wrestool -x -t 14 -o "$work/launcher.ico" "$package/launcher.exe"
+[ -s "$work/launcher.ico" ] || { echo "launcher.exe has no icon" >&2; exit 1; }
 
-# wixl reads its files relative to where it runs: the delivery, the icon and
-# the check are linked into its working directory.
+# wixl reads its files relative to where it runs: the delivery is linked into
+# its working directory, beside the icon and the check.
 ln -s "$package" "$work/files"
-cp "$icon" "$work/launcher.ico"
 
 # Every file of the delivery but launcher.exe and event_tbl (launcher.wxs has
 # them), each a component of its own whose id follows from its path: the same
@@ -57,8 +56,9 @@ msi=$out/launcher-$version.msi
 # database's code page (932, as the texts are written), the package's language
 # (Japanese) and a package code of its own; the components as 64-bit ones (the
 # registry values and their search in the 64-bit view), event_tbl's as one that
-# is permanent and never overwritten (wixl reads neither); and the check as the executable stored in the
-# Binary table (type 2; wixl writes one named by a property).
+# is permanent and never overwritten (wixl reads neither); and the check as the
+# executable stored in the Binary table (type 2; wixl writes one named by a
+# property).
 printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$msi" -i "$work/_ForceCodepage.idt"
 msibuild "$msi" -s "Mabora メインメニュー $version" "launcher developers" "x64;1041" \

@@ -245,7 +245,7 @@ publisher=$(arp "$msi1" Publisher) icon=$(product_icon "$msi1") location=$(arp "
 icon_file=$WINEPREFIX/drive_c/${icon#C:\\}
 icon_file=${icon_file//\\//}
 if [ "$name" = "Mabora メインメニュー" ] && [ "$shown_version" = "$v1" ] && [ "$publisher" = "launcher developers" ] \
-    && [ -n "$icon" ] && cmp -s "$icon_file" "$repo/build-win/src/app/resources/launcher.ico" && [ "$location" = "$installdir\\" ]; then
+    && [ -n "$icon" ] && cmp -s "$icon_file" <(wrestool -x -t 14 "$package/launcher.exe") && [ "$location" = "$installdir\\" ]; then
     pass "Add or remove programs: $name, $shown_version, $publisher, in $location, the menu's icon ($icon)"
 else
     fail "Add or remove programs: name '$name', version '$shown_version', publisher '$publisher', location '$location', icon '$icon'"
