@@ -3,7 +3,9 @@
 # run: start-up, idle CPU and memory against a minimal Qt window; wake-ups and
 # CPU idle and while a started program runs, and how soon a sibling's app_hnd is
 # seen; expanding a folder of 5,000 sub-folders against a plain directory walk;
-# loading a full registry of 100 entries against a plain read.
+# loading a full registry of 100 entries against a plain read; and, where the
+# Windows program is built, launcher.exe under wine against a minimal Qt window
+# cross-built the same way.
 #
 #   bench/bench_all.sh [build-dir]     (default: build)
 set -euo pipefail
@@ -22,3 +24,8 @@ QT_QPA_PLATFORM=offscreen "$build_dir/bench/bench_foldertree"
 echo
 echo "== Project registry"
 "$build_dir/bench/bench_registry" 50
+if [ -e "$root/build-win/package/launcher.exe" ]; then
+    echo
+    echo "== launcher.exe under wine (scripts/build-windows.sh)"
+    "$root/bench/bench_windows.sh" "$root/build-win/package" 5
+fi

@@ -9,7 +9,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
     xvfb xauth xdotool x11-utils imagemagick librsvg2-bin libx11-dev
     clang libclang-rt-14-dev llvm
-    g++-mingw-w64-x86-64-posix wine wine64
+    g++-mingw-w64-x86-64-posix wine wine64 wixl msitools icoutils zip unzip python3
 )
 
 missing=()

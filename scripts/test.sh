@@ -2,8 +2,9 @@
 # Installs what is needed, builds and runs every test through CTest, then the
 # checks that need a build of their own: every test again with the sanitizers
 # and a minute of fuzzing per file reader, the Windows side (the Win32 layer
-# cross-compiled and run under wine; the whole Windows program when Qt for
-# Windows is built), and, as root, the Debian package as a user meets it.
+# cross-compiled and run under wine; the whole Windows program, its MSI and its
+# portable zip when Qt for Windows is built), and, as root, the Debian package
+# as a user meets it.
 # CI runs exactly this.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +22,10 @@ if [ -f "${XDG_CACHE_HOME:-$HOME/.cache}/launcher/qt-6.4.2-mingw/.complete" ]; t
     scripts/test-windows.sh build-win/dist
     # Its unit tests, under wine.
     scripts/test-windows-units.sh
+    # The delivery: the MSI and the portable zip, installed, upgraded and
+    # uninstalled under wine.
+    scripts/build-msi.sh
+    scripts/test-msi.sh build-win/package
 else
     echo "Windows program not built: run scripts/build-qt-windows.sh (17 to 36 min on 2 cores)"
 fi
