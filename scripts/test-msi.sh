@@ -171,6 +171,11 @@ start_xvfb "$work"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 timeout 180 wineboot -i >"$work/wineboot.log" 2>&1 || abort "wineboot -i failed"
 timeout 60 wineserver -w || true
+# The installer's dialogs ask for "MS UI Gothic", which Japanese Windows has and
+# wine does not: the distribution's Gothic face stands in, so that the dialog's
+# Japanese text shows in the screenshot.
+timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAGothic' /f \
+    >/dev/null 2>&1 || true
 # The suite's folder on drive D:, with a Japanese name.
 mkdir -p "$work/d"
 ln -s "$work/d" "$WINEPREFIX/dosdevices/d:"
@@ -424,6 +429,8 @@ if dialog=$(wait_for 60 sh -c "xdotool search --onlyvisible --name '$dialog_titl
     sleep 1
     xdotool windowfocus "$dialog" 2>/dev/null; sleep 0.5
     xdotool key ctrl+a; xdotool type --delay 40 'C:\Suite\Mabora\'; sleep 0.5
+    import -window root "$repo/build-win/screenshot-msi-dialog.png" 2>/dev/null &&
+        note "the installer's folder dialog saved to build-win/screenshot-msi-dialog.png"
     xdotool key Return # インストール, the default button
     if wait "$msiexec_pid"; then status=0; else status=$?; fi
     msiexec_pid=
