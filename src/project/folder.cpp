@@ -12,8 +12,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QSemaphore>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 
 namespace lc {
 namespace {
@@ -22,6 +25,10 @@ namespace {
 constexpr qint64 EventSliceMs = 25;
 
 constexpr auto SubfolderFilter = QDir::Dirs | QDir::NoDotAndDotDot;
+
+// How many folders are probed at once: a probe waits for the disk or, on a
+// share, for the network far longer than it computes.
+constexpr int ProbeThreads = 8;
 
 } // namespace
 
@@ -83,11 +90,39 @@ void EventPump::tick()
     m_timer.restart();
 }
 
+int EventPump::untilDue() const
+{
+    return int(std::max<qint64>(0, EventSliceMs - m_timer.elapsed()));
+}
+
 bool HasSubfolder(const QString& path, EventPump* pump)
 {
     QDirIterator it(path, SubfolderFilter);
     const bool found = it.hasNext();
     if (pump)
+        pump->tick();
+    return found;
+}
+
+QList<bool> haveSubfolders(const QStringList& paths, EventPump* pump)
+{
+    QList<bool> found(paths.size(), false);
+    if (paths.isEmpty())
+        return found;
+    bool* const out = found.data();
+    std::atomic<qsizetype> next = 0;
+    QSemaphore finished;
+    QThreadPool pool;
+    pool.setMaxThreadCount(ProbeThreads);
+    const int workers = int(std::min<qsizetype>(ProbeThreads, paths.size()));
+    for (int w = 0; w < workers; ++w) {
+        pool.start([&] {
+            for (qsizetype i = next++; i < paths.size(); i = next++)
+                out[i] = HasSubfolder(paths.at(i));
+            finished.release();
+        });
+    }
+    while (!finished.tryAcquire(workers, pump ? pump->untilDue() : -1))
         pump->tick();
     return found;
 }
@@ -100,8 +135,10 @@ QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump)
         it.next();
         const QString name = it.fileName();
         // A name the code page cannot hold could not be stored as a working path.
+        // The listing already knows a link from its type: no second look.
         if (fitsCodePage(name))
-            entries.append({name, projectpaths::folderDisplayName(name)});
+            entries.append(
+                {name, projectpaths::folderDisplayName(name), it.fileInfo().isSymLink()});
         if (pump)
             pump->tick();
     }

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace lc {
 
@@ -39,6 +40,8 @@ public:
     EventPump();
     // Processes pending events when enough time has passed since the last time.
     void tick();
+    // Milliseconds until tick processes events.
+    int untilDue() const;
 
 private:
     QElapsedTimer m_timer;
@@ -48,10 +51,16 @@ private:
 // stops at the first.
 bool HasSubfolder(const QString& path, EventPump* pump = nullptr);
 
+// HasSubfolder for each of paths, in their order. The probes run on several
+// threads at once, since each mostly waits for the disk or the network; the
+// pump lets pending events run while they work.
+QList<bool> haveSubfolders(const QStringList& paths, EventPump* pump = nullptr);
+
 struct SubfolderEntry
 {
     QString name;        // as stored on disk
     QString displayName; // as the tree shows it
+    bool isLink = false; // a symbolic link to a directory
 };
 
 // The sub-directories of path that are not hidden, sorted by name without

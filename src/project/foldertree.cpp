@@ -441,18 +441,17 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
     // again and again: it is shown, but not opened.
     QStringList ancestors;
     auto leadsUp = [&](const QString& childPath) {
-        const QFileInfo link(childPath);
-        if (!link.isSymLink())
-            return false;
         if (ancestors.isEmpty()) {
             for (QTreeWidgetItem* up = node; up && kindOf(up) != NodeKind::Computer; up = up->parent())
                 ancestors.append(QFileInfo(pathOf(up)).canonicalFilePath());
         }
-        const QString target = link.canonicalFilePath();
+        const QString target = QFileInfo(childPath).canonicalFilePath();
         return target.isEmpty() || ancestors.contains(target);
     };
 
     QList<QTreeWidgetItem*> children;
+    QStringList probed; // the folders to look into for an expand mark
+    QList<QTreeWidgetItem*> probedNodes;
     children.reserve(entries.size());
     for (const SubfolderEntry& entry : entries) {
         const QString childKey = projectpaths::treeKey(projectpaths::join(key, entry.name));
@@ -461,11 +460,18 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
             continue;
         QTreeWidgetItem* child = makeNode(childKey, entry.displayName, NodeKind::Folder);
         const QString childPath = projectpaths::join(path, entry.name);
-        if (leadsUp(childPath))
+        if (entry.isLink && leadsUp(childPath)) {
             markLoaded(child);
-        else if (HasSubfolder(childPath, &pump))
-            setLoadOnDemand(child, true);
+        } else {
+            probed.append(childPath);
+            probedNodes.append(child);
+        }
         children.append(child);
+    }
+    const QList<bool> marks = haveSubfolders(probed, &pump);
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        if (marks.at(i))
+            setLoadOnDemand(probedNodes.at(i), true);
     }
     // Added in portions, so that a long list shows up while it grows and the
     // window keeps painting.
