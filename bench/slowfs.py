@@ -7,6 +7,7 @@
 #                                           MOUNTPOINT ends it)
 import errno
 import os
+import stat
 import sys
 import time
 
@@ -40,7 +41,18 @@ class SlowPassThrough(Operations):
             'st_atime', 'st_mtime', 'st_ctime')}
 
     def readdir(self, path, fh):
-        return ['.', '..'] + os.listdir(path)
+        # Names with their types, as the protocols of shares give them.
+        yield '.', None, 0
+        yield '..', None, 0
+        with os.scandir(path) as entries:
+            for entry in entries:
+                if entry.is_symlink():
+                    kind = stat.S_IFLNK
+                elif entry.is_dir(follow_symlinks=False):
+                    kind = stat.S_IFDIR
+                else:
+                    kind = stat.S_IFREG
+                yield entry.name, {'st_mode': kind}, 0
 
     def readlink(self, path):
         return os.readlink(path)

@@ -11,12 +11,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSemaphore>
-#include <QThreadPool>
 
 #include <algorithm>
-#include <atomic>
 
 namespace lc {
 namespace {
@@ -29,6 +27,13 @@ constexpr auto SubfolderFilter = QDir::Dirs | QDir::NoDotAndDotDot;
 // How many folders are probed at once: a probe waits for the disk or, on a
 // share, for the network far longer than it computes.
 constexpr int ProbeThreads = 8;
+
+// When a pump last let events run (invalid before the first time).
+QElapsedTimer& lastEvents()
+{
+    static QElapsedTimer timer;
+    return timer;
+}
 
 } // namespace
 
@@ -77,22 +82,19 @@ QString CheckDirectory(AppContext& context, const QString& path, int& kind, bool
     }
 }
 
-EventPump::EventPump()
-{
-    m_timer.start();
-}
-
 void EventPump::tick()
 {
-    if (m_timer.elapsed() < EventSliceMs)
+    QElapsedTimer& last = lastEvents();
+    if (last.isValid() && last.elapsed() < EventSliceMs)
         return;
     QCoreApplication::processEvents();
-    m_timer.restart();
+    last.start();
 }
 
 int EventPump::untilDue() const
 {
-    return int(std::max<qint64>(0, EventSliceMs - m_timer.elapsed()));
+    const QElapsedTimer& last = lastEvents();
+    return last.isValid() ? int(std::max<qint64>(0, EventSliceMs - last.elapsed())) : 0;
 }
 
 bool HasSubfolder(const QString& path, EventPump* pump)
@@ -104,27 +106,41 @@ bool HasSubfolder(const QString& path, EventPump* pump)
     return found;
 }
 
-QList<bool> haveSubfolders(const QStringList& paths, EventPump* pump)
+SubfolderProbes::SubfolderProbes(QStringList paths)
+    : m_paths(std::move(paths)), m_found(m_paths.size(), false), m_out(m_found.data())
 {
-    QList<bool> found(paths.size(), false);
-    if (paths.isEmpty())
-        return found;
-    bool* const out = found.data();
-    std::atomic<qsizetype> next = 0;
-    QSemaphore finished;
-    QThreadPool pool;
-    pool.setMaxThreadCount(ProbeThreads);
-    const int workers = int(std::min<qsizetype>(ProbeThreads, paths.size()));
-    for (int w = 0; w < workers; ++w) {
-        pool.start([&] {
-            for (qsizetype i = next++; i < paths.size(); i = next++)
-                out[i] = HasSubfolder(paths.at(i));
-            finished.release();
+    // The caller's thread takes part once it asks for the results.
+    m_workers = int(std::min<qsizetype>(ProbeThreads - 1, m_paths.size()));
+    m_pool.setMaxThreadCount(std::max(1, m_workers));
+    for (int w = 0; w < m_workers; ++w) {
+        m_pool.start([this] {
+            probeUntilDone(nullptr);
+            m_finished.release();
         });
     }
-    while (!finished.tryAcquire(workers, pump ? pump->untilDue() : -1))
+}
+
+SubfolderProbes::~SubfolderProbes()
+{
+    m_next = m_paths.size();
+}
+
+void SubfolderProbes::probeUntilDone(EventPump* pump)
+{
+    for (qsizetype i = m_next++; i < m_paths.size(); i = m_next++) {
+        m_out[i] = HasSubfolder(m_paths.at(i));
+        if (pump)
+            pump->tick();
+    }
+}
+
+QList<bool> SubfolderProbes::results(EventPump* pump)
+{
+    probeUntilDone(pump);
+    while (!m_finished.tryAcquire(m_workers, pump ? pump->untilDue() : -1))
         pump->tick();
-    return found;
+    m_finished.release(m_workers);
+    return m_found;
 }
 
 QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump)

@@ -449,26 +449,43 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
         return target.isEmpty() || ancestors.contains(target);
     };
 
-    QList<QTreeWidgetItem*> children;
+    struct Child
+    {
+        const SubfolderEntry* entry;
+        QString key;
+        bool opens;
+    };
+    QList<Child> listed;
     QStringList probed; // the folders to look into for an expand mark
-    QList<QTreeWidgetItem*> probedNodes;
-    children.reserve(entries.size());
+    listed.reserve(entries.size());
+    probed.reserve(entries.size());
     for (const SubfolderEntry& entry : entries) {
-        const QString childKey = projectpaths::treeKey(projectpaths::join(key, entry.name));
+        QString childKey = projectpaths::treeKey(projectpaths::join(key, entry.name));
         // A mount point shown as a drive of its own, or a node already there.
         if (m_nodes.contains(childKey))
             continue;
-        QTreeWidgetItem* child = makeNode(childKey, entry.displayName, NodeKind::Folder);
-        const QString childPath = projectpaths::join(path, entry.name);
-        if (entry.isLink && leadsUp(childPath)) {
-            markLoaded(child);
-        } else {
-            probed.append(childPath);
-            probedNodes.append(child);
-        }
-        children.append(child);
+        QString childPath = projectpaths::join(path, entry.name);
+        const bool opens = !(entry.isLink && leadsUp(childPath));
+        if (opens)
+            probed.append(std::move(childPath));
+        listed.append({&entry, std::move(childKey), opens});
     }
-    const QList<bool> marks = haveSubfolders(probed, &pump);
+    // The probes run while the nodes are made.
+    SubfolderProbes probes(std::move(probed));
+    QList<QTreeWidgetItem*> children;
+    QList<QTreeWidgetItem*> probedNodes;
+    children.reserve(listed.size());
+    probedNodes.reserve(listed.size());
+    for (const Child& c : listed) {
+        QTreeWidgetItem* child = makeNode(c.key, c.entry->displayName, NodeKind::Folder);
+        if (c.opens)
+            probedNodes.append(child);
+        else
+            markLoaded(child);
+        children.append(child);
+        pump.tick();
+    }
+    const QList<bool> marks = probes.results(&pump);
     for (qsizetype i = 0; i < marks.size(); ++i) {
         if (marks.at(i))
             setLoadOnDemand(probedNodes.at(i), true);
@@ -517,8 +534,10 @@ int FolderTree::ShowFolderInTree(const QString& path)
 
     if (item) {
         expandNode(item);
-        selectNode(item);
+        // The bold label before the selection: the opened folder is then laid out
+        // once, when the selection brings the node into view.
         setDropHighlight(item);
+        selectNode(item);
         return 0;
     }
     QTreeWidgetItem* parent = node(projectpaths::parentOf(key));
