@@ -59,7 +59,8 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
 
     QTemporaryDir temporary;
-    const QString drive = ownDrive ? temporary.path() : QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    const QString drive =
+        ownDrive ? temporary.path() : QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     const QString big = drive + QStringLiteral("/big");
     QElapsedTimer timer;
     if (ownDrive) {

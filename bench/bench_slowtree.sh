@@ -34,7 +34,9 @@ cleanup() {
     if mountpoint -q "$mount_dir" 2>/dev/null; then
         fusermount3 -u "$mount_dir" || true
     fi
-    [ -n "$fs_pid" ] && wait "$fs_pid" 2>/dev/null || true
+    if [ -n "$fs_pid" ]; then
+        wait "$fs_pid" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT

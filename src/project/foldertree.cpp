@@ -442,7 +442,8 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
     QStringList ancestors;
     auto leadsUp = [&](const QString& childPath) {
         if (ancestors.isEmpty()) {
-            for (QTreeWidgetItem* up = node; up && kindOf(up) != NodeKind::Computer; up = up->parent())
+            for (QTreeWidgetItem* up = node; up && kindOf(up) != NodeKind::Computer;
+                 up = up->parent())
                 ancestors.append(QFileInfo(pathOf(up)).canonicalFilePath());
         }
         const QString target = QFileInfo(childPath).canonicalFilePath();
