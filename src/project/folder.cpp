@@ -109,12 +109,11 @@ bool HasSubfolder(const QString& path, EventPump* pump)
 SubfolderProbes::SubfolderProbes(QStringList paths)
     : m_paths(std::move(paths)), m_found(m_paths.size(), false), m_out(m_found.data())
 {
-    // The caller's thread takes part once it asks for the results.
-    m_workers = int(std::min<qsizetype>(ProbeThreads - 1, m_paths.size()));
+    m_workers = int(std::min<qsizetype>(ProbeThreads, m_paths.size()));
     m_pool.setMaxThreadCount(std::max(1, m_workers));
     for (int w = 0; w < m_workers; ++w) {
         m_pool.start([this] {
-            probeUntilDone(nullptr);
+            probeUntilDone();
             m_finished.release();
         });
     }
@@ -125,18 +124,16 @@ SubfolderProbes::~SubfolderProbes()
     m_next = m_paths.size();
 }
 
-void SubfolderProbes::probeUntilDone(EventPump* pump)
+void SubfolderProbes::probeUntilDone()
 {
-    for (qsizetype i = m_next++; i < m_paths.size(); i = m_next++) {
+    for (qsizetype i = m_next++; i < m_paths.size(); i = m_next++)
         m_out[i] = HasSubfolder(m_paths.at(i));
-        if (pump)
-            pump->tick();
-    }
 }
 
 QList<bool> SubfolderProbes::results(EventPump* pump)
 {
-    probeUntilDone(pump);
+    // This thread only waits: a folder that answers late never holds up the
+    // window's events.
     while (!m_finished.tryAcquire(m_workers, pump ? pump->untilDue() : -1))
         pump->tick();
     m_finished.release(m_workers);

@@ -63,12 +63,12 @@ public:
     SubfolderProbes(const SubfolderProbes&) = delete;
     SubfolderProbes& operator=(const SubfolderProbes&) = delete;
 
-    // Probes along until every folder is answered, the pump letting pending
-    // events run; the answers in the order of the folders.
+    // Waits until every folder is answered, the pump letting pending events run
+    // meanwhile; the answers in the order of the folders.
     QList<bool> results(EventPump* pump = nullptr);
 
 private:
-    void probeUntilDone(EventPump* pump);
+    void probeUntilDone();
 
     const QStringList m_paths;
     QList<bool> m_found;
