@@ -15,6 +15,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace lc {
 namespace {
@@ -33,6 +35,24 @@ QElapsedTimer& lastEvents()
 {
     static QElapsedTimer timer;
     return timer;
+}
+
+// What QString::compare without regard to case compares: the folded value at
+// each position of the UTF-16 text (a low surrogate folded with the high one
+// before it). The keys of two names order them as that comparison does.
+std::u32string foldedKey(QStringView name)
+{
+    std::u32string key;
+    key.reserve(size_t(name.size()));
+    char16_t last = 0;
+    for (const QChar c : name) {
+        char32_t ucs4 = c.unicode();
+        if (QChar::isLowSurrogate(ucs4) && QChar::isHighSurrogate(last))
+            ucs4 = QChar::surrogateToUcs4(last, c.unicode());
+        last = c.unicode();
+        key.push_back(QChar::toCaseFolded(ucs4));
+    }
+    return key;
 }
 
 } // namespace
@@ -155,10 +175,22 @@ QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump)
         if (pump)
             pump->tick();
     }
-    std::sort(entries.begin(), entries.end(), [](const SubfolderEntry& a, const SubfolderEntry& b) {
-        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.name < b.name;
+    // Sorted by each name's folded key, made once per name instead of at every
+    // comparison.
+    struct Keyed
+    {
+        std::u32string key;
+        SubfolderEntry entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(entries.size()));
+    for (SubfolderEntry& entry : entries)
+        keyed.push_back({foldedKey(entry.name), std::move(entry)});
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return a.key != b.key ? a.key < b.key : a.entry.name < b.entry.name;
     });
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        entries[i] = std::move(keyed[size_t(i)].entry);
     return entries;
 }
 
