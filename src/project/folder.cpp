@@ -177,21 +177,23 @@ QList<SubfolderEntry> listSubfolders(const QString& path, EventPump* pump)
     }
     // Sorted by each name's folded key, made once per name instead of at every
     // comparison.
-    struct Keyed
-    {
-        std::u32string key;
-        SubfolderEntry entry;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(size_t(entries.size()));
-    for (SubfolderEntry& entry : entries)
-        keyed.push_back({foldedKey(entry.name), std::move(entry)});
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-        return a.key != b.key ? a.key < b.key : a.entry.name < b.entry.name;
+    std::vector<std::u32string> keys;
+    std::vector<qsizetype> order;
+    keys.reserve(size_t(entries.size()));
+    order.reserve(size_t(entries.size()));
+    for (const SubfolderEntry& entry : std::as_const(entries)) {
+        order.push_back(qsizetype(keys.size()));
+        keys.push_back(foldedKey(entry.name));
+    }
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const int c = keys[size_t(a)].compare(keys[size_t(b)]);
+        return c != 0 ? c < 0 : entries.at(a).name < entries.at(b).name;
     });
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        entries[i] = std::move(keyed[size_t(i)].entry);
-    return entries;
+    QList<SubfolderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const qsizetype i : order)
+        sorted.append(std::move(entries[i]));
+    return sorted;
 }
 
 bool nameTakenIn(const QString& dir, const QString& name, const QString& except)

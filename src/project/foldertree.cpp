@@ -18,6 +18,7 @@
 #include <QStyle>
 
 #include <functional>
+#include <optional>
 
 namespace lc {
 
@@ -49,6 +50,34 @@ public:
 
 private:
     bool m_active = true;
+};
+
+// The column is as wide as its names (ResizeToContents), and Qt measures the
+// rows near the view for it at every change of the rows or the view. While a
+// folder's nodes are added and opened it keeps its width; it is measured once
+// when they are all there.
+class ColumnWidthHold
+{
+public:
+    explicit ColumnWidthHold(QHeaderView* header) : m_header(header)
+    {
+        if (m_header->sectionResizeMode(0) == QHeaderView::ResizeToContents)
+            m_header->setSectionResizeMode(QHeaderView::Interactive);
+        else
+            m_header = nullptr; // held already
+    }
+    ~ColumnWidthHold()
+    {
+        if (!m_header)
+            return;
+        m_header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        m_header->resizeSections(QHeaderView::ResizeToContents);
+    }
+    ColumnWidthHold(const ColumnWidthHold&) = delete;
+    ColumnWidthHold& operator=(const ColumnWidthHold&) = delete;
+
+private:
+    QHeaderView* m_header;
 };
 
 QIcon driveIcon(const QStyle* style, int type)
@@ -432,6 +461,7 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
     if (!node)
         return;
     TreeBusyScope busy(*this);
+    ColumnWidthHold hold(header());
     const QString key = keyOf(node);
     const QString path = pathOf(node);
     EventPump pump;
@@ -508,6 +538,7 @@ int FolderTree::ShowFolderInTree(const QString& path)
 {
     TreeBusyScope busy(*this);
     WaitCursor wait;
+    std::optional<ColumnWidthHold> hold(header());
     const QString key = projectpaths::treeKey(path);
     QTreeWidgetItem* item = node(key);
     if (!item) {
@@ -535,6 +566,7 @@ int FolderTree::ShowFolderInTree(const QString& path)
 
     if (item) {
         expandNode(item);
+        hold.reset();
         // The bold label before the selection: the opened folder is then laid out
         // once, when the selection brings the node into view.
         setDropHighlight(item);
@@ -542,9 +574,11 @@ int FolderTree::ShowFolderInTree(const QString& path)
         return 0;
     }
     QTreeWidgetItem* parent = node(projectpaths::parentOf(key));
+    if (parent)
+        expandNode(parent);
+    hold.reset();
     if (!parent)
         return 2;
-    expandNode(parent);
     return askToCreate(parent, key);
 }
 
