@@ -2,10 +2,11 @@
 # All benchmarks in one run, each figure beside its baseline measured in the same
 # run: start-up, idle CPU and memory against a minimal Qt window; wake-ups and
 # CPU idle and while a started program runs, and how soon a sibling's app_hnd is
-# seen; expanding a folder of 5,000 sub-folders against a plain directory walk;
-# loading a full registry of 100 entries against a plain read; and, where the
-# Windows program is built, launcher.exe under wine against a minimal Qt window
-# cross-built the same way.
+# seen; expanding a folder of 5,000 sub-folders against a plain listing with one
+# probe per folder, on the local disk and on a file system that answers each call
+# 1 ms late; loading a full registry of 100 entries against a plain read; and,
+# where the Windows program is built, launcher.exe under wine against a minimal
+# Qt window cross-built the same way.
 #
 #   bench/bench_all.sh [build-dir]     (default: build)
 set -euo pipefail
@@ -21,6 +22,9 @@ echo "== Wake-ups and marker watching (staged launcher on Xvfb)"
 echo
 echo "== Folder tree"
 QT_QPA_PLATFORM=offscreen "$build_dir/bench/bench_foldertree"
+echo
+echo "== Folder tree on a slow file system (FUSE, 1 ms a call)"
+"$root/bench/bench_slowtree.sh" "$build_dir"
 echo
 echo "== Project registry"
 "$build_dir/bench/bench_registry" 50

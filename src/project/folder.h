@@ -1,8 +1,12 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QList>
+#include <QSemaphore>
 #include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <atomic>
 
 namespace lc {
 
@@ -32,26 +36,54 @@ bool isDriveReadError(int error);
 
 // Lets pending window events run now and then while a long listing works, so
 // the window stays responsive without paying for an event round after every
-// directory entry.
+// directory entry. All pumps keep one time: a listing begun from another (the
+// walk down the tree) goes on with its turns instead of starting afresh.
 class EventPump
 {
 public:
-    EventPump();
-    // Processes pending events when enough time has passed since the last time.
+    // Processes pending events when enough time has passed since a pump last did.
     void tick();
-
-private:
-    QElapsedTimer m_timer;
+    // Milliseconds until tick processes events.
+    int untilDue() const;
 };
 
 // True when the directory holds at least one sub-directory that is not hidden;
 // stops at the first.
 bool HasSubfolder(const QString& path, EventPump* pump = nullptr);
 
+// HasSubfolder for each of a list of folders. The probes run on several threads
+// at once, since each mostly waits for the disk or the network, and start as
+// soon as the object is made: the caller's own work goes on meanwhile.
+class SubfolderProbes
+{
+public:
+    explicit SubfolderProbes(QStringList paths);
+    // Stops the probes not begun yet and waits for those running.
+    ~SubfolderProbes();
+    SubfolderProbes(const SubfolderProbes&) = delete;
+    SubfolderProbes& operator=(const SubfolderProbes&) = delete;
+
+    // Waits until every folder is answered, the pump letting pending events run
+    // meanwhile; the answers in the order of the folders.
+    QList<bool> results(EventPump* pump = nullptr);
+
+private:
+    void probeUntilDone();
+
+    const QStringList m_paths;
+    QList<bool> m_found;
+    bool* m_out;
+    std::atomic<qsizetype> m_next = 0;
+    QSemaphore m_finished;
+    int m_workers = 0;
+    QThreadPool m_pool; // last: its threads end before the rest goes
+};
+
 struct SubfolderEntry
 {
     QString name;        // as stored on disk
     QString displayName; // as the tree shows it
+    bool isLink = false; // a symbolic link to a directory
 };
 
 // The sub-directories of path that are not hidden, sorted by name without

@@ -18,6 +18,7 @@
 #include <QStyle>
 
 #include <functional>
+#include <optional>
 
 namespace lc {
 
@@ -49,6 +50,34 @@ public:
 
 private:
     bool m_active = true;
+};
+
+// The column is as wide as its names (ResizeToContents), and Qt measures the
+// rows near the view for it at every change of the rows or the view. While a
+// folder's nodes are added and opened it keeps its width; it is measured once
+// when they are all there.
+class ColumnWidthHold
+{
+public:
+    explicit ColumnWidthHold(QHeaderView* header) : m_header(header)
+    {
+        if (m_header->sectionResizeMode(0) == QHeaderView::ResizeToContents)
+            m_header->setSectionResizeMode(QHeaderView::Interactive);
+        else
+            m_header = nullptr; // held already
+    }
+    ~ColumnWidthHold()
+    {
+        if (!m_header)
+            return;
+        m_header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        m_header->resizeSections(QHeaderView::ResizeToContents);
+    }
+    ColumnWidthHold(const ColumnWidthHold&) = delete;
+    ColumnWidthHold& operator=(const ColumnWidthHold&) = delete;
+
+private:
+    QHeaderView* m_header;
 };
 
 QIcon driveIcon(const QStyle* style, int type)
@@ -432,6 +461,7 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
     if (!node)
         return;
     TreeBusyScope busy(*this);
+    ColumnWidthHold hold(header());
     const QString key = keyOf(node);
     const QString path = pathOf(node);
     EventPump pump;
@@ -441,31 +471,55 @@ void FolderTree::LoadFolderChildren(QTreeWidgetItem* node)
     // again and again: it is shown, but not opened.
     QStringList ancestors;
     auto leadsUp = [&](const QString& childPath) {
-        const QFileInfo link(childPath);
-        if (!link.isSymLink())
-            return false;
         if (ancestors.isEmpty()) {
-            for (QTreeWidgetItem* up = node; up && kindOf(up) != NodeKind::Computer; up = up->parent())
+            for (QTreeWidgetItem* up = node; up && kindOf(up) != NodeKind::Computer;
+                 up = up->parent())
                 ancestors.append(QFileInfo(pathOf(up)).canonicalFilePath());
         }
-        const QString target = link.canonicalFilePath();
+        const QString target = QFileInfo(childPath).canonicalFilePath();
         return target.isEmpty() || ancestors.contains(target);
     };
 
-    QList<QTreeWidgetItem*> children;
-    children.reserve(entries.size());
+    struct Child
+    {
+        const SubfolderEntry* entry;
+        QString key;
+        bool opens;
+    };
+    QList<Child> listed;
+    QStringList probed; // the folders to look into for an expand mark
+    listed.reserve(entries.size());
+    probed.reserve(entries.size());
     for (const SubfolderEntry& entry : entries) {
-        const QString childKey = projectpaths::treeKey(projectpaths::join(key, entry.name));
+        QString childKey = projectpaths::treeKey(projectpaths::join(key, entry.name));
         // A mount point shown as a drive of its own, or a node already there.
         if (m_nodes.contains(childKey))
             continue;
-        QTreeWidgetItem* child = makeNode(childKey, entry.displayName, NodeKind::Folder);
-        const QString childPath = projectpaths::join(path, entry.name);
-        if (leadsUp(childPath))
+        QString childPath = projectpaths::join(path, entry.name);
+        const bool opens = !(entry.isLink && leadsUp(childPath));
+        if (opens)
+            probed.append(std::move(childPath));
+        listed.append({&entry, std::move(childKey), opens});
+    }
+    // The probes run while the nodes are made.
+    SubfolderProbes probes(std::move(probed));
+    QList<QTreeWidgetItem*> children;
+    QList<QTreeWidgetItem*> probedNodes;
+    children.reserve(listed.size());
+    probedNodes.reserve(listed.size());
+    for (const Child& c : listed) {
+        QTreeWidgetItem* child = makeNode(c.key, c.entry->displayName, NodeKind::Folder);
+        if (c.opens)
+            probedNodes.append(child);
+        else
             markLoaded(child);
-        else if (HasSubfolder(childPath, &pump))
-            setLoadOnDemand(child, true);
         children.append(child);
+        pump.tick();
+    }
+    const QList<bool> marks = probes.results(&pump);
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        if (marks.at(i))
+            setLoadOnDemand(probedNodes.at(i), true);
     }
     // Added in portions, so that a long list shows up while it grows and the
     // window keeps painting.
@@ -484,6 +538,7 @@ int FolderTree::ShowFolderInTree(const QString& path)
 {
     TreeBusyScope busy(*this);
     WaitCursor wait;
+    std::optional<ColumnWidthHold> hold(header());
     const QString key = projectpaths::treeKey(path);
     QTreeWidgetItem* item = node(key);
     if (!item) {
@@ -511,14 +566,19 @@ int FolderTree::ShowFolderInTree(const QString& path)
 
     if (item) {
         expandNode(item);
-        selectNode(item);
+        hold.reset();
+        // The bold label before the selection: the opened folder is then laid out
+        // once, when the selection brings the node into view.
         setDropHighlight(item);
+        selectNode(item);
         return 0;
     }
     QTreeWidgetItem* parent = node(projectpaths::parentOf(key));
+    if (parent)
+        expandNode(parent);
+    hold.reset();
     if (!parent)
         return 2;
-    expandNode(parent);
     return askToCreate(parent, key);
 }
 
