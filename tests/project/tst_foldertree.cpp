@@ -349,6 +349,19 @@ void TestFolderTree::hasSubfolder()
     QVERIFY(!HasSubfolder(dir.path() + QStringLiteral("/hiddenonly")));
     QVERIFY(HasSubfolder(dir.path() + QStringLiteral("/one")));
     QVERIFY(!HasSubfolder(dir.path() + QStringLiteral("/missing")));
+    // Probed together (more folders than threads), each answer stays with its folder.
+    QStringList paths;
+    QList<bool> expected;
+    for (int i = 0; i < 12; ++i) {
+        for (const char* name : {"files", "one", "missing", "hiddenonly", "one"}) {
+            paths.append(dir.path() + u'/' + QLatin1String(name));
+            expected.append(qstrcmp(name, "one") == 0);
+        }
+    }
+    QCOMPARE(SubfolderProbes(paths).results(), expected);
+    QCOMPARE(SubfolderProbes({}).results(), QList<bool>{});
+    // Given up before the answers are asked for (the tree closed meanwhile).
+    { SubfolderProbes abandoned(paths); }
 }
 
 void TestFolderTree::busyTreeHoldsOffInput()
