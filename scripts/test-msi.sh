@@ -21,17 +21,7 @@ export LC_ALL=C.UTF-8
 repo=$(cd "$(dirname "$0")/.." && pwd)
 package=$(cd "${1:-$repo/build-win/package}" && pwd)
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "ok: $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
-note() { echo "note: $*"; }
-abort() { fail "$*"; exit 1; }
-wait_for() { # wait_for <seconds> <command...>
-    local until=$((SECONDS + $1)); shift
-    until "$@"; do [ $SECONDS -lt $until ] || return 1; sleep 0.2; done
-}
-started=$SECONDS
+. "$repo/scripts/checks.sh"
 
 work=$(realpath "$(mktemp -d)")
 xvfb_pid=
@@ -42,26 +32,17 @@ cleanup() {
     set +e
     [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null
     [ -n "$msiexec_pid" ] && kill "$msiexec_pid" 2>/dev/null
-    if [ -d "$work/prefix" ]; then
-        WINEPREFIX=$work/prefix timeout 20 wineserver -k 2>/dev/null
-        WINEPREFIX=$work/prefix timeout 20 wineserver -w 2>/dev/null
-    fi
+    end_wine "$work/prefix"
     [ -z "$xvfb_pid" ] || stop_xvfb
     wait 2>/dev/null
     [ -n "${TEST_MSI_KEEP:-}" ] && mkdir -p "$TEST_MSI_KEEP" && cp "$work"/*.log "$work"/*.msi "$TEST_MSI_KEEP"/ 2>/dev/null
     rm -rf "$work"
-    [ $failed -eq 0 ] && [ $rc -ne 0 ] && fail "stopped by an error (status $rc)"
-    echo "msi: $passed passed, $failed failed ($((SECONDS - started)) s)"
-    [ $failed -eq 0 ] && exit 0
-    exit 1
+    finish msi "$rc"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_CACHE_HOME=$work/home/.cache
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+private_home "$work"
 
 # ---- The versions: this one and two higher ones --------------------------------
 

@@ -24,18 +24,7 @@ windows_shot=${WINDOWS_SCREENSHOT:-$repo/build-win/screenshot-windows.png}
 
 # ---- Results -------------------------------------------------------------------
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "ok: $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
-note() { echo "note: $*"; }
-# A failure after which the rest cannot run.
-abort() { fail "$*"; exit 1; }
-wait_for() { # wait_for <seconds> <command...>
-    local until=$((SECONDS + $1)); shift
-    until "$@"; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
-}
-started=$SECONDS
+. "$repo/scripts/checks.sh"
 now() { date +%s.%N; }
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.1f", b - a }'; }
 
@@ -104,10 +93,7 @@ cleanup() {
     [ -n "$frames_pid" ] && kill "$frames_pid" 2>/dev/null
     [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null
     for pid in "${standin_pids[@]}"; do kill "$pid" 2>/dev/null; done
-    if windows && [ -d "$work/prefix" ]; then
-        WINEPREFIX=$work/prefix timeout 20 wineserver -k 2>/dev/null
-        WINEPREFIX=$work/prefix timeout 20 wineserver -w 2>/dev/null
-    fi
+    windows && end_wine "$work/prefix"
     [ -z "$xvfb_pid" ] || stop_xvfb
     wait 2>/dev/null
     # TEST_WINDOWS_KEEP=<dir> keeps the screenshots of the steps and the logs.
@@ -116,19 +102,12 @@ cleanup() {
         cp "$work"/*.png "$work"/*.out "$work"/frames.txt "$install"/*.log "$TEST_WINDOWS_KEEP"/ 2>/dev/null
     fi
     rm -rf "$work"
-    [ $failed -eq 0 ] && [ $rc -ne 0 ] && fail "stopped by an error (status $rc)"
-    echo "$platform: $passed passed, $failed failed ($((SECONDS - started)) s)"
-    [ $failed -eq 0 ] && exit 0
-    exit 1
+    finish "$platform" "$rc"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# Nothing of the user's: the recycle bin, wine's prefix and the caches are ours.
-export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_CACHE_HOME=$work/home/.cache
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+private_home "$work"
 
 mkdir -p "$install"
 cp -a "$dist"/. "$install"/
