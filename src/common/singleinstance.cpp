@@ -36,8 +36,7 @@ QString lockHostOfThisComputer()
 } // namespace
 
 SingleInstance::SingleInstance(const QString& installDir, const QString& userLockDir)
-    : m_installDir(QDir::cleanPath(QDir(installDir).absolutePath())),
-      m_userLockDir(userLockDir)
+    : m_installDir(QDir::cleanPath(QDir(installDir).absolutePath())), m_userLockDir(userLockDir)
 {
 }
 
@@ -49,28 +48,24 @@ SingleInstance::Outcome SingleInstance::acquire(Platform& platform)
     m_holderHost.clear();
     if (m_lock && m_lock->isLocked())
         return Outcome::Acquired;
-    bool useUserLock = false;
-    const Outcome outcome = acquireInstallLock(platform, useUserLock);
-    return useUserLock ? acquireUserLock(platform) : outcome;
+    if (const std::optional<Outcome> outcome = acquireInstallLock(platform))
+        return *outcome;
+    return acquireUserLock(platform);
 }
 
-SingleInstance::Outcome SingleInstance::acquireInstallLock(Platform& platform, bool& useUserLock)
+std::optional<SingleInstance::Outcome> SingleInstance::acquireInstallLock(Platform& platform)
 {
     m_path = m_installDir + QStringLiteral("/launcher.lock");
     m_lock = lockAt(m_path);
     if (m_lock->tryLock(0))
         return Outcome::Acquired;
-    if (m_lock->error() != QLockFile::LockFailedError) {
-        // The directory cannot hold the file.
-        useUserLock = true;
-        return Outcome::NoLock;
-    }
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return std::nullopt; // the directory cannot hold the file
     if (!readHolder(*m_lock)) {
         // Not a lock file that any launcher writes: a damaged leftover.
         if (QFile::remove(m_path) && m_lock->tryLock(0))
             return Outcome::Acquired;
-        useUserLock = true;
-        return Outcome::NoLock;
+        return std::nullopt;
     }
     if (!m_holderHost.isEmpty())
         return Outcome::HeldElsewhere;
@@ -80,8 +75,7 @@ SingleInstance::Outcome SingleInstance::acquireInstallLock(Platform& platform, b
     // The lock of a launcher that has ended, which could not be taken over: the
     // directory can no longer be written.
     m_holder = 0;
-    useUserLock = true;
-    return Outcome::NoLock;
+    return std::nullopt;
 }
 
 SingleInstance::Outcome SingleInstance::acquireUserLock(Platform& platform)
@@ -132,16 +126,19 @@ QString SingleInstance::refusalText(Outcome outcome) const
 {
     const QString folder = QDir::toNativeSeparators(m_installDir);
     if (outcome == Outcome::HeldElsewhere && !m_holderHost.isEmpty())
-        return QStringLiteral("このフォルダのメインメニューは、コンピュータ「%1」で起動中です。\n%2\n\n"
-                              "そのメインメニューを終了してから起動して下さい。\n"
-                              "そのコンピュータで起動していない時は、ファイル「%3」を削除して下さい。")
+        return QStringLiteral(
+                   "このフォルダのメインメニューは、コンピュータ「%1」で起動中です。\n%2\n\n"
+                   "そのメインメニューを終了してから起動して下さい。\n"
+                   "そのコンピュータで起動していない時は、ファイル「%3」を削除して下さい。")
             .arg(m_holderHost, folder, QDir::toNativeSeparators(m_path));
     if (outcome == Outcome::HeldElsewhere)
-        return QStringLiteral("このフォルダのメインメニューは、ほかのユーザーまたはほかのセッションで起動中です。\n%1\n\n"
+        return QStringLiteral("このフォルダのメインメニューは、ほかのユーザーまたはほかのセッション"
+                              "で起動中です。\n%1\n\n"
                               "起動中のメインメニューを終了してから起動して下さい。")
             .arg(folder);
     const QString lock = m_path.isEmpty() ? defaultLockDir() : m_path;
-    return QStringLiteral("メインメニューを起動できません。\n起動中を示すファイル「%1」を作成できません。")
+    return QStringLiteral(
+               "メインメニューを起動できません。\n起動中を示すファイル「%1」を作成できません。")
         .arg(QDir::toNativeSeparators(lock));
 }
 

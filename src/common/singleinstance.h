@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace lc {
 
@@ -45,7 +46,9 @@ public:
     static QString defaultLockDir();
 
 private:
-    Outcome acquireInstallLock(Platform& platform, bool& useUserLock);
+    // The lock of the installation directory; nothing when that directory
+    // cannot hold it and the user's lock takes its place.
+    std::optional<Outcome> acquireInstallLock(Platform& platform);
     Outcome acquireUserLock(Platform& platform);
     bool readHolder(QLockFile& lock);
 
