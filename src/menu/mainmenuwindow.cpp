@@ -1,41 +1,35 @@
 #include "mainmenuwindow.h"
 #include "mainmenuwindow_p.h"
 
+#include "apphnd.h"
 #include "clock/analogclock.h"
 #include "common/appcontext.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
 #include "common/settingsfiles.h"
-#include "common/quotedfields.h"
-#include "common/recordfile.h"
 #include "common/twips.h"
-#include "apphnd.h"
 #include "menupictures.h"
-#include "overview/buildingoverviewwindow.h"
-#include "platform/platform.h"
-#include "prefs/clockprefsio.h"
-#include "prefs/clockpreferenceswindow.h"
-#include "project/environmentsettingswindow.h"
 #include "othersystemswindow.h"
+#include "overview/buildingoverviewwindow.h"
+#include "prefs/clockpreferenceswindow.h"
+#include "prefs/clockprefsio.h"
+#include "project/environmentsettingswindow.h"
 #include "taskwatch.h"
 #include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
 #include "widgets/fonts.h"
 #include "widgets/panel3d.h"
 #include "widgets/picturebox.h"
-#include "widgets/windoworder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
-#include <QWindow>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QThread>
-
+#include <QWindow>
 
 using namespace lc::mainmenu;
 
@@ -88,17 +82,22 @@ void setWidthTwips(QWidget* w, double widthTwips)
 } // namespace
 
 const std::array<MainMenuWindow::Slot, 5> MainMenuWindow::ProgramSlots = {{
-    {QStringLiteral("korvan21.exe"), QStringLiteral("korvan21.exe"), QStringLiteral(" ＫＯＲＶＡＮSystem ")},
-    {QStringLiteral("Mirelda.exe"), QStringLiteral("Mirelda.exe"), QStringLiteral("ＭＩＲＥＬＤＡSystem ")},
-    {QStringLiteral("Tasparin.exe"), QStringLiteral("Tasparin.exe"), QStringLiteral("ＴＡＳＰＡＲＩＮSystem ")},
+    {QStringLiteral("korvan21.exe"), QStringLiteral("korvan21.exe"),
+     QStringLiteral(" ＫＯＲＶＡＮSystem ")},
+    {QStringLiteral("Mirelda.exe"), QStringLiteral("Mirelda.exe"),
+     QStringLiteral("ＭＩＲＥＬＤＡSystem ")},
+    {QStringLiteral("Tasparin.exe"), QStringLiteral("Tasparin.exe"),
+     QStringLiteral("ＴＡＳＰＡＲＩＮSystem ")},
     // Slot 3 is looked for as pevrin21.exe and started as Pevrin21.exe.
-    {QStringLiteral("pevrin21.exe"), QStringLiteral("Pevrin21.exe"), QStringLiteral("ＰＥＶＲＩＮSystem ")},
-    {QStringLiteral("zandor21.exe"), QStringLiteral("zandor21.exe"), QStringLiteral("ＺＡＮＤＯＲSystem ")},
+    {QStringLiteral("pevrin21.exe"), QStringLiteral("Pevrin21.exe"),
+     QStringLiteral("ＰＥＶＲＩＮSystem ")},
+    {QStringLiteral("zandor21.exe"), QStringLiteral("zandor21.exe"),
+     QStringLiteral("ＺＡＮＤＯＲSystem ")},
 }};
 
 MainMenuWindow::MainMenuWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_watcher(context.installDir.path(), this), m_appHndAppears(m_watcher),
-      m_appHndGone(m_watcher)
+    : QWidget(parent), m_context(context), m_watcher(context.installDir.path(), this),
+      m_appHndAppears(m_watcher), m_appHndGone(m_watcher)
 {
     setObjectName(QStringLiteral("om_menu"));
     setWindowTitle(Title);
@@ -137,11 +136,13 @@ void MainMenuWindow::createControls()
     m_cornerPicture->setPicture(builtinImage(BuiltinImage::CornerPicture));
     m_cornerPicture->setToolTip(QStringLiteral("右クリックで背景画を選択"));
 
-    const double seasonal[3][4] = {{4000, 1100, 2565, 495}, {4500, 1600, 2565, 525}, {5000, 2100, 2520, 495}};
+    const double seasonal[3][4] = {
+        {4000, 1100, 2565, 495}, {4500, 1600, 2565, 525}, {5000, 2100, 2520, 495}};
     for (int n = 0; n < 3; ++n) {
         auto* box = new PictureBox(this);
         box->setObjectName(QStringLiteral("Picture1_%1").arg(n + 1));
-        box->setGeometry(twips::rect(seasonal[n][0], seasonal[n][1], seasonal[n][2], seasonal[n][3]));
+        box->setGeometry(
+            twips::rect(seasonal[n][0], seasonal[n][1], seasonal[n][2], seasonal[n][3]));
         box->setBackColor(Qt::black);
         box->hide();
         m_seasonalPictures[n] = box;
@@ -251,8 +252,10 @@ void MainMenuWindow::createControls()
     connect(m_background, &PictureBox::mouseMoved, this, &MainMenuWindow::onBackgroundHovered);
     for (PictureBox* box : m_seasonalPictures)
         connect(box, &PictureBox::mouseMoved, this, &MainMenuWindow::onBackgroundHovered);
-    connect(m_cornerPicture, &PictureBox::mouseMoved, this, &MainMenuWindow::onCornerPictureHovered);
-    connect(m_backgroundOverlay, &PictureBox::mouseMoved, this, &MainMenuWindow::onCornerPictureHovered);
+    connect(m_cornerPicture, &PictureBox::mouseMoved, this,
+            &MainMenuWindow::onCornerPictureHovered);
+    connect(m_backgroundOverlay, &PictureBox::mouseMoved, this,
+            &MainMenuWindow::onCornerPictureHovered);
     connect(m_titleIcon, &PictureBox::mouseMoved, this, &MainMenuWindow::FrontSubMenu);
     connect(m_mainTitle, &Panel3D::mouseMoved, this, &MainMenuWindow::RestoreMenu);
     connect(m_clock, &AnalogClock::mouseMoved, this, &MainMenuWindow::RestoreMenu);
@@ -604,7 +607,8 @@ void MainMenuWindow::setSlotLook(int k, bool highlighted)
     if (k < 0 || k >= SlotCount)
         return;
     m_slotPanels[k]->setEmphasized(highlighted);
-    m_slotPanels[k]->setForeColor(colorFromBgr(highlighted ? HighlightedCaptionColor : NormalCaptionColor));
+    m_slotPanels[k]->setForeColor(
+        colorFromBgr(highlighted ? HighlightedCaptionColor : NormalCaptionColor));
 }
 
 void MainMenuWindow::mouseMoveEvent(QMouseEvent*)
@@ -626,8 +630,9 @@ void MainMenuWindow::mouseReleaseEvent(QMouseEvent* event)
 bool MainMenuWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The date label has no pointer handling of its own.
-    if (watched == m_dateLabel && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress ||
-                                event->type() == QEvent::MouseButtonRelease))
+    if (watched == m_dateLabel &&
+        (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonRelease))
         return true;
     return QWidget::eventFilter(watched, event);
 }
@@ -648,7 +653,8 @@ void MainMenuWindow::onClockClicked()
     if (m_launchBusy != 0)
         return;
     if (!m_clockPreferencesWindow)
-        m_clockPreferencesWindow = new ClockPreferencesWindow(m_context, *m_clock, m_clockPrefs, this);
+        m_clockPreferencesWindow =
+            new ClockPreferencesWindow(m_context, *m_clock, m_clockPrefs, this);
     m_clockPreferencesWindow->show();
     m_clockPreferencesWindow->raise();
 }

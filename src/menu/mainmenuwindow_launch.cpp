@@ -4,41 +4,21 @@
 #include "mainmenuwindow.h"
 #include "mainmenuwindow_p.h"
 
-#include "clock/analogclock.h"
+#include "apphnd.h"
 #include "common/appcontext.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
-#include "common/settingsfiles.h"
 #include "common/quotedfields.h"
-#include "common/recordfile.h"
-#include "common/twips.h"
-#include "apphnd.h"
-#include "menupictures.h"
-#include "overview/buildingoverviewwindow.h"
-#include "platform/platform.h"
-#include "prefs/clockprefsio.h"
-#include "prefs/clockpreferenceswindow.h"
-#include "project/environmentsettingswindow.h"
 #include "othersystemswindow.h"
+#include "platform/platform.h"
+#include "project/environmentsettingswindow.h"
 #include "taskwatch.h"
-#include "widgets/builtinimages.h"
 #include "widgets/commandbutton.h"
-#include "widgets/fonts.h"
 #include "widgets/panel3d.h"
 #include "widgets/picturebox.h"
 #include "widgets/windoworder.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDialog>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QWindow>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QThread>
-
 
 using namespace lc::mainmenu;
 
@@ -110,10 +90,12 @@ void MainMenuWindow::launch(int k, LaunchKind kind)
     }
 
     if (panel && !m_shared.AppTask[0].isZero() && m_shared.AppTask[0].id != 0) {
-        const int err = markers.write(Marker::AppHndDat, writeQuotedRecord({m_shared.AppTask[0].id}));
+        const int err =
+            markers.write(Marker::AppHndDat, writeQuotedRecord({m_shared.AppTask[0].id}));
         if (err != 0) {
-            m_context.messages->show(QStringLiteral("ファイル「app_hnd.dat」を書き込めません。（エラー %1）").arg(err),
-                                     MessageTitle, Msg::Ok | Msg::Exclamation);
+            m_context.messages->show(
+                QStringLiteral("ファイル「app_hnd.dat」を書き込めません。（エラー %1）").arg(err),
+                MessageTitle, Msg::Ok | Msg::Exclamation);
         }
     }
 }
@@ -123,17 +105,21 @@ bool MainMenuWindow::renameMarker(const QString& from, const QString& to)
     const int err = Markers(m_context.installDir).rename(from, to);
     if (err == 0)
         return true;
-    m_context.messages->show(describeRenameFailure(from, to, err), MessageTitle, Msg::Ok | Msg::Exclamation);
+    m_context.messages->show(describeRenameFailure(from, to, err), MessageTitle,
+                             Msg::Ok | Msg::Exclamation);
     return false;
 }
 
 bool MainMenuWindow::startProgram(int k, const QString& file)
 {
     const QString program = m_context.installDir.file(file);
-    const StartResult result = m_context.platform->startProgram(program, m_context.installDir.path());
+    const StartResult result =
+        m_context.platform->startProgram(program, m_context.installDir.path());
     if (result.taskId == 0) {
         m_context.messages->show(
-            QStringLiteral("プログラム「%1」を起動できません。\nファイルが削除されたか、実行できません。").arg(file),
+            QStringLiteral(
+                "プログラム「%1」を起動できません。\nファイルが削除されたか、実行できません。")
+                .arg(file),
             MessageTitle, Msg::Ok | Msg::Exclamation);
         return false;
     }
@@ -290,15 +276,16 @@ void MainMenuWindow::takeBackMarker()
     }
     const int err = Markers(m_context.installDir).rename(Marker::App, Marker::Menu);
     if (err != 0)
-        m_context.messages->show(describeRenameFailure(Marker::App, Marker::Menu, err), MessageTitle,
-                                 Msg::Ok | Msg::Exclamation);
+        m_context.messages->show(describeRenameFailure(Marker::App, Marker::Menu, err),
+                                 MessageTitle, Msg::Ok | Msg::Exclamation);
 }
 
 // The other-systems menu or the environment settings window, when one of them
 // keeps the menu busy, comes to the front; true when one did.
 bool MainMenuWindow::bringOpenWindowForward()
 {
-    QWidget* open = m_otherSystemsWindow ? static_cast<QWidget*>(m_otherSystemsWindow) : static_cast<QWidget*>(m_settingsWindow);
+    QWidget* open = m_otherSystemsWindow ? static_cast<QWidget*>(m_otherSystemsWindow)
+                                         : static_cast<QWidget*>(m_settingsWindow);
     if (!open)
         return false;
     bringToFront(open);
@@ -375,7 +362,8 @@ void MainMenuWindow::ActivateOnClick()
 
 void MainMenuWindow::FrontSubMenu()
 {
-    if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() || !m_context.installDir.exists(Marker::Sub))
+    if (m_launchBusy != 1 || m_shared.AppTask[0].isZero() ||
+        !m_context.installDir.exists(Marker::Sub))
         return;
     if (m_otherSystemsWindow)
         bringToFront(m_otherSystemsWindow);

@@ -42,10 +42,13 @@ void BlockedCloseRequests::reportIfBlocked(quintptr id)
     QWindow* window = blockedWindowWithId(id);
     if (!window)
         return;
-    QMetaObject::invokeMethod(this, [this, target = QPointer<QWindow>(window)] {
-        if (target)
-            Q_EMIT requested(target);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, target = QPointer<QWindow>(window)] {
+            if (target)
+                Q_EMIT requested(target);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace lc

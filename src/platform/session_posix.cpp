@@ -63,13 +63,18 @@ bool prepareWindowingSystem(int argc, char** argv)
         // A Wayland session without XWayland: the menu runs on Wayland itself,
         // where a program may neither place its window nor raise another's.
         if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-            std::fprintf(stderr, "launcher: no X server can be reached (DISPLAY=%s); running on Wayland, where the menu "
-                                 "cannot place its window at the top left or bring the programs it starts to the front\n",
+            std::fprintf(stderr,
+                         "launcher: no X server can be reached (DISPLAY=%s); running on Wayland, "
+                         "where the menu "
+                         "cannot place its window at the top left or bring the programs it starts "
+                         "to the front\n",
                          display.isEmpty() ? "unset" : display.constData());
             qputenv("QT_QPA_PLATFORM", "wayland");
             return true;
         }
-        std::fprintf(stderr, "launcher: no X server can be reached (DISPLAY=%s); the launcher needs X11, or XWayland on a Wayland session\n",
+        std::fprintf(stderr,
+                     "launcher: no X server can be reached (DISPLAY=%s); the launcher needs X11, "
+                     "or XWayland on a Wayland session\n",
                      display.isEmpty() ? "unset" : display.constData());
         return false;
     }
@@ -90,8 +95,7 @@ struct SessionEnd::Private
     std::unique_ptr<QSocketNotifier> notifier;
 };
 
-SessionEnd::SessionEnd(QObject* parent)
-    : QObject(parent), d(std::make_unique<Private>())
+SessionEnd::SessionEnd(QObject* parent) : QObject(parent), d(std::make_unique<Private>())
 {
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
@@ -135,7 +139,8 @@ struct BlockedCloseRequests::Private : QAbstractNativeEventFilter
         if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
             return false;
         const auto* client = static_cast<const xcb_client_message_event_t*>(message);
-        if (client->format != 32 || client->type != protocols || client->data.data32[0] != deleteWindow)
+        if (client->format != 32 || client->type != protocols ||
+            client->data.data32[0] != deleteWindow)
             return false;
         owner->reportIfBlocked(client->window);
         return false; // Qt sees it as well, and drops it

@@ -18,10 +18,7 @@ struct SessionEnd::Private
 {
 };
 
-SessionEnd::SessionEnd(QObject* parent)
-    : QObject(parent), d(std::make_unique<Private>())
-{
-}
+SessionEnd::SessionEnd(QObject* parent) : QObject(parent), d(std::make_unique<Private>()) {}
 
 SessionEnd::~SessionEnd() = default;
 

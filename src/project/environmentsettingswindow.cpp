@@ -3,27 +3,24 @@
 
 #include "common/appcontext.h"
 #include "common/bytetext.h"
-#include "common/codepage.h"
 #include "common/diskerror.h"
 #include "common/markers.h"
 #include "common/messagebox.h"
-#include "common/settingsfiles.h"
 #include "common/pathrules.h"
+#include "common/settingsfiles.h"
 #include "common/twips.h"
-#include "recyclebin.h"
 #include "folder.h"
 #include "foldertree.h"
 #include "kojiregistry.h"
 #include "overview/overviewfile.h"
-#include "platform/platform.h"
 #include "projectpaths.h"
+#include "recyclebin.h"
 #include "widgets/codepageinput.h"
 #include "widgets/fonts.h"
 #include "widgets/panel3d.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,7 +80,8 @@ QIcon renameIcon()
 }
 } // namespace
 
-EnvironmentSettingsWindow::EnvironmentSettingsWindow(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
+EnvironmentSettingsWindow::EnvironmentSettingsWindow(AppContext& context, QWidget* parent)
+    : QDialog(parent), m_context(context)
 {
     buildControls();
 
@@ -97,11 +95,13 @@ EnvironmentSettingsWindow::EnvironmentSettingsWindow(AppContext& context, QWidge
     m_cover->setBackColor(colorFromBgr(CoverColor));
     m_cover->raise();
     const QFontMetrics metrics(m_registryList->font());
-    m_registryList->resize(70 * metrics.horizontalAdvance(QStringLiteral("1")), 7 * metrics.height());
+    m_registryList->resize(70 * metrics.horizontalAdvance(QStringLiteral("1")),
+                           7 * metrics.height());
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &EnvironmentSettingsWindow::focusWindowChanged);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            &EnvironmentSettingsWindow::focusWindowChanged);
 }
 
 EnvironmentSettingsWindow::~EnvironmentSettingsWindow()
@@ -162,8 +162,10 @@ void EnvironmentSettingsWindow::buildControls()
     m_tree->setGeometry(twips::rect(120, 420, 4050, 2880));
     connect(m_tree, &FolderTree::nodeClicked, this, &EnvironmentSettingsWindow::onTreeNodeClicked);
     connect(m_tree, &FolderTree::keyTyped, this, &EnvironmentSettingsWindow::onTreeKeyTyped);
-    connect(m_tree, &FolderTree::labelEditBegun, this, &EnvironmentSettingsWindow::onTreeRenameBegun);
-    connect(m_tree, &FolderTree::labelEditEnded, this, &EnvironmentSettingsWindow::onTreeRenameEnded);
+    connect(m_tree, &FolderTree::labelEditBegun, this,
+            &EnvironmentSettingsWindow::onTreeRenameBegun);
+    connect(m_tree, &FolderTree::labelEditEnded, this,
+            &EnvironmentSettingsWindow::onTreeRenameEnded);
     connect(m_tree, &FolderTree::busyEnded, this, &EnvironmentSettingsWindow::treeBusyEnded);
 
     // The paths.
@@ -222,7 +224,8 @@ void EnvironmentSettingsWindow::buildControls()
     m_registryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_registryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_registryList->setUniformItemSizes(true);
-    connect(m_registryList, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { onRegistryClicked(); });
+    connect(m_registryList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem*) { onRegistryClicked(); });
     connect(m_registryList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem*) { onRegistryDoubleClicked(); });
 
@@ -327,7 +330,8 @@ void EnvironmentSettingsWindow::focusWindowChanged(QWindow* window)
         if (m_activatePending) {
             // Activated again after a refused close: the activation steps run.
             m_activatePending = false;
-            QMetaObject::invokeMethod(this, &EnvironmentSettingsWindow::onActivated, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &EnvironmentSettingsWindow::onActivated,
+                                      Qt::QueuedConnection);
         }
         return;
     }

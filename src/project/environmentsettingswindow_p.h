@@ -22,8 +22,9 @@ constexpr quint32 ActiveBoxColor = 0xC0FFFF; // light yellow
 constexpr quint32 BoxColor = 0xFFFFFF;
 
 // The overview files of the import directory, by option button.
-inline const std::array<QString, 4> ImportFiles = {Overview::FrameFileName, Overview::DesignFileName,
-                                                   Overview::FittingsFileName, Overview::EstimateFileName};
+inline const std::array<QString, 4> ImportFiles = {
+    Overview::FrameFileName, Overview::DesignFileName, Overview::FittingsFileName,
+    Overview::EstimateFileName};
 
 inline void setBoxColor(QLineEdit* box, quint32 bgr)
 {

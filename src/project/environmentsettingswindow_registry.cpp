@@ -5,37 +5,16 @@
 
 #include "common/appcontext.h"
 #include "common/bytetext.h"
-#include "common/codepage.h"
 #include "common/diskerror.h"
-#include "common/markers.h"
 #include "common/messagebox.h"
-#include "common/settingsfiles.h"
 #include "common/pathrules.h"
-#include "common/twips.h"
-#include "recyclebin.h"
 #include "folder.h"
-#include "foldertree.h"
 #include "kojiregistry.h"
 #include "overview/overviewfile.h"
-#include "platform/platform.h"
 #include "projectpaths.h"
-#include "widgets/codepageinput.h"
-#include "widgets/fonts.h"
-#include "widgets/panel3d.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QToolButton>
-#include <QWindow>
-
 
 using namespace lc::settingswindow;
 

@@ -7,36 +7,20 @@
 #include "common/appcontext.h"
 #include "common/bytetext.h"
 #include "common/codepage.h"
-#include "common/diskerror.h"
-#include "common/markers.h"
 #include "common/messagebox.h"
-#include "common/settingsfiles.h"
 #include "common/pathrules.h"
-#include "common/twips.h"
-#include "recyclebin.h"
 #include "folder.h"
 #include "foldertree.h"
 #include "kojiregistry.h"
-#include "overview/overviewfile.h"
 #include "platform/platform.h"
 #include "projectpaths.h"
-#include "widgets/codepageinput.h"
-#include "widgets/fonts.h"
-#include "widgets/panel3d.h"
+#include "recyclebin.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
-#include <QToolButton>
-#include <QWindow>
-
 
 using namespace lc::settingswindow;
 
@@ -112,7 +96,7 @@ void EnvironmentSettingsWindow::onTreeRenameBegun(QTreeWidgetItem* node)
 }
 
 void EnvironmentSettingsWindow::onTreeRenameEnded(QTreeWidgetItem* node, bool cancelled,
-                                       const QString& newText)
+                                                  const QString& newText)
 {
     const int state = m_labelEditState;
     m_labelEditState = 0;
@@ -191,7 +175,8 @@ DeletionRefusal EnvironmentSettingsWindow::protectedDirectory(const QString& dir
     return refusal;
 }
 
-QString EnvironmentSettingsWindow::pathTooLongAfterRename(const QString& oldPath, const QString& newPath) const
+QString EnvironmentSettingsWindow::pathTooLongAfterRename(const QString& oldPath,
+                                                          const QString& newPath) const
 {
     if (ByteLen(newPath) > Koji::FieldWidth)
         return newPath;

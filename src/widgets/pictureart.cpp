@@ -4,7 +4,6 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include <cmath>
 

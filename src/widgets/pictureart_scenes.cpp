@@ -5,7 +5,6 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include <cmath>
 
